@@ -9,7 +9,8 @@ struct hgeColor {
   float a = 0.0f;
 
   constexpr hgeColor() = default;
-  constexpr hgeColor(float red, float green, float blue, float alpha) : r(red), g(green), b(blue), a(alpha) {}
+  constexpr hgeColor(float red, float green, float blue, float alpha)
+      : r(red), g(green), b(blue), a(alpha) {}
 
   constexpr hgeColor& operator+=(const hgeColor& o) {
     r += o.r;
@@ -19,11 +20,15 @@ struct hgeColor {
     return *this;
   }
   constexpr hgeColor operator+(const hgeColor& o) const { return hgeColor(*this) += o; }
-  constexpr hgeColor operator-(const hgeColor& o) const { return {r - o.r, g - o.g, b - o.b, a - o.a}; }
+  constexpr hgeColor operator-(const hgeColor& o) const {
+    return {r - o.r, g - o.g, b - o.b, a - o.a};
+  }
   constexpr hgeColor operator*(float f) const { return {r * f, g * f, b * f, a * f}; }
 
   // Unordered comparisons (a NaN channel) count as different.
-  constexpr bool operator==(const hgeColor& o) const { return r == o.r && g == o.g && b == o.b && a == o.a; }
+  constexpr bool operator==(const hgeColor& o) const {
+    return r == o.r && g == o.g && b == o.b && a == o.a;
+  }
   constexpr bool operator!=(const hgeColor& o) const { return !(*this == o); }
 
   // Clearing a colour sets all four channels to 0.
