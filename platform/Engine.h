@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 
 using EngineTexture = std::uintptr_t;  // 0: none
 using EngineTarget = std::uintptr_t;   // 0: none
@@ -22,6 +23,8 @@ using EngineCharFunc = void (*)(std::uint16_t unit);
 // The window was (de)activated, or a move/size loop started (true) or ended (false).
 using EngineActivateFunc = void (*)(bool active);
 using EngineSizeMoveFunc = void (*)(bool entering);
+// Receives every log line (without its newline) besides the log file and stderr.
+using EngineLogHook = std::function<void(const char* line)>;
 
 enum class EngineState {
   // Callbacks (SetStateFunc)
@@ -37,7 +40,7 @@ enum class EngineState {
   Title,
   Icon,  // resource name or id text of the window icon
   // Bools
-  Windowed,  // live after Initiate
+  Windowed,   // live after Initiate
   HideMouse,  // live
   Bool18,     // stored only
   // Ints
@@ -93,8 +96,8 @@ enum : std::int32_t {
   KEY_DOWN = 0x28,
   KEY_INSERT = 0x2D,
   KEY_DELETE = 0x2E,
-  KEY_0 = 0x30,  // .. KEY_0 + 9
-  KEY_A = 0x41,  // .. KEY_A + 25
+  KEY_0 = 0x30,   // .. KEY_0 + 9
+  KEY_A = 0x41,   // .. KEY_A + 25
   KEY_F1 = 0x70,  // .. KEY_F1 + 11
 };
 
@@ -153,6 +156,8 @@ class Engine {
   virtual const char* GetErrorMessage() = 0;
   virtual void Log(const char* format, ...) __attribute__((format(printf, 2, 3))) = 0;
   virtual bool Launch(const char* path) = 0;
+  // Tests capture the log through a hook; an empty hook removes it.
+  virtual void SetLogHook(EngineLogHook hook) = 0;
 
   // States
   virtual void SetStateFunc(EngineState state, EngineBoolFunc func) = 0;
@@ -217,7 +222,7 @@ class Engine {
   virtual void SetClipping(int x = 0, int y = 0, int w = 0, int h = 0) = 0;
   virtual void SetTransform(float x = 0, float y = 0, float dx = 0, float dy = 0, float rot = 0,
                             float hscale = 0, float vscale = 0) = 0;
-  virtual void SetTextureWrap(bool wrap) = 0;  // flushes; clamp is the default
+  virtual void SetTextureWrap(bool wrap) = 0;     // flushes; clamp is the default
   virtual void SetCullMode(EngineCull mode) = 0;  // flushes; None is the default
 
   // Render targets
