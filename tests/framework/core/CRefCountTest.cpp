@@ -62,7 +62,8 @@ TEST(THolder, CopiesMovesAndAssignmentsKeepTheCount) {
     EXPECT_EQ(object->GetRefCount(), 2);
     c = a;  // the same object: must not free it on the way
     EXPECT_EQ(object->GetRefCount(), 2);
-    c = c;
+    GF::THolder<CTracked>& self = c;
+    c = self;
     EXPECT_EQ(object->GetRefCount(), 2);
     c = object;
     EXPECT_EQ(object->GetRefCount(), 2);
