@@ -10,7 +10,7 @@ hgeMeshGrid::hgeMeshGrid(int cols, int rws) : rows(std::max(rws, 0)), columns(st
                EngineVertex{0.0f, 0.0f, 0.5f, 0xFFFFFFFF, 0.0f, 0.0f});
   quad = EngineQuad{};
   quad.tex = 0;
-  quad.blend = BLEND_COLORADD | BLEND_ALPHABLEND | BLEND_ZWRITE;
+  quad.blend = BLEND_ALPHABLEND | BLEND_ZWRITE;  // 6
 }
 
 hgeMeshGrid::hgeMeshGrid(const hgeMeshGrid& o) : hgeMeshGrid(0, 0) {
