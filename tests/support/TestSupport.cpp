@@ -9,7 +9,8 @@ namespace pm::test {
 
 const std::filesystem::path& ProcessTempDir() {
   static const std::filesystem::path dir = [] {
-    std::string pattern = (std::filesystem::temp_directory_path() / "panmaster-test-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "panmaster-test-XXXXXX").string();
     if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
     return std::filesystem::path(pattern);
   }();
@@ -22,6 +23,21 @@ std::filesystem::path MakeTempDir(const char* tag) {
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
   return dir;
+}
+
+ScopedEnv::ScopedEnv(const char* name, const std::string& value) : name_(name) {
+  if (const char* old = std::getenv(name)) {
+    old_ = old;
+    had_ = true;
+  }
+  setenv(name, value.c_str(), 1);
+}
+
+ScopedEnv::~ScopedEnv() {
+  if (had_)
+    setenv(name_, old_.c_str(), 1);
+  else
+    unsetenv(name_);
 }
 
 }  // namespace pm::test

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 namespace pm::test {
 
@@ -10,5 +11,19 @@ const std::filesystem::path& ProcessTempDir();
 
 // A fresh, empty folder below ProcessTempDir().
 std::filesystem::path MakeTempDir(const char* tag);
+
+// Sets an environment variable for one scope, then restores (or removes) it.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const std::string& value);
+  ScopedEnv(const ScopedEnv&) = delete;
+  ScopedEnv& operator=(const ScopedEnv&) = delete;
+  ~ScopedEnv();
+
+ private:
+  const char* name_;
+  std::string old_;
+  bool had_ = false;
+};
 
 }  // namespace pm::test
