@@ -10,7 +10,7 @@
 //
 // Readers return false on data that ends early or is malformed and never read further than
 // the stream holds: every length is checked against CInputStream::Remaining before anything
-// is allocated. The output of a failed read is unspecified beyond what each reader states.
+// is allocated. After a failed read the output means nothing unless the reader says so.
 // Writers never fail themselves; a failing stream keeps its own error (see its Close).
 
 #include <cstdint>

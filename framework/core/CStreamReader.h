@@ -32,7 +32,7 @@ class CStreamReader {
   bool Bool();  // non-zero is true
   std::string String();
   std::wstring WideString();
-  // Exactly count bytes into buffer, or fails (the buffer is then unspecified).
+  // Exactly count bytes into buffer, or fails (the buffer then holds no meaningful bytes).
   void Bytes(void* buffer, std::size_t count);
   void Skip(std::size_t count);
 
