@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "framework/core/CCommandSubst.h"
 #include "framework/core/TParamTrack.h"
 
 namespace GF {
@@ -134,6 +135,31 @@ TEST(TParamTrackTest, ClearDropsTheKeysButNotTheSharedContainer) {
   EXPECT_EQ(keys->GetRefCount(), 2);
   EXPECT_TRUE(b.Update(0.0f));
   EXPECT_EQ(b.GetValue(), 4);
+}
+
+TEST(TParamTrackTest, CommandSubstitutionKeysFireAtTheirTimePoints) {
+  TParamTrack<kKindCommandSubst> track;
+  const auto keys = track.GetKeys();
+  keys->push_back({{{}, "first"}, 0, 100.0f});
+  keys->push_back({{{}, "second"}, 0, 500.0f});
+  track.CalcLength();
+  EXPECT_EQ(track.GetLength(), 500.0f);
+  struct Case {
+    float t;
+    int32_t segment;
+    bool changed;
+  };
+  for (const Case c : {Case{50.0f, -1, false},
+                       {100.0f, 0, true},
+                       {499.0f, 0, false},
+                       {500.0f, 1, true},
+                       {501.0f, 1, false},
+                       {900.0f, 1, false}}) {
+    EXPECT_EQ(track.Update(c.t), c.changed) << "t=" << c.t;
+    EXPECT_EQ(track.GetSegment(), c.segment) << "t=" << c.t;
+  }
+  EXPECT_EQ(track.GetValue().command, "second");
+  EXPECT_EQ(track.FindSegment(300.0f).start, 500.0f);  // the next key's time
 }
 
 }  // namespace
