@@ -286,6 +286,7 @@ bool EngineImpl::Initiate() {
     return false;
   }
   initiated_ = true;
+  ResetInput();
   if (!CreateWindow()) {
     Log("%s", error_.c_str());
     Shutdown();
@@ -341,8 +342,6 @@ void EngineImpl::Shutdown() {
   if (window_) SDL_DestroyWindow(window_);
   window_ = nullptr;
   packs_.clear();
-  events_.clear();
-  keyDown_.fill(false);
   SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER);
   initiated_ = false;
   replay_.reset();
@@ -829,6 +828,15 @@ void EngineImpl::PushEvent(std::int32_t type, std::int32_t key, std::int32_t fla
 std::int32_t EngineImpl::ModifierFlags() const {
   return (keyDown_[KEY_SHIFT] ? INPUT_FLAG_SHIFT : 0) | (keyDown_[KEY_CTRL] ? INPUT_FLAG_CTRL : 0) |
          (keyDown_[KEY_ALT] ? INPUT_FLAG_ALT : 0);
+}
+
+void EngineImpl::ResetInput() {
+  keyDown_.fill(false);
+  events_.clear();
+  lastKey_ = 0;
+  lastChar_ = 0;
+  cursorX_ = 0;
+  cursorY_ = 0;
 }
 
 void EngineImpl::ApplyReplayFrame(std::uint32_t frame) {

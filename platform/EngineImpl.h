@@ -153,6 +153,8 @@ class EngineImpl final : public Engine {
   bool RequestClose();
   void ChangeFocus(bool active);
 
+  // A new session starts with no key held, no event queued and the cursor at 0, 0.
+  void ResetInput();
   // The input road shared by SDL events and the replay script.
   void InputKey(int key, bool down, bool repeat);
   void InputButton(int key, bool down);

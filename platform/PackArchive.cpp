@@ -21,11 +21,11 @@ std::unique_ptr<PackArchive> PackArchive::Open(const std::string& path, const ch
   int code = 0;
   zip_t* archive = zip_open(path.c_str(), ZIP_RDONLY, &code);
   if (!archive) {
-    *error = "can't open pack \"" + path + "\": " + ZipErrorText(code);
+    *error = "Can't open pack \"" + path + "\": " + ZipErrorText(code);
     return nullptr;
   }
   if (password && *password && zip_set_default_password(archive, password) != 0) {
-    *error = "can't set the password of pack \"" + path + "\"";
+    *error = "Can't set the password of pack \"" + path + "\"";
     zip_discard(archive);
     return nullptr;
   }

@@ -141,20 +141,20 @@ bool ReplayScript::ParseLine(std::string_view line, const std::string& baseDir,
   if (first.empty() || first[0] == '#') return true;
   long long value = 0;
   double real = 0;
-  if (first == "seed") {
-    if (!ParseInt(NextWord(&rest), &value)) return *error = "bad seed", false;
-    seed_ = static_cast<std::uint64_t>(value);
-    return true;
-  }
-  if (first == "step") {
-    if (!ParseDouble(NextWord(&rest), &real) || real <= 0) return *error = "bad step", false;
-    stepSeconds_ = real / 1000.0;
-    return true;
-  }
-  if (first == "frames") {
-    if (!ParseInt(NextWord(&rest), &value) || value < 0 || value > 0xFFFFFFFFll)
-      return *error = "bad frame count", false;
-    frameLimit_ = static_cast<std::uint32_t>(value);
+  if (first == "seed" || first == "step" || first == "frames") {
+    const std::string_view word = NextWord(&rest);
+    if (!NextWord(&rest).empty()) return *error = "extra words", false;
+    if (first == "seed") {
+      if (!ParseInt(word, &value)) return *error = "bad seed", false;
+      seed_ = static_cast<std::uint64_t>(value);
+    } else if (first == "step") {
+      if (!ParseDouble(word, &real) || real <= 0) return *error = "bad step", false;
+      stepSeconds_ = real / 1000.0;
+    } else {
+      if (!ParseInt(word, &value) || value < 0 || value > 0xFFFFFFFFll)
+        return *error = "bad frame count", false;
+      frameLimit_ = static_cast<std::uint32_t>(value);
+    }
     return true;
   }
   if (first[0] != '@' || !ParseInt(first.substr(1), &value) || value < 1 || value > 0xFFFFFFFFll)

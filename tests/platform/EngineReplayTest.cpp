@@ -1,0 +1,142 @@
+#include <SDL2/SDL_image.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "tests/platform/EngineFixture.h"
+#include "tests/support/TestSupport.h"
+
+namespace {
+
+// Everything a frame saw, as text, so two runs compare in one assertion.
+std::ostringstream* g_trace = nullptr;
+
+class EngineReplayTest : public pm::test::EngineFixture {
+ protected:
+  void SetUp() override {
+    EngineFixture::SetUp();
+    engine->SetStateCharFunc(EngineState::CharInput,
+                             [](std::uint16_t unit) { *g_trace << " char " << unit; });
+    engine->SetStateFunc(EngineState::Exit, [] {
+      *g_trace << " exit";
+      return false;
+    });
+    engine->SetStateFunc(EngineState::FocusLost, [] {
+      *g_trace << " lost";
+      return false;
+    });
+    engine->SetStateFunc(EngineState::FocusGain, [] {
+      *g_trace << " gain";
+      return false;
+    });
+  }
+
+  // One whole run of the script: Initiate, Start, Shutdown. Returns the trace.
+  std::string RunScript(const std::string& script) {
+    const auto path = dir / "script.txt";
+    std::ofstream(path) << script;
+    pm::test::ScopedEnv replay("PANMASTER_REPLAY", path);
+    std::ostringstream trace;
+    g_trace = &trace;
+    EXPECT_TRUE(engine->Initiate()) << engine->GetErrorMessage();
+    // Real input has no say in a replay.
+    PushKey(SDLK_q, true);
+    PushWindowEvent(SDL_WINDOWEVENT_CLOSE);
+    Run([&](int frame) {
+      if (frame == 1) engine->RandomSeed(0);  // the clock: the script's seed in a replay
+      trace << "\nframe " << frame << " dt " << engine->GetDelta() << " t " << engine->GetTime()
+            << " rnd " << engine->RandomInt(0, 1000000) << " key " << engine->GetKey();
+      EngineInputEvent event{};
+      while (engine->GetEvent(&event)) {
+        trace << " [" << event.type << " " << event.key << " " << event.flags << " " << event.chr
+              << " " << event.wheel << " " << event.x << "," << event.y << "]";
+      }
+      float x = 0, y = 0;
+      engine->GetMousePos(&x, &y);
+      trace << " mouse " << x << "," << y << " A " << engine->GetKeyState(KEY_A);
+      engine->BeginScene();
+      engine->Clear(frame == 3 ? 0xFF204080u : 0xFF000000u);
+      engine->EndScene();
+      return false;  // the script's frame count ends the run
+    });
+    engine->Shutdown();
+    g_trace = nullptr;
+    return trace.str();
+  }
+
+  const std::filesystem::path dir = pm::test::MakeTempDir("replay");
+};
+
+const char* const kScript =
+    "seed 77\n"
+    "step 20\n"
+    "frames 6\n"
+    "@1 move 400 300\n"
+    "@2 keydown 0x41\n"
+    "@2 text a\n"
+    "@3 keyrepeat 0x41\n"
+    "@3 keyup 0x41\n"
+    "@3 buttondown 1\n"
+    "@3 shot shot3.png\n"
+    "@4 buttonup 1\n"
+    "@4 text H\\u00e9\\b\n"
+    "@4 wheel 2\n"
+    "@5 close\n"
+    "@5 focuslost\n"
+    "@6 focusgain\n";
+
+TEST_F(EngineReplayTest, AScriptedRunRepeatsExactly) {
+  const std::string first = RunScript(kScript);
+  const std::string second = RunScript(kScript);
+  EXPECT_EQ(first, second);
+  std::istringstream lines(first);
+  std::vector<std::string> frames;
+  for (std::string line; std::getline(lines, line);) {
+    if (!line.empty()) frames.push_back(line);
+  }
+  ASSERT_EQ(frames.size(), 6u) << first;
+  EXPECT_EQ(frames[0].rfind("frame 1 dt 0.02 t 0.02 ", 0), 0u) << frames[0];
+  EXPECT_NE(frames[0].find("[5 0 0 0 0 400,300] mouse 400,300 A 0"), std::string::npos);
+  EXPECT_NE(frames[1].find("key 65 [1 65 0 97 0 400,300] mouse 400,300 A 1"), std::string::npos)
+      << frames[1];
+  EXPECT_NE(frames[2].find("[1 65 8 97 0 400,300] [2 65 0 97 0 400,300] [3 1 0 0 0 400,300]"),
+            std::string::npos)
+      << frames[2];
+  EXPECT_NE(frames[3].find("[4 1 0 0 0 400,300] [6 0 0 0 2 400,300]"), std::string::npos);
+  EXPECT_EQ(frames[5].rfind("frame 6 dt 0.02 t 0.12", 0), 0u) << frames[5];
+  // Typed text and the callbacks land before the frame they belong to.
+  EXPECT_NE(first.find(" char 97\nframe 2"), std::string::npos) << first;
+  EXPECT_NE(first.find(" char 72 char 233 char 8\nframe 4"), std::string::npos);
+  EXPECT_NE(first.find(" exit lost\nframe 5"), std::string::npos);
+  EXPECT_NE(first.find(" gain\nframe 6"), std::string::npos);
+  EXPECT_EQ(first.find("key 81"), std::string::npos) << "real keys are ignored";
+  EXPECT_EQ(first.find(" exit exit"), std::string::npos) << "the real close is ignored";
+}
+
+TEST_F(EngineReplayTest, ShotsArePngsOfTheScreenAfterTheirFrame) {
+  RunScript(kScript);
+  SDL_Surface* shot = IMG_Load((dir / "shot3.png").c_str());
+  ASSERT_NE(shot, nullptr) << IMG_GetError();
+  EXPECT_EQ(shot->w, 800);
+  EXPECT_EQ(shot->h, 600);
+  SDL_Surface* argb = SDL_ConvertSurfaceFormat(shot, SDL_PIXELFORMAT_ARGB8888, 0);
+  ASSERT_NE(argb, nullptr);
+  const auto* pixels = static_cast<const std::uint32_t*>(argb->pixels);
+  EXPECT_EQ(pixels[0], 0xFF204080u);
+  EXPECT_EQ(pixels[argb->pitch / 4 * 599 + 799], 0xFF204080u);
+  SDL_FreeSurface(argb);
+  SDL_FreeSurface(shot);
+}
+
+TEST_F(EngineReplayTest, ABadScriptStopsInitiate) {
+  const auto path = dir / "bad.txt";
+  std::ofstream(path) << "step 20\nbounce\n";
+  pm::test::ScopedEnv replay("PANMASTER_REPLAY", path);
+  EXPECT_FALSE(engine->Initiate());
+  EXPECT_EQ(std::string(engine->GetErrorMessage()),
+            "replay script line 2: unknown directive \"bounce\"");
+}
+
+}  // namespace
