@@ -23,6 +23,7 @@ class RenderSession {
     m_engine->SetStateInt(EngineState::ScreenWidth, 800);
     m_engine->SetStateInt(EngineState::ScreenHeight, 600);
     m_initiated = m_engine->Initiate();
+    m_lines->clear();  // the engine's own start-up lines
   }
   ~RenderSession() {
     m_engine->SetLogHook(nullptr);
