@@ -1,0 +1,17 @@
+#pragma once
+
+#include "framework/core/CRefCount.h"
+
+namespace GF {
+
+// The cursor in logical screen coordinates, refreshed by the frame callback before the
+// frame runs; controls poll it. All 0 until the first frame.
+class CMouse : public CRefCount {
+ public:
+  int x = 0;  // whole parts, truncated towards zero
+  int y = 0;
+  float fx = 0.0f;
+  float fy = 0.0f;
+};
+
+}  // namespace GF
