@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "framework/core/COutputStream.h"
+#include "framework/core/CStreamReader.h"
+#include "game/app/ExprNode.h"
+
+// A condition or an action of a flow rule.
+struct RuleItem {
+  ExprNode expression;  // used instead of the fields below when its root has children
+  std::int32_t propertyId = 0;
+  std::int32_t op = 0;
+  std::int32_t valueType = 0;  // 1 = float property, anything else = string property
+  float number = 0.0f;
+  std::string text;
+
+  bool operator==(const RuleItem&) const = default;
+};
+
+// One entry of the screen-flow table (section 15 of "gamedata.bin").
+struct FlowRule {
+  bool enabled = false;
+  std::string screen;          // "None" matches any screen and no screen
+  std::string previousScreen;  // "None" matches anything
+  std::string event;           // "none" (lower case) matches any event
+  std::string target;          // "None" arms nothing
+  bool closeFirst = false;
+  std::string parameter;
+  bool modal = false;
+  std::string layout;
+  bool smooth = false;
+  std::vector<RuleItem> conditions;
+  std::vector<RuleItem> actions;
+
+  bool operator==(const FlowRule&) const = default;
+};
+
+void ReadRuleItem(GF::CStreamReader& in, RuleItem& item);
+void ReadFlowRule(GF::CStreamReader& in, FlowRule& rule);
+void WriteRuleItem(GF::COutputStream& out, const RuleItem& item);
+void WriteFlowRule(GF::COutputStream& out, const FlowRule& rule);

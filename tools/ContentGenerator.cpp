@@ -1,0 +1,16 @@
+// Writes the sample content below the folder given on the command line (default: the
+// current folder).
+#include <cstdio>
+#include <filesystem>
+
+#include "tools/content/SampleContent.h"
+
+int main(int argc, char** argv) {
+  const std::filesystem::path outDir = argc > 1 ? argv[1] : ".";
+  if (!WriteSampleContent(outDir)) {
+    std::fprintf(stderr, "ContentGenerator: could not write the content below %s\n",
+                 outDir.c_str());
+    return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,75 @@
+#include "framework/core/CMemoryOutputStream.h"
+#include "tools/content/SampleContent.h"
+
+namespace {
+
+ObjectDescription Object(const std::string& key, const std::wstring& wideName,
+                         std::vector<RecipeItem> items) {
+  ObjectDescription o;
+  o.Key = key;
+  o.WideName = wideName;
+  o.Items = std::move(items);
+  return o;
+}
+
+ObjectDescription Device(const std::string& key, const std::wstring& wideName,
+                         const std::string& workSound, std::vector<RecipeItem> items) {
+  ObjectDescription o = Object(key, wideName, std::move(items));
+  o.WorkFlag = 1;
+  o.WorkSound = workSound;
+  return o;
+}
+
+void Add(LibraryData& lib, ObjectDescription object) {
+  std::string key = object.Key;
+  lib.Objects[key] = std::move(object);
+}
+
+void AddIcons(LibraryData& lib) {
+  for (const IconRecord& icon : {IconRecord{"interfaces.icons_ingredients", 256, 64, 32, 32},
+                                 IconRecord{"interfaces.icons_dishes", 256, 128, 64, 64}})
+    lib.Icons[icon.Name] = icon;
+}
+
+void AddDevices(LibraryData& lib) {
+  Add(lib, Device("Devices.mixer", L"Mixer", "mixer_work", {{L"Batter", 2000, "Dishes.batter"}}));
+  Add(lib, Device("Devices.griddle", L"Griddle", "griddle_work",
+                  {{L"Pancakes", 3000, "Dishes.pancakes"}}));
+  Add(lib,
+      Device("Devices.stove", L"Stove", "stove_work", {{L"Omelette", 3500, "Dishes.omelette"}}));
+}
+
+void AddIngredients(LibraryData& lib) {
+  const struct {
+    const char* key;
+    const wchar_t* name;
+  } ingredients[] = {{"Ingredients.eggs", L"Eggs"},
+                     {"Ingredients.flour", L"Flour"},
+                     {"Ingredients.milk", L"Milk"},
+                     {"Ingredients.berries", L"Berries"}};
+  for (const auto& i : ingredients) Add(lib, Object(i.key, i.name, {{i.name, 0, i.key}}));
+}
+
+void AddDishes(LibraryData& lib) {
+  Add(lib, Object("Dishes.batter", L"Batter", {}));
+  Add(lib, Object("Dishes.pancakes", L"Pancakes", {}));
+  Add(lib, Object("Dishes.omelette", L"Omelette", {}));
+  Add(lib, Object("Dishes.berry_pancakes", L"Berry pancakes", {}));
+}
+
+}  // namespace
+
+LibraryData MakeSampleLibraryData() {
+  LibraryData lib;
+  AddIcons(lib);
+  AddDevices(lib);
+  AddIngredients(lib);
+  AddDishes(lib);
+  return lib;
+}
+
+bool WriteSampleLibraryData(const std::filesystem::path& outDir) {
+  GF::CMemoryOutputStream out;
+  WriteLibraryData(out, MakeSampleLibraryData());
+  return WriteContentFile(outDir, "Binary/libdata.bin", out.Bytes());
+}
