@@ -92,6 +92,7 @@ int GetOsMajorVersion();
 // Tests: pretend another value; 0 restores the real query.
 void SetDesktopColourDepthOverride(int bitsPerPixel);
 void SetOsMajorVersionOverride(int major);
+void SetDesktopHeightOverride(int height);
 
 // Raises the process's scheduling priority a little; best effort, false when refused.
 bool RaiseProcessPriority();

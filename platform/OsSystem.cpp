@@ -12,6 +12,7 @@ namespace {
 
 int colourDepthOverride = 0;
 int osMajorOverride = 0;
+int desktopHeightOverride = 0;
 
 // The desktop mode of the first display; false when there is no display to ask.
 bool DesktopMode(SDL_DisplayMode* mode) {
@@ -31,6 +32,7 @@ int GetDesktopColourDepth() {
 }
 
 int GetDesktopHeight() {
+  if (desktopHeightOverride > 0) return desktopHeightOverride;
   SDL_DisplayMode mode;
   return DesktopMode(&mode) ? mode.h : 0;
 }
@@ -41,6 +43,10 @@ int GetOsMajorVersion() {
 
 void SetDesktopColourDepthOverride(int bitsPerPixel) {
   colourDepthOverride = bitsPerPixel;
+}
+
+void SetDesktopHeightOverride(int height) {
+  desktopHeightOverride = height;
 }
 
 void SetOsMajorVersionOverride(int major) {
