@@ -336,16 +336,18 @@ bool EngineImpl::CreateWindow() {
 }
 
 void EngineImpl::Shutdown() {
-  if (!initiated_) return;
-  mixer_.reset();
-  renderer_.reset();
-  if (window_) SDL_DestroyWindow(window_);
-  window_ = nullptr;
-  packs_.clear();
-  SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER);
-  initiated_ = false;
+  if (initiated_) {
+    mixer_.reset();
+    renderer_.reset();
+    if (window_) SDL_DestroyWindow(window_);
+    window_ = nullptr;
+    packs_.clear();
+    SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER);
+    initiated_ = false;
+    Log("Engine shut down");
+  }
+  // A failed Initiate may have read a script and opened the log before it stopped.
   replay_.reset();
-  Log("Engine shut down");
   if (logFile_) std::fclose(logFile_);
   logFile_ = nullptr;
 }
@@ -367,7 +369,7 @@ bool EngineImpl::Start() {
     WaitForFrameSlot();
     ++frame_;
     if (!PumpEvents()) break;
-    if (replay_) ApplyReplayFrame(frame_);
+    if (replay_ && !ApplyReplayFrame(frame_)) break;
     AdvanceTime();
     const bool done = frameFunc_();
     if (replay_) {
@@ -793,7 +795,10 @@ void EngineImpl::InputKey(int key, bool down, bool repeat) {
   PushEvent(down ? INPUT_KEYDOWN : INPUT_KEYUP, key, flags, KeyCharacter(key, shift), 0);
   if (!down) return;
   lastKey_ = key;
-  if (const std::uint16_t control = ControlCharacter(key)) InputText(std::u16string(1, control));
+  // With Alt held Windows sends system keys, which its character translation never sees:
+  // Alt+Enter switches the screen mode and must not also type a line break.
+  const std::uint16_t control = ControlCharacter(key);
+  if (control && !keyDown_[KEY_ALT]) InputText(std::u16string(1, control));
 }
 
 void EngineImpl::InputButton(int key, bool down) {
@@ -839,9 +844,10 @@ void EngineImpl::ResetInput() {
   cursorY_ = 0;
 }
 
-void EngineImpl::ApplyReplayFrame(std::uint32_t frame) {
+bool EngineImpl::ApplyReplayFrame(std::uint32_t frame) {
   const auto* events = replay_->EventsAt(frame);
-  if (!events) return;
+  if (!events) return true;
+  bool open = true;
   for (const ReplayEvent& event : *events) {
     switch (event.kind) {
       case ReplayEvent::Kind::KeyDown:
@@ -871,7 +877,7 @@ void EngineImpl::ApplyReplayFrame(std::uint32_t frame) {
         InputText(event.text);
         break;
       case ReplayEvent::Kind::Close:
-        RequestClose();
+        if (RequestClose()) open = false;
         break;
       case ReplayEvent::Kind::FocusLost:
         ChangeFocus(false);
@@ -883,6 +889,7 @@ void EngineImpl::ApplyReplayFrame(std::uint32_t frame) {
         break;  // after the frame
     }
   }
+  return open;
 }
 
 void EngineImpl::TakeScreenshot(const std::string& path) {

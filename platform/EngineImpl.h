@@ -165,7 +165,8 @@ class EngineImpl final : public Engine {
                  std::int32_t wheel);
   std::int32_t ModifierFlags() const;
 
-  void ApplyReplayFrame(std::uint32_t frame);
+  // Feeds a frame's scripted input; false when a scripted close ended the run.
+  bool ApplyReplayFrame(std::uint32_t frame);
   void TakeScreenshot(const std::string& path);
   void AdvanceTime();
   void WaitForFrameSlot();

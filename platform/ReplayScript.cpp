@@ -139,9 +139,12 @@ bool ReplayScript::ParseLine(std::string_view line, const std::string& baseDir,
   std::string_view rest = line;
   const std::string_view first = NextWord(&rest);
   if (first.empty() || first[0] == '#') return true;
+  // A comment may end any line but a "text" one, whose rest is all typed.
+  auto stripComment = [&rest] { rest = rest.substr(0, rest.find('#')); };
   long long value = 0;
   double real = 0;
   if (first == "seed" || first == "step" || first == "frames") {
+    stripComment();
     const std::string_view word = NextWord(&rest);
     if (!NextWord(&rest).empty()) return *error = "extra words", false;
     if (first == "seed") {
@@ -161,6 +164,7 @@ bool ReplayScript::ParseLine(std::string_view line, const std::string& baseDir,
     return *error = "unknown directive \"" + std::string(first) + "\"", false;
   const auto frame = static_cast<std::uint32_t>(value);
   const std::string_view command = NextWord(&rest);
+  if (command != "text") stripComment();
   ReplayEvent event{};
   auto intArg = [&](int* out, long long lo, long long hi) {
     long long v = 0;

@@ -1,7 +1,8 @@
 #pragma once
 
 // The script of the deterministic mode: a fixed frame step, a seed, a frame count, input by
-// frame number and screenshots. Text, one directive a line, '#' starts a comment:
+// frame number and screenshots. Text, one directive a line; '#' starts a comment (except on
+// a "text" line, which types everything after its command):
 //
 //   seed 42                 random seed (default 1)
 //   step 20                 milliseconds per frame (default 16.667)

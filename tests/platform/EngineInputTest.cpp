@@ -142,6 +142,8 @@ TEST_F(EngineInputTest, TypedTextReachesTheCharHookAsUtf16WithControlCharacters)
   PushKey(SDLK_KP_ENTER, true);
   PushKey(SDLK_ESCAPE, true);
   PushKey(SDLK_DELETE, true);  // no character on Windows either
+  PushKey(SDLK_LALT, true);
+  PushKey(SDLK_RETURN, true);  // Alt+Enter switches the screen mode and types nothing
   int lastChar = 0;
   Run([&](int) {
     lastChar = engine->GetChar();

@@ -12,6 +12,7 @@ namespace {
 
 // Everything a frame saw, as text, so two runs compare in one assertion.
 std::ostringstream* g_trace = nullptr;
+bool g_allowExit = false;
 
 class EngineReplayTest : public pm::test::EngineFixture {
  protected:
@@ -19,9 +20,10 @@ class EngineReplayTest : public pm::test::EngineFixture {
     EngineFixture::SetUp();
     engine->SetStateCharFunc(EngineState::CharInput,
                              [](std::uint16_t unit) { *g_trace << " char " << unit; });
+    g_allowExit = false;
     engine->SetStateFunc(EngineState::Exit, [] {
       *g_trace << " exit";
-      return false;
+      return g_allowExit;
     });
     engine->SetStateFunc(EngineState::FocusLost, [] {
       *g_trace << " lost";
@@ -128,6 +130,14 @@ TEST_F(EngineReplayTest, ShotsArePngsOfTheScreenAfterTheirFrame) {
   EXPECT_EQ(pixels[argb->pitch / 4 * 599 + 799], 0xFF204080u);
   SDL_FreeSurface(argb);
   SDL_FreeSurface(shot);
+}
+
+TEST_F(EngineReplayTest, AScriptedCloseThatIsAllowedEndsTheRun) {
+  g_allowExit = true;
+  const std::string trace = RunScript("frames 10\n@3 close\n");
+  EXPECT_NE(trace.find("frame 2 "), std::string::npos);
+  EXPECT_EQ(trace.find("frame 3 "), std::string::npos) << trace;
+  EXPECT_NE(trace.find(" exit"), std::string::npos);
 }
 
 TEST_F(EngineReplayTest, ABadScriptStopsInitiate) {

@@ -10,7 +10,7 @@ TEST(ReplayScriptTest, ReadsSettingsAndEventsByFrame) {
       "# a comment\n"
       "seed 0x2A\n"
       "step 20\r\n"
-      "frames 300\n"
+      "frames 300 # a comment ends a line\n"
       "\n"
       "@12 keydown 0x0D\n"
       "  @12 keyup 13   \n"
@@ -18,7 +18,8 @@ TEST(ReplayScriptTest, ReadsSettingsAndEventsByFrame) {
       "@21 buttondown 1\n"
       "@22 wheel -1\n"
       "@30 text Hi \\s\\b\\t\\r\\e\\\\\\u00e9\\ud83d\xC3\xA9\n"
-      "@40 close\n"
+      "@40 close  # but not a text line\n"
+      "@41 text a # b\n"
       "@50 focuslost\n"
       "@51 focusgain\n"
       "@60 shot frame60.png\n"
@@ -45,6 +46,7 @@ TEST(ReplayScriptTest, ReadsSettingsAndEventsByFrame) {
       script->EventsAt(30)->front().text,
       (std::u16string{u'H', u'i', u' ', u' ', 0x08, 0x09, 0x0D, 0x1B, u'\\', 0xE9, 0xD83D, 0xE9}));
   EXPECT_EQ(script->EventsAt(40)->front().kind, ReplayEvent::Kind::Close);
+  EXPECT_EQ(script->EventsAt(41)->front().text, u"a # b");
   EXPECT_EQ(script->EventsAt(51)->front().kind, ReplayEvent::Kind::FocusGain);
   EXPECT_EQ(script->EventsAt(60)->front().path, "/base/frame60.png");
   EXPECT_EQ(script->EventsAt(61)->front().path, "/abs/frame.png");
