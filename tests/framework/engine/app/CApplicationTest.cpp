@@ -5,8 +5,10 @@
 #include <vector>
 
 #include "framework/core/IScene.h"
+#include "framework/core/TStaticDelegate.h"
 #include "framework/engine/app/CApplication.h"
 #include "framework/engine/app/CGameManager.h"
+#include "framework/engine/app/EngineCallbacks.h"
 #include "framework/engine/app/Services.h"
 #include "tests/framework/engine/app/AppTestSupport.h"
 
@@ -75,6 +77,21 @@ TEST_F(ApplicationTest, InitAndShutdownUseTheProvidedResourcesAndScreens) {
                               "confirm_screen:Destroy", "unload resources"}));
   EXPECT_TRUE(std::filesystem::exists(setting));
   EXPECT_FALSE(GF::HGENS::HasGameManager());
+}
+
+TEST_F(ApplicationTest, AWindowDragSuspendsAndResumesWithoutPausingTheMusic) {
+  pm::test::InstallTestPlayers(true);
+  THolder<GF::HGENS::CGameManager> manager = GF::HGENS::GetGameManager();
+  manager->SuspendEvent().Subscribe(GF::MakeDelegate(+[] { Journal().push_back("suspend"); }));
+  manager->ResumeEvent().Subscribe(GF::MakeDelegate(+[] { Journal().push_back("resume"); }));
+
+  GF::HGENS::AppSizeMove(true);
+  EXPECT_FALSE(GF::HGENS::IsApplicationActive());
+  GF::HGENS::AppSizeMove(false);
+  EXPECT_TRUE(GF::HGENS::IsApplicationActive());
+
+  EXPECT_EQ(Journal(), (Lines{"suspend", "resume"}));
+  pm::test::InstallTestPlayers(false);
 }
 
 }  // namespace

@@ -170,23 +170,47 @@ TEST_F(ProgramTest, AltEnterFlipsTheWindowModeOnReleaseButNotWithCtrl) {
 }
 
 TEST_F(ProgramTest, TheCursorIsMappedFromTheViewportToTheLogicalScreen) {
-  // The window is fitted after the start's focus gain (frame 4); a desktop below 768 pixels
-  // gives a 640 x 480 client for the 800 x 600 logical screen.
-  int desktop = Os::GetDesktopHeight();
+  // A desktop below 768 pixels: the window is fitted to a 640 x 480 client for the 800 x 600
+  // logical screen in the fourth frame after the start's focus gain.
+  Os::SetDesktopHeightOverride(720);
   Lines seen;
   g_onFrame = [&seen](int frame) {
-    if (frame != 8) return;
+    if (frame != 3 && frame != 8) return;
     int width = 0, height = 0;
     Engine* engine = hgeCreate(ENGINE_VERSION);
     Os::GetClientSize(engine->GetStateHwnd(EngineState::Hwnd), &width, &height);
     engine->Release();
     const THolder<GF::CMouse> mouse = GF::HGENS::GetMouse();
     seen.push_back(std::to_string(width) + "x" + std::to_string(height) + " " +
-                   std::to_string(mouse->x) + "," + std::to_string(mouse->y));
+                   std::to_string(mouse->x) + "," + std::to_string(mouse->y) + " " +
+                   std::to_string(mouse->fx));
   };
-  EXPECT_EQ(Run("@6 move 400 300\n@9 close\n", {}), 0);
-  const bool small = desktop < 768;
-  EXPECT_EQ(seen, Lines{small ? "640x480 400,300" : "800x600 400,300"}) << desktop;
+  EXPECT_EQ(Run("@2 move 100 50\n@6 move 401 300\n@9 close\n", {}), 0);
+  Os::SetDesktopHeightOverride(0);
+  // The client pixel of logical x 401 is 320 (320.8 truncated), which maps back to 400.
+  EXPECT_EQ(seen, (Lines{"800x600 100,50 100.000000", "640x480 400,300 400.000000"}));
+}
+
+TEST_F(ProgramTest, InputEventsReachTheKeySetAndTypedTextTheCharEvent) {
+  static std::wstring typed;
+  typed.clear();
+  Lines keys;
+  g_onFrame = [&keys](int frame) {
+    if (frame == 2) {
+      GF::HGENS::GetGameManager()->CharInputEvent().Subscribe(
+          GF::MakeDelegate(+[](wchar_t unit) { typed.push_back(unit); }));
+    }
+    const THolder<GF::CKeyset> keyset = GF::HGENS::GetKeyset();
+    keys.push_back(std::string(keyset->IsDown(24) ? "enter" : "-") +
+                   (keyset->IsDown(7) ? " 2" : " -"));
+  };
+  EXPECT_EQ(Run("@3 keydown 0x0D\n@4 text hi\n@5 keyup 0x0D\n"
+                "@6 keydown 0x12\n@7 keydown 0x32\n@8 keyup 0x32\n@8 keyup 0x12\n@9 close\n",
+                {}),
+            0);
+  // While Alt is held the digit key never reaches the key set.
+  EXPECT_EQ(keys, (Lines{"- -", "- -", "enter -", "enter -", "- -", "- -", "- -", "- -"}));
+  EXPECT_EQ(typed, L"\rhi");  // Enter types a carriage return
 }
 
 TEST_F(ProgramTest, LosingTheFocusPausesEveryChannelAndSuspends) {
