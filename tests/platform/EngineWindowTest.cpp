@@ -1,3 +1,4 @@
+#include <SDL2/SDL_image.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -70,6 +71,16 @@ TEST_F(EngineWindowTest, StatesAreStoredAndTheWindowFollowsThem) {
   engine->SetStateInt(EngineState::ScreenWidth, 1024);
   EXPECT_EQ(engine->GetStateInt(EngineState::ScreenWidth), 640);
   for (const std::string& line : log) EXPECT_EQ(line.find("ignored"), std::string::npos) << line;
+  engine->SetStateString(EngineState::Icon, "Icon\\missing.png");
+  EXPECT_STREQ(engine->GetStateString(EngineState::Icon), "Icon\\missing.png");
+  EXPECT_EQ(log.back(), "Icon \"Icon\\missing.png\" not found");
+  const auto icon = pm::test::MakeTempDir("icon") / "icon.png";
+  SDL_Surface* image = SDL_CreateRGBSurfaceWithFormat(0, 16, 16, 32, SDL_PIXELFORMAT_ARGB8888);
+  ASSERT_EQ(IMG_SavePNG(image, icon.c_str()), 0);
+  SDL_FreeSurface(image);
+  const std::size_t lines = log.size();
+  engine->SetStateString(EngineState::Icon, icon.c_str());
+  EXPECT_EQ(log.size(), lines) << log.back();
 }
 
 TEST_F(EngineWindowTest, UnknownStatesAreIgnoredAndLoggedOnce) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -143,6 +145,24 @@ TEST(OsServicesTest, DesktopAndSystemQueries) {
   Os::SetDesktopColourDepthOverride(0);
   Os::SetOsMajorVersionOverride(0);
   EXPECT_EQ(Os::GetDesktopColourDepth(), 32);
+}
+
+TEST(OsServicesTest, DebugOutputGoesToStderrInDebugBuilds) {
+  testing::internal::CaptureStderr();
+  Os::DebugOutput("Gain focus\n");
+  Os::DebugOutput(nullptr);
+#ifdef NDEBUG
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+#else
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "Gain focus\n");
+#endif
+}
+
+TEST(OsServicesTest, RaisingThePriorityIsBestEffort) {
+  errno = 0;
+  const int before = getpriority(PRIO_PROCESS, 0);
+  const bool raised = Os::RaiseProcessPriority();
+  EXPECT_EQ(getpriority(PRIO_PROCESS, 0), raised ? before - 1 : before);
 }
 
 TEST(OsServicesTest, WindowServicesNeedTheEnginesWindow) {
