@@ -617,9 +617,16 @@ void EngineImpl::ApplyHideMouse() {
 }
 
 void EngineImpl::ApplySwapInterval() {
+  pacedFps_ = fps_ > 0 ? fps_ : 0;
+  if (!renderer_) return;
   // The deterministic mode never waits for the display.
-  if (renderer_ && !renderer_->SetSwapInterval(fps_ == -1 && !replay_ ? 1 : 0))
-    Log("The display refuses the swap interval");
+  const bool vsync = fps_ == -1 && !replay_;
+  if (renderer_->SetSwapInterval(vsync ? 1 : 0) || !vsync) return;
+  // Without vsync the loop keeps to the display's rate itself rather than spin.
+  SDL_DisplayMode mode;
+  const bool known = SDL_GetWindowDisplayMode(window_, &mode) == 0 && mode.refresh_rate > 0;
+  pacedFps_ = known ? mode.refresh_rate : 60;
+  Log("No vsync on this display; frames are paced at %d a second", pacedFps_);
 }
 
 void EngineImpl::ApplyIcon() {
@@ -928,8 +935,8 @@ void EngineImpl::AdvanceTime() {
 
 void EngineImpl::WaitForFrameSlot() {
   const std::uint64_t frequency = SDL_GetPerformanceFrequency();
-  if (fps_ > 0 && !replay_) {
-    const std::uint64_t slot = frequency / static_cast<std::uint64_t>(fps_);
+  if (pacedFps_ > 0 && !replay_) {
+    const std::uint64_t slot = frequency / static_cast<std::uint64_t>(pacedFps_);
     for (;;) {
       const std::uint64_t elapsed = SDL_GetPerformanceCounter() - frameStartCounter_;
       if (elapsed >= slot) break;

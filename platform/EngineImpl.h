@@ -192,6 +192,7 @@ class EngineImpl final : public Engine {
   int screenWidth_ = 800;
   int screenHeight_ = 600;
   int fps_ = 0;
+  int pacedFps_ = 0;  // frames a second the loop waits for itself; 0: no waiting
   int int20_ = 0;
   int int21_ = 0;
   std::set<std::pair<int, std::string>> loggedUnknown_;
