@@ -1,7 +1,7 @@
 #include "framework/engine/app/CApplication.h"
 
 #include <cstdlib>
-#include <ctime>
+#include <limits>
 
 #include "framework/engine/app/CGameManager.h"
 #include "framework/engine/app/EngineCallbacks.h"
@@ -27,7 +27,9 @@ CApplication::~CApplication() {
 }
 
 bool CApplication::Init() {
-  std::srand(static_cast<unsigned>(std::time(nullptr)));
+  // The engine's generator is seeded from the clock, or by the replay script in the
+  // deterministic mode, which a clock seed here would break.
+  std::srand(static_cast<unsigned>(m_engine->RandomInt(0, std::numeric_limits<int>::max())));
   const ServiceProviders& providers = GetServiceProviders();
   if (providers.loadResources) providers.loadResources();
   m_gameManager = GetGameManager();

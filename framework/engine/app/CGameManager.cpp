@@ -158,6 +158,7 @@ bool CGameManager::Frame(const float& dt) {
 
 bool CGameManager::UpdateTopScreen(const float& dt) {
   const THolder<IScreen> finished = TopScreen();
+  if (!finished) return false;
   if (finished->Update(dt)) return true;
   FireScreenClosed(finished);
   // A screen the subscribers destroyed is not touched again.

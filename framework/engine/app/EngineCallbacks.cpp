@@ -56,11 +56,13 @@ void CountDownRelayout(ShellGlobals& shell) {
   }
 }
 
+// Alt is judged by each event's own flags: the key state now may already differ from the
+// state when a queued event happened.
 void FeedInput(Engine& engine) {
   THolder<CKeyset> keyset = GetKeyset();
   EngineInputEvent event{};
   while (engine.GetEvent(&event)) {
-    keyset->Feed(event.type, event.key, engine.GetKeyState(KEY_ALT));
+    keyset->Feed(event.type, event.key, (event.flags & INPUT_FLAG_ALT) != 0);
     event = EngineInputEvent{};
   }
 }
@@ -152,11 +154,11 @@ void UpdateWindowPlacement() {
     if (!tallDesktop || shell.windowWidth != logicalWidth || clientWidth < logicalWidth) {
       Os::SetClientSize(window, tallDesktop ? 800 : 640, tallDesktop ? 600 : 480);
       if (!Os::GetClientSize(window, &clientWidth, &clientHeight)) return;
+      shell.windowWidth = clientWidth;
     }
   }
-  // Full screen letterboxes the logical screen on the desktop's mode, so its scale is
-  // measured the same way.
-  shell.windowWidth = clientWidth;
+  // Measured in every case: full screen letterboxes the logical screen on the desktop's
+  // mode, and a window may be larger than the logical screen.
   shell.mouseScaleX = static_cast<float>(clientWidth) / static_cast<float>(logicalWidth);
   shell.mouseScaleY = static_cast<float>(clientHeight) / static_cast<float>(logicalHeight);
 }

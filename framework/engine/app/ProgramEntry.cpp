@@ -52,6 +52,13 @@ bool RunScriptCompiler(const std::vector<std::string>& words) {
   return true;
 }
 
+// The path that relaunches this program: a bare name came through the PATH search, which
+// launching does not repeat, so it is completed with the program's folder.
+std::string ProgramPath(const std::string& firstWord) {
+  if (firstWord.empty() || firstWord.find('/') != std::string::npos) return firstWord;
+  return Os::GetProgramDirectory() + firstWord;
+}
+
 void SetEngineStates(Engine& engine) {
   engine.SetStateFunc(EngineState::Frame, EngineFrameFunc);
   engine.SetStateString(EngineState::Title, kWindowTitle);
@@ -210,12 +217,14 @@ int RunProgram(int argc, char** argv, ApplicationFactory factory) {
   if (RunScriptCompiler(words)) return 0;
 
   ShellGlobals& shell = GetShellGlobals();
-  shell.programPath = words.front();
+  shell.programPath = ProgramPath(words.front());
   if (!CheckSystem() || !AcquireSingleInstance()) return 0;
   const std::string programDirectory = Os::GetProgramDirectory();
 
   Engine* engine = hgeCreate(ENGINE_VERSION);
   shell.engine = engine;
+  shell.altEnterArmed = false;  // nothing carries over from an earlier run in this process
+  shell.relayoutPending = false;
   SetEngineStates(*engine);
   THolder<CGameProperties> properties = GetGameProperties();
   StoreEditorArgument(*properties, arguments);
