@@ -32,7 +32,8 @@ enum class EngineState {
   FocusLost,
   FocusGain,
   Exit,
-  // Window-procedure hooks (SetStateCharFunc / SetStateActivateFunc / SetStateSizeMoveFunc)
+  // Window-procedure hooks: CharInput by SetStateCharFunc; Activate and SizeMove (both a
+  // function of one bool) by SetStateActivateFunc
   CharInput,
   Activate,
   SizeMove,
@@ -107,7 +108,7 @@ struct EngineInputEvent {
   std::int32_t flags;  // INPUT_FLAG_*
   std::int32_t chr;    // character of a key event, or 0
   std::int32_t wheel;  // wheel steps
-  std::int32_t x;      // cursor in window client pixels (the viewport, see GetClientRect)
+  std::int32_t x;      // cursor in client pixels (the viewport, see Os::GetClientSize)
   std::int32_t y;
 };
 

@@ -703,7 +703,8 @@ bool EngineImpl::PumpEvents() {
   SDL_Event event;
   bool open = true;
   while (SDL_PollEvent(&event)) {
-    // A replay's input comes from its script alone.
+    // A replay's input comes from its script alone; an interrupt (Ctrl+C) still stops it.
+    if (replay_ && event.type == SDL_QUIT) open = false;
     if (replay_ && event.type != SDL_WINDOWEVENT) continue;
     switch (event.type) {
       case SDL_QUIT:

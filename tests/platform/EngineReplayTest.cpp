@@ -36,7 +36,7 @@ class EngineReplayTest : public pm::test::EngineFixture {
   }
 
   // One whole run of the script: Initiate, Start, Shutdown. Returns the trace.
-  std::string RunScript(const std::string& script) {
+  std::string RunScript(const std::string& script, bool interrupt = false) {
     const auto path = dir / "script.txt";
     std::ofstream(path) << script;
     pm::test::ScopedEnv replay("PANMASTER_REPLAY", path);
@@ -47,6 +47,11 @@ class EngineReplayTest : public pm::test::EngineFixture {
     PushKey(SDLK_q, true);
     PushWindowEvent(SDL_WINDOWEVENT_CLOSE);
     Run([&](int frame) {
+      if (interrupt && frame == 2) {
+        SDL_Event quit{};
+        quit.type = SDL_QUIT;
+        SDL_PushEvent(&quit);
+      }
       if (frame == 1) engine->RandomSeed(0);  // the clock: the script's seed in a replay
       trace << "\nframe " << frame << " dt " << engine->GetDelta() << " t " << engine->GetTime()
             << " rnd " << engine->RandomInt(0, 1000000) << " key " << engine->GetKey();
@@ -138,6 +143,13 @@ TEST_F(EngineReplayTest, AScriptedCloseThatIsAllowedEndsTheRun) {
   EXPECT_NE(trace.find("frame 2 "), std::string::npos);
   EXPECT_EQ(trace.find("frame 3 "), std::string::npos) << trace;
   EXPECT_NE(trace.find(" exit"), std::string::npos);
+}
+
+TEST_F(EngineReplayTest, AnInterruptStopsAReplayWithoutAsking) {
+  const std::string trace = RunScript("frames 10\n", true);
+  EXPECT_NE(trace.find("frame 2 "), std::string::npos);
+  EXPECT_EQ(trace.find("frame 3 "), std::string::npos) << trace;
+  EXPECT_EQ(trace.find(" exit"), std::string::npos);
 }
 
 TEST_F(EngineReplayTest, ABadScriptStopsInitiate) {
