@@ -4,6 +4,7 @@
 
 #include "framework/engine/app/CApplication.h"
 #include "framework/engine/app/ProgramEntry.h"
+#include "framework/engine/resources/ResourceServices.h"
 
 namespace {
 
@@ -16,5 +17,6 @@ std::unique_ptr<GF::HGENS::CApplication> CreateApplication(Engine*) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  GF::HGENS::InstallResourceServices();
   return GF::HGENS::RunProgram(argc, argv, CreateApplication);
 }
