@@ -366,7 +366,6 @@ bool EngineImpl::Start() {
   frame_ = 0;
   lastCounter_ = frameStartCounter_ = SDL_GetPerformanceCounter();
   for (;;) {
-    WaitForFrameSlot();
     ++frame_;
     if (!PumpEvents()) break;
     if (replay_ && !ApplyReplayFrame(frame_)) break;
@@ -382,6 +381,7 @@ bool EngineImpl::Start() {
     lastKey_ = 0;
     lastChar_ = 0;
     if (done || (replay_ && replay_->FrameLimit() != 0 && frame_ >= replay_->FrameLimit())) break;
+    WaitForFrameSlot();
   }
   return true;
 }
@@ -391,6 +391,7 @@ const char* EngineImpl::GetErrorMessage() {
 }
 
 void EngineImpl::Log(const char* format, ...) {
+  if (!format) return;
   char stackBuffer[1024];
   va_list args;
   va_start(args, format);
