@@ -32,7 +32,7 @@ std::string HomeFolder() {
 
 std::string DataHome() {
   const char* data = std::getenv("XDG_DATA_HOME");
-  // The base directory spec says to ignore a relative value.
+  // The XDG base directory rules ignore a relative value.
   if (data && data[0] == '/') return data;
   const std::string home = HomeFolder();
   return home.empty() ? "" : home + "/.local/share";
