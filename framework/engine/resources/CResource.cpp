@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "framework/engine/resources/CImage.h"
 #include "framework/engine/resources/CResourceReader.h"
 #include "framework/engine/resources/CSnd.h"
 #include "framework/engine/resources/TextTable.h"
+#include "framework/engine/scene/CFont.h"
 #include "framework/engine/scene/CResourceCache.h"
 #include "platform/Engine.h"
 
@@ -36,6 +38,7 @@ CResource::~CResource() {
 }
 
 void CResource::Unload() {
+  m_loadedFonts.clear();
   m_spriteInfos.clear();
   m_engine->Log("-------------------------------Texture--------------------------");
   CResourceCache::ReleaseInstance();
@@ -78,6 +81,48 @@ GF::THolder<GF::IAnimationData> CResource::GetAnimationData(const std::string& f
   const std::size_t point = fullName.find('.');
   if (point == std::string::npos) return GetAnimationData(std::string(), fullName);
   return GetAnimationData(fullName.substr(0, point), fullName.substr(point + 1));
+}
+
+GF::THolder<GF::IFont> CResource::GetFont(const std::string& name) {
+  for (const FontName& font : m_fontNames) {
+    if (font.name == name) return GetFont(font.id);
+  }
+  m_engine->Log("Can't find font %s", name.c_str());
+  return {};
+}
+
+GF::THolder<GF::IFont> CResource::GetFont(int id) {
+  if (id < 0) {
+    m_engine->Log("Can't find font %d", id);
+    return {};
+  }
+  if (static_cast<std::size_t>(id) >= m_loadedFonts.size()) m_loadedFonts.resize(id + 1);
+  GF::THolder<GF::IFont>& slot = m_loadedFonts[id];
+  if (!slot) {
+    auto font = GF::MakeHolder<CFont>();
+    if (!font->Load(id)) {
+      m_engine->Log("Can't find font %d", id);
+      return {};
+    }
+    slot = font;
+  }
+  return slot;
+}
+
+GF::THolder<GF::IImage> CResource::GetSprite(const std::string& name) {
+  const auto it = std::find_if(m_spriteInfos.begin(), m_spriteInfos.end(),
+                               [&](const auto& info) { return info->name == name; });
+  return GetSprite(static_cast<int>(it - m_spriteInfos.begin()));
+}
+
+GF::THolder<GF::IImage> CResource::GetSprite(int index) {
+  const CHGESpriteInfo* info = GetSpriteInfo(index);
+  if (!info) return {};
+  const EngineTexture texture = CResourceCache::Instance()->GetTextureById(info->texture);
+  auto image = GF::MakeHolder<CImage>();
+  image->SetSprite(
+      GF::MakeHolder<CHGESprite>(texture, info->x, info->y, info->width, info->height));
+  return image;
 }
 
 GF::THolder<GF::ISnd> CResource::GetSound(const std::string& name) {

@@ -31,6 +31,10 @@ class CResource : public GF::IResource, public GF::IAnimationRegistry {
   GF::THolder<GF::IAnimationData> GetAnimationData(const std::string& module,
                                                    const std::string& name) override;
   GF::THolder<GF::IAnimationData> GetAnimationData(const std::string& fullName) override;
+  GF::THolder<GF::IFont> GetFont(const std::string& name) override;
+  GF::THolder<GF::IFont> GetFont(int id) override;
+  GF::THolder<GF::IImage> GetSprite(const std::string& name) override;
+  GF::THolder<GF::IImage> GetSprite(int index) override;
   GF::THolder<GF::ISnd> GetSound(const std::string& name) override;
   GF::THolder<GF::ISnd> GetSound(int index) override;
   const std::wstring& GetText(const std::string& key) override;
@@ -80,6 +84,7 @@ class CResource : public GF::IResource, public GF::IAnimationRegistry {
   std::vector<GF::THolder<CHGESpriteInfo>> m_spriteInfos;
   std::vector<FontName> m_fontNames;
   std::vector<GF::THolder<CTextDescription>> m_textInfos;
+  std::vector<GF::THolder<GF::IFont>> m_loadedFonts;  // by font id; null until loaded
   std::vector<std::string> m_soundNames;
   std::unordered_map<std::string, GF::THolder<Module>> m_modules;
 };

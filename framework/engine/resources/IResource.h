@@ -6,8 +6,10 @@
 #include "framework/core/CRefCount.h"
 #include "framework/core/IAnimationData.h"
 #include "framework/core/THolder.h"
+#include "framework/engine/resources/IImage.h"
 #include "framework/engine/resources/ISnd.h"
 #include "framework/engine/resources/ITextDescrition.h"
+#include "framework/engine/scene/IFont.h"
 
 namespace GF {
 
@@ -22,6 +24,14 @@ class IResource : public CRefCount {
                                                    const std::string& name) = 0;
   // "module.name", split at the first point; without a point every module is searched.
   virtual THolder<IAnimationData> GetAnimationData(const std::string& fullName) = 0;
+  // The font of that name in the script; loaded once, then the same object every time.
+  virtual THolder<IFont> GetFont(const std::string& name) = 0;
+  // "Font\<id>.fnt"; empty (and logged) when it can't be loaded.
+  virtual THolder<IFont> GetFont(int id) = 0;
+  // A new sprite over the named sprite info's texture rectangle on every call.
+  virtual THolder<IImage> GetSprite(const std::string& name) = 0;
+  // Empty outside 0 .. count - 1.
+  virtual THolder<IImage> GetSprite(int index) = 0;
   // "Sound\" + name + ".ogg", else the sound of the name's number in the script.
   virtual THolder<ISnd> GetSound(const std::string& name) = 0;
   // "Sound\<index>"; always a sound object, its handle 0 when the file is missing.

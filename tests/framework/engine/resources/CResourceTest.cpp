@@ -4,6 +4,7 @@
 #include "framework/core/IAnimationRegistry.h"
 #include "framework/engine/resources/CSpriteObjectData.h"
 #include "tests/framework/engine/resources/ResourceFixture.h"
+#include "tests/support/PackFixtures.h"
 
 namespace {
 
@@ -111,6 +112,45 @@ TEST_F(CResourceTest, AnimationDataCreatesNodesThatShareTheKeys) {
   auto* sprite = dynamic_cast<GF::HGENS::CSpriteObjectData*>(data->GetObjectData(0).Get());
   ASSERT_NE(sprite, nullptr);
   EXPECT_EQ(sprite->GetColorTrack()->size(), 1u);
+}
+
+TEST_F(CResourceTest, FontsLoadOnceByScriptOrder) {
+  // A font of no pages and no glyphs: the magic, three metrics, spacing and two counts.
+  const std::string font = std::string("\x07HGEFN10") + std::string(12, '\0');
+  const std::string pack = (dir / "fonts.dat").string();
+  ASSERT_TRUE(pm::test::WritePack(pack, {{"Font/2.fnt", font}}));
+  ASSERT_TRUE(engine->AttachPack(pack.c_str()));
+  ASSERT_TRUE(Fill(
+      "void FillResource(CResourceReader@ r) { r.AddFont('a'); r.AddFont('b'); r.AddFont('c'); }"));
+
+  const auto c = registry->GetFont("c");  // the third font is font 2
+  ASSERT_TRUE(c);
+  EXPECT_EQ(registry->GetFont("c"), c);
+  EXPECT_EQ(registry->GetFont(2), c);
+  EXPECT_EQ(std::count(log.begin(), log.end(), "Font\\2.fnt"), 1);  // read once
+
+  EXPECT_FALSE(registry->GetFont("d"));
+  EXPECT_TRUE(Logged("Can't find font d"));
+  EXPECT_FALSE(registry->GetFont("a"));
+  EXPECT_TRUE(Logged("Can't find font 0"));
+  EXPECT_FALSE(registry->GetFont(-1));
+}
+
+TEST_F(CResourceTest, EverySpriteLookupMakesANewSprite) {
+  ASSERT_TRUE(
+      Fill("void FillResource(CResourceReader@ r) {\n"
+           "  r.AddTexture('sheet'); r.AddHGESpriteInfo('button', 0, 10, 20, 30, 40);\n"
+           "}\n"));
+  const auto first = registry->GetSprite("button");
+  ASSERT_TRUE(first);
+  EXPECT_EQ(first->GetWidth(), 30.0f);
+  EXPECT_EQ(first->GetHeight(), 40.0f);
+  const auto second = registry->GetSprite(0);
+  ASSERT_TRUE(second);
+  EXPECT_NE(second, first);
+  EXPECT_NE(second->GetSprite(), first->GetSprite());
+  for (int index : {-1, 1}) EXPECT_FALSE(registry->GetSprite(index)) << index;
+  EXPECT_FALSE(registry->GetSprite("missing"));
 }
 
 TEST_F(CResourceTest, UnloadLeavesAFreshRegistryAndTheAnimationRegistryFollows) {
