@@ -87,10 +87,13 @@ TEST_F(GameManagerTest, CreateNamesAnnouncesInitialisesAndStacksWithoutActivatin
     }
   } listener;
   m_manager->ScreenCreatedEvent().Subscribe(GF::MakeDelegate(&listener, &Listener::OnCreated));
+  m_manager->ScreenCommandEvent().Subscribe(GF::MakeDelegate(
+      +[](THolder<GF::IScreen> screen) { Journal().push_back("command " + screen->GetName()); }));
 
   m_manager->CreateScreen("a", "menu.layout", kNoScene, "question");
+  m_manager->FireScreenCommand(m_manager->TopScreen());
 
-  EXPECT_EQ(ScreenCalls(), (Lines{"created a", "a:Init menu.layout question"}));
+  EXPECT_EQ(ScreenCalls(), (Lines{"created a", "a:Init menu.layout question", "command a"}));
   EXPECT_TRUE(m_session.HasLogLine("Create screen \"a\""));
   EXPECT_EQ(TopName(), "a");
   EXPECT_FALSE(m_manager->TopScreen()->IsOverlay());
