@@ -1,0 +1,42 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "game/app/SoundShortcuts.h"
+#include "tests/game/app/GameAppSession.h"
+
+namespace {
+
+using pm::test::GameAppSession;
+using pm::test::PlayerCalls;
+using Calls = std::vector<std::string>;
+
+TEST(SoundShortcuts, MusicStartsOnlyWhenItChanges) {
+  GameAppSession session;
+  PlayMusic("a");
+  PlayMusic("a");
+  EXPECT_EQ(PlayerCalls(), (Calls{"music:Play a fade"}));
+  EXPECT_EQ(GetCurrentMusicName(), "a");
+
+  PlayMusic("b");
+  StopMusic();
+  StopMusic();  // nothing left to stop
+  PlayMusic("b");
+  EXPECT_EQ(PlayerCalls(), (Calls{"music:Play a fade", "music:Stop a fade", "music:Play b fade",
+                                  "music:Stop b fade", "music:Play b fade"}));
+}
+
+TEST(SoundShortcuts, SoundsPlayOnceByNameOrByTheSoundTable) {
+  GameAppSession session;
+  SoundNameTable[2] = NamedValue{"click", 2};
+  PlaySoundById(2);
+  PlaySoundByName("level_place");
+  StopSoundByName("level_place");
+  PlaySoundById(99);
+  EXPECT_EQ(PlayerCalls(), (Calls{"sound:Play click 1 0.000000",
+                                  "sound:Play level_place 1 0.000000", "sound:Stop level_place"}));
+  EXPECT_TRUE(session.HasLogLine("[W] SOUND NUMBER 99 NOT FOUND"));
+}
+
+}  // namespace
