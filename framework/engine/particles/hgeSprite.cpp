@@ -12,12 +12,7 @@ hgeSprite::hgeSprite(EngineTexture texture, float x, float y, float w, float h)
   quad.tex = texture;
   quad.blend = BLEND_DEFAULT;
 
-  const float tx1 = x / texWidth, ty1 = y / texHeight;
-  const float tx2 = (x + w) / texWidth, ty2 = (y + h) / texHeight;
-  quad.v[0].tx = tx1, quad.v[0].ty = ty1;
-  quad.v[1].tx = tx2, quad.v[1].ty = ty1;
-  quad.v[2].tx = tx2, quad.v[2].ty = ty2;
-  quad.v[3].tx = tx1, quad.v[3].ty = ty2;
+  SetTexCoords(x / texWidth, y / texHeight, (x + w) / texWidth, (y + h) / texHeight);
   for (EngineVertex& v : quad.v) {
     v.x = v.y = 0.0f;
     v.z = 0.5f;
@@ -51,6 +46,14 @@ void hgeSprite::TextureSize(EngineTexture texture, float* w, float* h) const {
   } else {
     *w = 1.0f;
     *h = 1.0f;
+  }
+}
+
+void hgeSprite::SetTexCoords(float tx0, float ty0, float tx2, float ty2) {
+  const float txs[4] = {tx0, tx2, tx2, tx0}, tys[4] = {ty0, ty0, ty2, ty2};
+  for (int i = 0; i < 4; ++i) {
+    quad.v[i].tx = txs[i];
+    quad.v[i].ty = tys[i];
   }
 }
 
@@ -88,10 +91,11 @@ void hgeSprite::RenderStretch(float x1, float y1, float x2, float y2) {
 
 void hgeSprite::Render4V(float x0, float y0, float x1, float y1, float x2, float y2, float x3,
                          float y3) {
-  quad.v[0].x = x0, quad.v[0].y = y0;
-  quad.v[1].x = x1, quad.v[1].y = y1;
-  quad.v[2].x = x2, quad.v[2].y = y2;
-  quad.v[3].x = x3, quad.v[3].y = y3;
+  const float xs[4] = {x0, x1, x2, x3}, ys[4] = {y0, y1, y2, y3};
+  for (int i = 0; i < 4; ++i) {
+    quad.v[i].x = xs[i];
+    quad.v[i].y = ys[i];
+  }
   hge->RenderQuad(&quad);
 }
 
@@ -115,11 +119,7 @@ void hgeSprite::SetTexture(EngineTexture texture) {
   const float px2 = quad.v[2].tx * texWidth, py2 = quad.v[2].ty * texHeight;
   texWidth = w;
   texHeight = h;
-  const float tx0 = px0 / w, ty0 = py0 / h, tx2 = px2 / w, ty2 = py2 / h;
-  quad.v[0].tx = tx0, quad.v[0].ty = ty0;
-  quad.v[1].tx = tx2, quad.v[1].ty = ty0;
-  quad.v[2].tx = tx2, quad.v[2].ty = ty2;
-  quad.v[3].tx = tx0, quad.v[3].ty = ty2;
+  SetTexCoords(px0 / w, py0 / h, px2 / w, py2 / h);
 }
 
 void hgeSprite::SetTextureRect(float x, float y, float w, float h) {
@@ -127,12 +127,7 @@ void hgeSprite::SetTextureRect(float x, float y, float w, float h) {
   texY = y;
   width = w;
   height = h;
-  const float tx1 = x / texWidth, ty1 = y / texHeight;
-  const float tx2 = (x + w) / texWidth, ty2 = (y + h) / texHeight;
-  quad.v[0].tx = tx1, quad.v[0].ty = ty1;
-  quad.v[1].tx = tx2, quad.v[1].ty = ty1;
-  quad.v[2].tx = tx2, quad.v[2].ty = ty2;
-  quad.v[3].tx = tx1, quad.v[3].ty = ty2;
+  SetTexCoords(x / texWidth, y / texHeight, (x + w) / texWidth, (y + h) / texHeight);
 
   const bool fx = flipX, fy = flipY;
   flipX = flipY = false;

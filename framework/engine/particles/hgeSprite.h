@@ -65,6 +65,8 @@ class hgeSprite {
 
  private:
   void TextureSize(EngineTexture texture, float* w, float* h) const;
+  // Vertex 0 takes (tx0, ty0), vertex 2 (tx2, ty2); vertices 1 and 3 the mixed corners.
+  void SetTexCoords(float tx0, float ty0, float tx2, float ty2);
   // The corners of RenderEx relative to the sprite, before the move to (x, y).
   void Corners(float rotation, float hscale, float vscale, float out[8]) const;
 };
