@@ -18,6 +18,7 @@ bool WriteContentFile(const std::filesystem::path& outDir,
 
 bool WriteSampleContent(const std::filesystem::path& outDir) {
   bool ok = WriteSampleGameData(outDir);
+  ok = WriteSampleLevelsData(outDir) && ok;
   ok = WriteSampleLibraryData(outDir) && ok;
   return ok;
 }

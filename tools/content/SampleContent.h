@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "game/app/GameData.h"
+#include "game/app/LevelsData.h"
 #include "game/app/LibraryData.h"
 
 // The sample content, one function per kind: Make... builds the records, Write... writes
@@ -16,6 +17,9 @@ bool WriteSampleGameData(const std::filesystem::path& outDir);  // "Binary/gamed
 
 LibraryData MakeSampleLibraryData();
 bool WriteSampleLibraryData(const std::filesystem::path& outDir);  // "Binary/libdata.bin"
+
+LevelsData MakeSampleLevelsData();
+bool WriteSampleLevelsData(const std::filesystem::path& outDir);  // "Binary/levelsdata.bin"
 
 // Every kind; false when a file could not be written.
 bool WriteSampleContent(const std::filesystem::path& outDir);

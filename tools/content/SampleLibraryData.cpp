@@ -57,6 +57,13 @@ void AddDishes(LibraryData& lib) {
   Add(lib, Object("Dishes.berry_pancakes", L"Berry pancakes", {}));
 }
 
+// The things the bonus levels hide and the player finds or puts in place.
+void AddBonusItems(LibraryData& lib) {
+  Add(lib, Object("Items.cup", L"Cup", {}));
+  Add(lib, Object("Items.spoon", L"Spoon", {}));
+  Add(lib, Object("Items.teapot", L"Teapot", {}));
+}
+
 }  // namespace
 
 LibraryData MakeSampleLibraryData() {
@@ -65,6 +72,7 @@ LibraryData MakeSampleLibraryData() {
   AddDevices(lib);
   AddIngredients(lib);
   AddDishes(lib);
+  AddBonusItems(lib);
   return lib;
 }
 

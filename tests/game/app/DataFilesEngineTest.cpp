@@ -2,11 +2,13 @@
 // access, faults in the engine's log.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "framework/core/CMemoryOutputStream.h"
 #include "game/app/GameData.h"
+#include "game/app/LevelsData.h"
 #include "game/app/LibraryData.h"
 #include "platform/Engine.h"
 #include "tests/support/PackFixtures.h"
@@ -34,6 +36,7 @@ class DataFilesEngineTest : public ::testing::Test {
     engine->Shutdown();
     engine->Release();
     GameDatabase = {};
+    LevelsDatabase = {};
     GetLibraryData() = {};
   }
 
@@ -43,15 +46,19 @@ class DataFilesEngineTest : public ::testing::Test {
 
 TEST_F(DataFilesEngineTest, FilesComeFromThePackBinary2First) {
   const std::string gameData = Encode(MakeSampleGameData(), WriteGameData);
+  const std::string levels = Encode(MakeSampleLevelsData(), WriteLevelsData);
   const std::string library = Encode(MakeSampleLibraryData(), WriteLibraryData);
   const auto pack = pm::test::MakeTempDir("datafiles") / "resource.dat";
   ASSERT_TRUE(pm::test::WritePack(pack.string(), {{"Binary/gamedata.bin", gameData},
+                                                  {"Binary/levelsdata.bin", levels},
                                                   {"Binary/libdata.bin", library},
                                                   {"Binary_2/libdata.bin", "\x7F"}}));
   ASSERT_TRUE(engine->AttachPack(pack.c_str()));
 
   ASSERT_TRUE(LoadGameDataFile());
   EXPECT_EQ(GameDatabase, MakeSampleGameData());
+  ASSERT_TRUE(LoadLevelsDataFile());
+  EXPECT_EQ(LevelsDatabase, MakeSampleLevelsData());
 
   // The damaged copy in "Binary_2\" is the one taken; it is refused and logged.
   EXPECT_FALSE(LoadLibraryDataFile());

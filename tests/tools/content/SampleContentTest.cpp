@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+
 #include "tests/game/app/CTestDataFileSource.h"
 #include "tests/support/TestSupport.h"
 #include "tools/content/SampleContent.h"
@@ -16,10 +19,12 @@ class SampleContentTest : public ::testing::Test {
   void SetUp() override {
     source.folder = folder;
     GameDatabase = {};
+    LevelsDatabase = {};
     GetLibraryData() = {};
   }
   void TearDown() override {
     GameDatabase = {};
+    LevelsDatabase = {};
     GetLibraryData() = {};
   }
 
@@ -45,6 +50,51 @@ TEST_F(SampleContentTest, LibraryDataLoadsAsGenerated) {
   EXPECT_NE(GetLibraryData().FindObject("Devices.mixer"), nullptr);
   EXPECT_NE(GetLibraryData().FindIcon("interfaces.icons_ingredients"), nullptr);
   EXPECT_TRUE(source.log.empty());
+}
+
+TEST_F(SampleContentTest, LevelsDataLoadsAsGeneratedWithEveryLevel) {
+  ASSERT_TRUE(LoadLevelsDataFile());
+  EXPECT_EQ(LevelsDatabase, MakeSampleLevelsData());
+  EXPECT_TRUE(source.log.empty()) << source.log.front();  // no level dropped
+  for (const char* key : {"stage1_1", "stage1_2"}) {
+    SCOPED_TRACE(key);
+    const LevelDescription& level = LevelTable.at(key);
+    EXPECT_TRUE(level.IsKitchenLevel());
+    EXPECT_FALSE(level.Rivals.empty());
+    EXPECT_GE(level.DeviceSlots.size(), 3u);
+  }
+  std::set<std::string> bonusTypes;
+  for (const auto& [key, level] : LevelTable)
+    if (!level.IsKitchenLevel()) bonusTypes.insert(level.LevelType());
+  EXPECT_EQ(bonusTypes, (std::set<std::string>{"bonus_diference", "bonus_ispy", "bonus_ispy_dark",
+                                               "bonus_place_in"}));
+  EXPECT_TRUE(TestLevelKey.empty());
+}
+
+// The levels name only recipes, stages and catalogue objects that exist.
+TEST_F(SampleContentTest, LevelsNameExistingRecipesStagesAndObjects) {
+  const LevelsData levels = MakeSampleLevelsData();
+  const LibraryData lib = MakeSampleLibraryData();
+  for (const auto& [key, level] : levels.LevelTable) {
+    SCOPED_TRACE(key);
+    EXPECT_TRUE(levels.StageTable.contains(level.StageKey));
+    for (const LevelOrderRecord& order : level.Orders)
+      if (order.IsCustomer()) {
+        EXPECT_TRUE(levels.RecipeTable.contains(order.RecipeKey)) << order.RecipeKey;
+      }
+    for (const DeviceSlot& slot : level.DeviceSlots)
+      EXPECT_NE(lib.FindObject(slot.Name), nullptr) << slot.Name;
+  }
+  for (const auto& [key, recipe] : levels.RecipeTable) {
+    EXPECT_NE(lib.FindObject(key), nullptr) << key;
+    for (const RecipeItem& item : recipe.Items)
+      EXPECT_NE(lib.FindObject(item.ObjectName), nullptr) << item.ObjectName;
+  }
+  // Every dish of the catalogue has its recipe.
+  for (const auto& [key, object] : lib.Objects)
+    if (key.starts_with("Dishes.")) {
+      EXPECT_TRUE(levels.RecipeTable.contains(key)) << key;
+    }
 }
 
 // Every catalogue key that an object's items name is itself in the catalogue.
