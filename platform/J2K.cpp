@@ -3,6 +3,7 @@
 #include <openjpeg.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <new>
@@ -155,6 +156,17 @@ class ComponentReader {
   int m_shift = 0;
 };
 
+// In place: r, g, b enter as Y, Cb, Cr (chroma centred on 128) and leave as R, G, B.
+void YccToRgb(unsigned char* r, unsigned char* g, unsigned char* b) {
+  const float l = *r, u = *g - 128.0f, v = *b - 128.0f;
+  auto channel = [](float c) {
+    return static_cast<unsigned char>(std::clamp(std::lround(c), 0L, 255L));
+  };
+  *r = channel(l + 1.402f * v);
+  *g = channel(l - 0.344136f * u - 0.714136f * v);
+  *b = channel(l + 1.772f * u);
+}
+
 int ToPixels(J2K_ImageRec& rec) {
   const opj_image_t& im = *rec.image;
   const int used = static_cast<int>(std::min<OPJ_UINT32>(im.numcomps, 4));
@@ -169,6 +181,9 @@ int ToPixels(J2K_ImageRec& rec) {
   } catch (const std::bad_alloc&) {
     return J2K_ERR_MEMORY;
   }
+  // Luma and chroma (the usual form of subsampled colour) become RGB here; the codec
+  // itself only undoes its own component transform.
+  const bool ycc = im.color_space == OPJ_CLRSPC_SYCC;
   unsigned char* out = rec.pixels.data();
   for (int y = 0; y < rec.height; ++y) {
     for (int x = 0; x < rec.width; ++x, out += 4) {
@@ -178,6 +193,7 @@ int ToPixels(J2K_ImageRec& rec) {
       if (used >= 3) {
         g = comps[1].At(x, y);
         b = comps[2].At(x, y);
+        if (ycc) YccToRgb(&r, &g, &b);
       }
       if (used == 4) a = comps[3].At(x, y);
       out[0] = b;

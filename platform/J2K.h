@@ -41,7 +41,8 @@ int J2K_GetResolutionDimensionsByStr(J2K_Image image, const char* resolution, in
 // Decodes the whole image. The buffer belongs to the image until J2K_Close. Each pixel is
 // the bytes blue, green, red, alpha (a little-endian ARGB word); rows from the top, pitch
 // bytes apart. Samples are scaled to 8 bits; signed samples are shifted to unsigned;
-// subsampled components are stretched over the full grid. options is not used.
+// subsampled components are stretched over the full grid; luma and chroma (sYCC) become
+// RGB. options is not used.
 int J2K_Decode(J2K_Image image, unsigned char** buffer, int* size, const char* options, int* pitch);
 
 void J2K_Close(J2K_Image image);

@@ -71,6 +71,20 @@ TEST(J2KTest, CodestreamPrecisionSignAndSubsampling) {
   EXPECT_EQ(px[7], 0xFFFF00FFu);
 }
 
+TEST(J2KTest, SubsampledLumaAndChromaBecomeRgb) {
+  // 4:2:0 on a 2 x 2 grid: four luma samples, one Cb and one Cr.
+  Jp2Plane luma{2, 2, 1, 1, 8, false, {76, 150, 29, 255}};
+  Jp2Plane cb{1, 1, 2, 2, 8, false, {128}};
+  Jp2Plane cr{1, 1, 2, 2, 8, false, {228}};
+  int w = 0, h = 0;
+  const auto px = Decode(EncodeJp2(2, 2, {luma, cb, cr}, false, /*ycc=*/true), &w, &h);
+  ASSERT_EQ(px.size(), 4u);
+  // R = Y + 1.402 (Cr - 128), G = Y - 0.714136 (Cr - 128), B = Y.
+  EXPECT_EQ(px[0], 0xFFD8054Cu);
+  EXPECT_EQ(px[1], 0xFFFF4F96u);
+  EXPECT_EQ(px[3], 0xFFFFB8FFu);
+}
+
 TEST(J2KTest, BadDataFailsWithAnErrorText) {
   std::vector<unsigned char> good = EncodeJp2Argb(2, 2, {1, 2, 3, 4}, 3);
   std::vector<unsigned char> header = good;

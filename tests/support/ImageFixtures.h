@@ -26,7 +26,7 @@ struct Jp2Plane {
 // codestream.
 inline std::vector<unsigned char> EncodeJp2(int width, int height,
                                             const std::vector<Jp2Plane>& planes,
-                                            bool codestream = false) {
+                                            bool codestream = false, bool ycc = false) {
   std::vector<opj_image_cmptparm_t> params(planes.size());
   for (std::size_t i = 0; i < planes.size(); ++i) {
     opj_image_cmptparm_t& p = params[i];
@@ -38,7 +38,9 @@ inline std::vector<unsigned char> EncodeJp2(int width, int height,
     p.prec = planes[i].prec;
     p.sgnd = planes[i].sgnd;
   }
-  const OPJ_COLOR_SPACE space = planes.size() >= 3 ? OPJ_CLRSPC_SRGB : OPJ_CLRSPC_GRAY;
+  const OPJ_COLOR_SPACE space = ycc                  ? OPJ_CLRSPC_SYCC
+                                : planes.size() >= 3 ? OPJ_CLRSPC_SRGB
+                                                     : OPJ_CLRSPC_GRAY;
   opj_image_t* image =
       opj_image_create(static_cast<OPJ_UINT32>(planes.size()), params.data(), space);
   if (!image) throw std::runtime_error("opj_image_create");
