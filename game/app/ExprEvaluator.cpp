@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <vector>
 
-
 namespace {
 
 constexpr std::int32_t NumberType = 1;
@@ -38,13 +37,21 @@ enum NumericOp : std::int32_t {
   NonDecreasing = 25,
 };
 
-OperatorResult Plain(float number) { return {false, false, number, {}}; }
-OperatorResult Truth(bool truth) { return {true, truth, 0.0f, {}}; }
+OperatorResult Plain(float number) {
+  return {false, false, number, {}};
+}
+OperatorResult Truth(bool truth) {
+  return {true, truth, 0.0f, {}};
+}
 
 // The zero value of a node's type, for trees that have no sensible value.
-ExprValue Degenerate(const ExprNode& node) { return ExprValue{node.valueType, {}, 0.0f}; }
+ExprValue Degenerate(const ExprNode& node) {
+  return ExprValue{node.valueType, {}, 0.0f};
+}
 
-float Number(std::span<const ExprValue> a, std::size_t i) { return a[i].number; }
+float Number(std::span<const ExprValue> a, std::size_t i) {
+  return a[i].number;
+}
 
 // Each neighbouring pair (a_i, a_i+1) satisfies holds.
 template <typename Holds>
@@ -144,16 +151,16 @@ OperatorResult ApplyNumericOperator(std::int32_t kind, std::span<const ExprValue
     case Sum:
     case Product: {
       float result = last;
-      for (std::size_t i = n - 1; i-- > 0;) result = kind == Sum ? result + a[i].number
-                                                                  : result * a[i].number;
+      for (std::size_t i = n - 1; i-- > 0;)
+        result = kind == Sum ? result + a[i].number : result * a[i].number;
       return Plain(result);
     }
     case Subtract:
     case Divide: {
       if (n == 1) return Plain(kind == Subtract ? -first : first);
       float result = last;
-      for (std::size_t i = n - 1; i-- > 0;) result = kind == Subtract ? result - a[i].number
-                                                                       : result / a[i].number;
+      for (std::size_t i = n - 1; i-- > 0;)
+        result = kind == Subtract ? result - a[i].number : result / a[i].number;
       return Plain(result);
     }
     case Absolute:
@@ -214,7 +221,8 @@ OperatorResult ApplyStringOperator(std::int32_t kind, std::span<const ExprValue>
     case NoneEqualsLast:
       result.isTruth = true;
       result.truth = true;
-      for (std::size_t i = 0; i + 1 < s.size(); ++i) result.truth = result.truth && s[i].text != last;
+      for (std::size_t i = 0; i + 1 < s.size(); ++i)
+        result.truth = result.truth && s[i].text != last;
       return result;
     default:
       return result;

@@ -1,10 +1,10 @@
-#include "game/app/ExprEvaluator.h"
-
 #include <gtest/gtest.h>
 
 #include <initializer_list>
 #include <limits>
 #include <string>
+
+#include "game/app/ExprEvaluator.h"
 
 namespace {
 
@@ -46,8 +46,12 @@ ExprNode Op(std::int32_t kind, std::initializer_list<ExprNode> children, std::in
   return node;
 }
 
-ExprValue N(float value) { return ExprValue{1, {}, value}; }
-ExprValue S(const std::string& text) { return ExprValue{0, text, 0.0f}; }
+ExprValue N(float value) {
+  return ExprValue{1, {}, value};
+}
+ExprValue S(const std::string& text) {
+  return ExprValue{0, text, 0.0f};
+}
 
 struct Case {
   const char* what;
