@@ -112,6 +112,24 @@ TEST_F(EngineWindowTest, WindowedIsALiveToggleAndFullScreenIsLetterboxed) {
   EXPECT_FALSE(engine->GetStateBool(EngineState::Windowed) == false);
 }
 
+TEST_F(EngineWindowTest, FullScreenKeepsTheLogicalScreensShape) {
+  engine->SetStateInt(EngineState::ScreenWidth, 640);
+  engine->SetStateInt(EngineState::ScreenHeight, 400);
+  engine->SetStateBool(EngineState::Windowed, false);
+  Initiate();
+  const auto hwnd = engine->GetStateHwnd(EngineState::Hwnd);
+  int w = 0, h = 0;
+  ASSERT_TRUE(Os::GetClientSize(hwnd, &w, &h));
+  EXPECT_EQ(w, 1024);
+  EXPECT_EQ(h, 640);  // bars of 64 pixels above and below on the 1024 x 768 desktop
+  PushMotion(512, 64 + 320);
+  NextFrameEvents();
+  float x = 0, y = 0;
+  engine->GetMousePos(&x, &y);
+  EXPECT_FLOAT_EQ(x, 320.0f);
+  EXPECT_FLOAT_EQ(y, 200.0f);
+}
+
 TEST_F(EngineWindowTest, TheClientIsTheLetterboxedViewport) {
   Initiate();
   const auto hwnd = engine->GetStateHwnd(EngineState::Hwnd);
