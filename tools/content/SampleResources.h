@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// The sample resources, one kind per function, each writing below outDir in the folders the
+// engine looks in. The script, the text table, the textures and the sounds agree through the
+// lists below: a texture's number is its place in SampleTextures(), a text info's text index
+// the place of its key in SampleTexts().
+
+struct SampleTexture {
+  std::string name;  // the script's name
+  int width;
+  int height;
+  bool jpeg2000;  // "Texture\<n>.jp2" with the mask "Texture\m_<n>.gif", else a PNG
+};
+const std::vector<SampleTexture>& SampleTextures();
+
+struct SampleText {
+  std::string key;
+  std::u16string text;
+};
+const std::vector<SampleText>& SampleTexts();
+
+const std::vector<std::string>& SampleSoundNames();
+
+// "Animation/effects.as" (and no stale "Animation/effects.bs").
+std::string MakeResourceScript();
+bool WriteSampleResourceScript(const std::filesystem::path& outDir);
+// "Binary/textdata.txt": UTF-16LE behind a byte-order mark, key and text lines in pairs.
+std::vector<std::uint8_t> MakeSampleTextTable();
+bool WriteSampleTextTable(const std::filesystem::path& outDir);
+// "Texture/<n>.png", or "Texture/<n>.jp2" and "Texture/m_<n>.gif".
+bool WriteSampleTextures(const std::filesystem::path& outDir);
+// "Font/0.fnt" and its page "Font/0/0_000.png", rasterised from DejaVu Sans.
+bool WriteSampleFont(const std::filesystem::path& outDir);
+// "Sound/<name>.ogg" and the same as "Sound/<n>", generated tones in Ogg Vorbis.
+bool WriteSampleSounds(const std::filesystem::path& outDir);
+// Every kind above.
+bool WriteSampleResources(const std::filesystem::path& outDir);
+
+// Packs the content folders below contentDir (every file except the bytecode the program
+// writes itself) into the zip archive packPath.
+bool WriteResourcePack(const std::filesystem::path& contentDir,
+                       const std::filesystem::path& packPath);
+
+// A PNG of 0xAARRGGBB pixels, rows from the top.
+std::vector<std::uint8_t> EncodePng(int width, int height, const std::vector<std::uint32_t>& argb);

@@ -1,0 +1,39 @@
+#include "tools/content/SampleContent.h"
+#include "tools/content/SampleResources.h"
+
+const std::vector<SampleText>& SampleTexts() {
+  static const std::vector<SampleText> texts = {
+      {"title", u"Panmaster"},
+      {"item_play", u"Play"},
+      {"item_options", u"Options"},
+      {"item_quit", u"Quit"},
+      {"hint_play", u"Start cooking"},
+      {"hint_quit", u"Leave the kitchen"},
+      {"confirm_quit", u"Do you really want to quit?"},
+      {"welcome", u"Welcome to the kitchen!\\nServe every customer in time."},
+  };
+  return texts;
+}
+
+std::vector<std::uint8_t> MakeSampleTextTable() {
+  std::vector<std::uint8_t> bytes;
+  const auto put = [&bytes](char16_t unit) {
+    bytes.push_back(static_cast<std::uint8_t>(unit & 0xFF));
+    bytes.push_back(static_cast<std::uint8_t>(unit >> 8));
+  };
+  const auto line = [&](const std::u16string& text) {
+    for (char16_t unit : text) put(unit);
+    put(u'\r');
+    put(u'\n');
+  };
+  put(0xFEFF);
+  for (const SampleText& entry : SampleTexts()) {
+    line(std::u16string(entry.key.begin(), entry.key.end()));
+    line(u"00000000" + entry.text);  // 8 units the reader skips
+  }
+  return bytes;
+}
+
+bool WriteSampleTextTable(const std::filesystem::path& outDir) {
+  return WriteContentFile(outDir, "Binary/textdata.txt", MakeSampleTextTable());
+}
