@@ -255,6 +255,17 @@ TEST_F(EngineWindowTest, AFinishedMoveIsAnEnteredAndLeftMoveLoop) {
   EXPECT_EQ(g_sizeMove, "enter exit ");
 }
 
+TEST_F(EngineWindowTest, InitiateFailsWithAMessageWithoutAVideoDriver) {
+  {
+    pm::test::ScopedEnv driver("SDL_VIDEODRIVER", "no-such-driver");
+    EXPECT_FALSE(engine->Initiate());
+  }
+  EXPECT_EQ(std::string(engine->GetErrorMessage()).rfind("Can't initialise SDL: ", 0), 0u)
+      << engine->GetErrorMessage();
+  EXPECT_EQ(engine->GetStateHwnd(EngineState::Hwnd), 0u);
+  Initiate();  // the next attempt may succeed
+}
+
 TEST_F(EngineWindowTest, StartNeedsAnInitiatedEngineAndAFrameFunction) {
   EXPECT_FALSE(engine->Start());
   Initiate();
