@@ -1,0 +1,15 @@
+#pragma once
+
+#include "framework/engine/screens/CBaseControl.h"
+
+namespace GF::HGENS {
+
+// The starting state after Reset or SetEnabled(true): waits for the cursor to come in.
+class CBaseControlInitState : public CBaseControl::State {
+ public:
+  CBaseControlInitState() : CBaseState(CBaseControl::kInit) {}
+
+  bool Update(const float& dt) override;
+};
+
+}  // namespace GF::HGENS

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "framework/engine/screens/CBaseControl.h"
+
+namespace GF::HGENS {
+
+// The cursor is outside the control; entering it fires the leave event.
+class CBaseControlOutState : public CBaseControl::State {
+ public:
+  CBaseControlOutState() : CBaseState(CBaseControl::kOut) {}
+
+  bool OnEnter(CBaseControl* control) override;
+  bool Update(const float& dt) override;
+};
+
+}  // namespace GF::HGENS

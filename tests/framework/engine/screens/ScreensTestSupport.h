@@ -1,0 +1,88 @@
+#pragma once
+
+// The screens' tests run the real program headless in the deterministic mode: a replay
+// script moves the mouse, presses buttons and keys frame by frame, and a small application
+// of the test's own sets things up in Init and looks at them around every frame.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/engine/app/CApplication.h"
+#include "framework/engine/app/CGameManager.h"
+#include "framework/engine/app/ProgramEntry.h"
+#include "framework/engine/app/Services.h"
+#include "platform/Engine.h"
+#include "tests/support/TestSupport.h"
+
+namespace pm::test {
+
+struct ScriptedRun {
+  // After the framework application's Init (resources loaded, game manager made).
+  std::function<void(GF::HGENS::CGameManager&)> init;
+  // Around each frame (frames count from 1); the input of the frame has arrived already.
+  std::function<void(int frame)> before;
+  std::function<void(int frame)> after;
+  // Runs the game manager's frame; without it the loop runs until the script's last frame.
+  bool screens = true;
+};
+
+class CScriptedApplication : public GF::HGENS::CApplication {
+ public:
+  CScriptedApplication(Engine* engine, const ScriptedRun& run) : CApplication(engine), m_run(run) {}
+
+  bool Init() override {
+    CApplication::Init();
+    if (m_run.init) m_run.init(*m_gameManager);
+    return true;
+  }
+  bool Frame(float dt) override {
+    ++m_frame;
+    if (m_run.before) m_run.before(m_frame);
+    const bool more = !m_run.screens || CApplication::Frame(dt);
+    if (m_run.after) m_run.after(m_frame);
+    return more;
+  }
+
+ private:
+  const ScriptedRun& m_run;
+  int m_frame = 0;
+};
+
+inline const ScriptedRun*& CurrentRun() {
+  static const ScriptedRun* run = nullptr;
+  return run;
+}
+
+// Runs the program on "step 20" frames with the script's other lines; returns its exit
+// code. The engine's log lines are appended to *log when given.
+inline int RunScripted(const std::string& script, const ScriptedRun& run,
+                       std::vector<std::string>* log = nullptr) {
+  const std::filesystem::path file = MakeTempDir("replay") / "run.txt";
+  std::ofstream(file) << "step 20\n" << script;
+  ScopedEnv replay("PANMASTER_REPLAY", file.string());
+  Engine* engine = hgeCreate(ENGINE_VERSION);  // keeps the log hook across the run
+  if (log) engine->SetLogHook([log](const char* line) { log->emplace_back(line); });
+  CurrentRun() = &run;
+  char program[] = "/bin/true";
+  char* argv[] = {program};
+  const int code = GF::HGENS::RunProgram(1, argv, [](Engine* e) {
+    return std::unique_ptr<GF::HGENS::CApplication>(new CScriptedApplication(e, *CurrentRun()));
+  });
+  CurrentRun() = nullptr;
+  engine->SetLogHook(nullptr);
+  engine->Release();
+  return code;
+}
+
+inline bool Contains(const std::vector<std::string>& lines, const std::string& line) {
+  return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+}  // namespace pm::test
