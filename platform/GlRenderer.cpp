@@ -15,7 +15,8 @@
 namespace {
 
 constexpr int kBatchQuads = 4096;
-constexpr int kBatchVertices = kBatchQuads * 4;  // fits 16-bit indices
+constexpr int kBatchVertices = kBatchQuads * 4;     // fits 16-bit indices
+constexpr int kQueueVertices = kBatchVertices * 4;  // queued for one upload
 constexpr int kMaxSlots = 16;
 constexpr GLenum kScratchUnit = GL_TEXTURE0 + kMaxSlots;  // uploads never disturb drawing units
 
@@ -62,27 +63,29 @@ void main() {
 }
 )";
 
-// SLOTS textures per batch; each vertex names its unit. Sampled with an explicit LOD, since
-// the branches are not uniform across a 2 x 2 pixel block.
-std::string FragmentShader(int slots) {
+// The pixel shader of one colour mode: the vertex colour multiplies the texel, or is added
+// to it (alpha always multiplies). With one texture per batch it is the plain
+// texture-times-colour that software rasterisers have fast paths for; with several, each
+// vertex names its texture unit, sampled with an explicit LOD since the branches need not
+// agree across a 2 x 2 pixel block.
+std::string FragmentShader(int slots, bool colorAdd) {
+  std::string header = "#version 330 core\nin vec4 vCol;\nin vec2 vUv;\nflat in int vSlot;\n";
   std::string sample;
   if (slots == 1) {
-    sample = "  t = textureLod(uTex[0], vUv, 0.0);\n";
+    header += "uniform sampler2D uTex0;\n";
+    sample = "  vec4 t = texture(uTex0, vUv);\n";
   } else {
-    sample = "  switch (vSlot) {\n";
+    header += "uniform sampler2D uTex[" + std::to_string(slots) + "];\n";
+    sample = "  vec4 t = vec4(1.0);\n  switch (vSlot) {\n";
     for (int i = 0; i < slots; ++i) {
-      sample += "    case " + std::to_string(i) + ": t = textureLod(uTex[" + std::to_string(i) +
-                "], vUv, 0.0); break;\n";
+      const std::string n = std::to_string(i);
+      sample += "    case " + n + ": t = textureLod(uTex[" + n + "], vUv, 0.0); break;\n";
     }
     sample += "  }\n";
   }
-  return "#version 330 core\nuniform sampler2D uTex[" + std::to_string(slots) +
-         "];\n"
-         "uniform bool uColorAdd;\n"
-         "in vec4 vCol;\nin vec2 vUv;\nflat in int vSlot;\nout vec4 oCol;\n"
-         "void main() {\n  vec4 t = vec4(1.0);\n" +
-         sample +
-         "  oCol = vec4(uColorAdd ? t.rgb + vCol.rgb : t.rgb * vCol.rgb, t.a * vCol.a);\n}\n";
+  const std::string combine =
+      colorAdd ? "  oCol = vec4(t.rgb + vCol.rgb, t.a * vCol.a);\n" : "  oCol = t * vCol;\n";
+  return header + "out vec4 oCol;\nvoid main() {\n" + sample + combine + "}\n";
 }
 
 GLuint CompileShader(GLenum type, const char* source, std::string* error) {
@@ -109,9 +112,13 @@ struct GlRenderer::Impl {
   SDL_Window* window = nullptr;
   SDL_GLContext context = nullptr;
 
-  GLuint program = 0, vao = 0, vbo = 0, ibo = 0;
+  struct Program {
+    GLuint id = 0;
+    GLint row0 = -1, row1 = -1;
+  };
+  Program programs[2];  // colour multiplied, colour added
+  GLuint vao = 0, vbo = 0, ibo = 0;
   GLuint samplers[2] = {};  // clamp, wrap
-  GLint uRow0 = -1, uRow1 = -1, uColorAdd = -1;
   int slotLimit = 1;
 
   GlTarget screen;
@@ -124,9 +131,20 @@ struct GlRenderer::Impl {
 
   // Scene and batch state.
   GlTarget* current = nullptr;  // null: no scene open
-  std::vector<EngineVertex> vertices = std::vector<EngineVertex>(kBatchVertices);
+  // Draws queue up (vertices of all batches, one command per batch) until something needs
+  // them drawn; then one upload serves them all.
+  struct Command {
+    Prim prim;
+    int blend;
+    int first, count;          // vertices
+    int slotFirst, slotCount;  // textures in commandSlots
+  };
+  std::vector<EngineVertex> vertices = std::vector<EngineVertex>(kQueueVertices);
   std::vector<EngineVertex> points = std::vector<EngineVertex>(kBatchQuads);
+  std::vector<Command> commands;
+  std::vector<GlTexture*> commandSlots;
   int vertexCount = 0;
+  int batchStart = 0;  // first vertex of the open batch
   Prim prim = Prim::Quads;
   int blend = BLEND_DEFAULT;
   GlTexture* slots[kMaxSlots] = {};
@@ -146,34 +164,40 @@ struct GlRenderer::Impl {
 
   // ---- Setup ----
 
-  bool CreateProgram() {
-    GLuint vs = CompileShader(GL_VERTEX_SHADER, kVertexShader, &error);
-    const std::string fsSource = FragmentShader(slotLimit);
-    GLuint fs = vs ? CompileShader(GL_FRAGMENT_SHADER, fsSource.c_str(), &error) : 0;
-    if (!fs) {
+  bool CreatePrograms() {
+    for (int add = 0; add < 2; ++add) {
+      GLuint vs = CompileShader(GL_VERTEX_SHADER, kVertexShader, &error);
+      const std::string fsSource = FragmentShader(slotLimit, add == 1);
+      GLuint fs = vs ? CompileShader(GL_FRAGMENT_SHADER, fsSource.c_str(), &error) : 0;
+      if (!fs) {
+        glDeleteShader(vs);
+        return false;
+      }
+      Program& p = programs[add];
+      p.id = glCreateProgram();
+      glAttachShader(p.id, vs);
+      glAttachShader(p.id, fs);
+      glLinkProgram(p.id);
       glDeleteShader(vs);
-      return false;
+      glDeleteShader(fs);
+      GLint ok = 0;
+      glGetProgramiv(p.id, GL_LINK_STATUS, &ok);
+      if (!ok) {
+        error = "shader program does not link";
+        return false;
+      }
+      glUseProgram(p.id);
+      p.row0 = glGetUniformLocation(p.id, "uRow0");
+      p.row1 = glGetUniformLocation(p.id, "uRow1");
+      if (slotLimit == 1) {
+        glUniform1i(glGetUniformLocation(p.id, "uTex0"), 0);
+      }
+      for (int i = 0; slotLimit > 1 && i < slotLimit; ++i) {
+        const std::string name = "uTex[" + std::to_string(i) + "]";
+        glUniform1i(glGetUniformLocation(p.id, name.c_str()), i);
+      }
     }
-    program = glCreateProgram();
-    glAttachShader(program, vs);
-    glAttachShader(program, fs);
-    glLinkProgram(program);
-    glDeleteShader(vs);
-    glDeleteShader(fs);
-    GLint ok = 0;
-    glGetProgramiv(program, GL_LINK_STATUS, &ok);
-    if (!ok) {
-      error = "shader program does not link";
-      return false;
-    }
-    glUseProgram(program);
-    uRow0 = glGetUniformLocation(program, "uRow0");
-    uRow1 = glGetUniformLocation(program, "uRow1");
-    uColorAdd = glGetUniformLocation(program, "uColorAdd");
-    for (int i = 0; i < slotLimit; ++i) {
-      const std::string name = "uTex[" + std::to_string(i) + "]";
-      glUniform1i(glGetUniformLocation(program, name.c_str()), i);
-    }
+    glUseProgram(programs[0].id);
     return true;
   }
 
@@ -283,10 +307,6 @@ struct GlRenderer::Impl {
     return targets.count(t) ? t : nullptr;
   }
 
-  bool InBatch(const GlTexture* t) const {
-    return std::find(slots, slots + slotCount, t) != slots + slotCount;
-  }
-
   // ---- Targets ----
 
   bool MakeTarget(GlTarget* target, int width, int height) {
@@ -331,51 +351,74 @@ struct GlRenderer::Impl {
     const float sx = 2.0f / static_cast<float>(current->texture.width);
     const float sy = 2.0f / static_cast<float>(current->texture.height);
     const Affine& m = transform;
-    glUniform3f(uRow0, m.a * sx, m.b * sx, m.c * sx - 1.0f);
-    glUniform3f(uRow1, m.d * sy, m.e * sy, m.f * sy - 1.0f);
+    for (const Program& p : programs) {
+      glUseProgram(p.id);
+      glUniform3f(p.row0, m.a * sx, m.b * sx, m.c * sx - 1.0f);
+      glUniform3f(p.row1, m.d * sy, m.e * sy, m.f * sy - 1.0f);
+    }
+    appliedBlend = -1;  // the program in use is chosen again at the next draw
   }
 
   void ApplyBlend(int mode) {
     if (mode == appliedBlend) return;
     appliedBlend = mode;
     glBlendFunc(GL_SRC_ALPHA, (mode & BLEND_ALPHABLEND) ? GL_ONE_MINUS_SRC_ALPHA : GL_ONE);
-    glUniform1i(uColorAdd, (mode & BLEND_COLORADD) ? 1 : 0);
+    glUseProgram(programs[(mode & BLEND_COLORADD) ? 1 : 0].id);
   }
 
-  void Flush() {
-    if (vertexCount > 0) Draw();
-    vertexCount = 0;
+  // Ends the open batch: its vertices become one queued draw.
+  void CloseBatch() {
+    if (vertexCount > batchStart) {
+      commands.push_back({prim, blend, batchStart, vertexCount - batchStart,
+                          static_cast<int>(commandSlots.size()), slotCount});
+      commandSlots.insert(commandSlots.end(), slots, slots + slotCount);
+    }
+    batchStart = vertexCount;
     slotCount = 0;
   }
 
-  void Draw() {
-    for (int i = 0; i < slotCount; ++i) {
-      if (boundTexture[i] != slots[i]->id) {
-        glActiveTexture(GL_TEXTURE0 + i);
-        glBindTexture(GL_TEXTURE_2D, slots[i]->id);
-        boundTexture[i] = slots[i]->id;
-      }
-    }
-    ApplyBlend(blend);
-    // New storage for every draw: rewriting storage that a queued draw still reads would
-    // stall until the GPU is done with it.
+  // Draws everything queued. Called before any change of GL state that queued draws must
+  // not see, and before anything reads or frees what they draw with or into.
+  void Flush() {
+    CloseBatch();
+    if (!commands.empty()) Submit();
+    vertexCount = batchStart = 0;
+  }
+
+  // One upload for all queued draws; new storage each time, since rewriting storage that a
+  // draw still reads would wait for the GPU.
+  void Submit() {
     glBufferData(GL_ARRAY_BUFFER, sizeof(EngineVertex) * vertexCount, vertices.data(),
                  GL_STREAM_DRAW);
-    switch (prim) {
-      case Prim::Quads:
-        glDrawElements(GL_TRIANGLES, vertexCount / 4 * 6, GL_UNSIGNED_SHORT, nullptr);
-        stats.primitives += vertexCount / 4;
-        break;
-      case Prim::Triangles:
-        glDrawArrays(GL_TRIANGLES, 0, vertexCount);
-        stats.primitives += vertexCount / 3;
-        break;
-      case Prim::Lines:
-        glDrawArrays(GL_LINES, 0, vertexCount);
-        stats.primitives += vertexCount / 2;
-        break;
+    for (const Command& c : commands) {
+      for (int i = 0; i < c.slotCount; ++i) {
+        const GLuint id = commandSlots[c.slotFirst + i]->id;
+        if (boundTexture[i] != id) {
+          glActiveTexture(GL_TEXTURE0 + i);
+          glBindTexture(GL_TEXTURE_2D, id);
+          boundTexture[i] = id;
+        }
+      }
+      ApplyBlend(c.blend);
+      switch (c.prim) {
+        case Prim::Quads:
+          glDrawElementsBaseVertex(GL_TRIANGLES, c.count / 4 * 6, GL_UNSIGNED_SHORT, nullptr,
+                                   c.first);
+          stats.primitives += c.count / 4;
+          break;
+        case Prim::Triangles:
+          glDrawArrays(GL_TRIANGLES, c.first, c.count);
+          stats.primitives += c.count / 3;
+          break;
+        case Prim::Lines:
+          glDrawArrays(GL_LINES, c.first, c.count);
+          stats.primitives += c.count / 2;
+          break;
+      }
+      ++stats.drawCalls;
     }
-    ++stats.drawCalls;
+    commands.clear();
+    commandSlots.clear();
   }
 
   // The texture's slot in the batch, adding it when there is room; -1 when the batch is full.
@@ -388,18 +431,19 @@ struct GlRenderer::Impl {
     return slotCount++;
   }
 
-  // Room for `count` more vertices of this kind, texture and blend; flushes when the batch
-  // can't take them. Returns the slot the vertices must carry.
+  // Room for `count` more vertices of this kind, texture and blend; starts a new batch when
+  // the open one can't take them. Returns the slot the vertices must carry.
   float Reserve(Prim kind, EngineTexture handle, int mode, int count) {
     GlTexture* t = handle ? reinterpret_cast<GlTexture*>(handle) : &white;
-    if (kind != prim || mode != blend || vertexCount + count > kBatchVertices) {
-      Flush();
+    if (vertexCount + count > kQueueVertices) Flush();
+    if (kind != prim || mode != blend || vertexCount - batchStart + count > kBatchVertices) {
+      CloseBatch();
       prim = kind;
       blend = mode;
     }
     int slot = SlotOf(t);
     if (slot < 0) {
-      Flush();
+      CloseBatch();
       slot = SlotOf(t);
     }
     return static_cast<float>(slot);
@@ -459,7 +503,7 @@ bool GlRenderer::Init(SDL_Window* window, int logicalWidth, int logicalHeight) {
   }
   SDL_GL_MakeCurrent(window, r.context);
   r.ChooseSlotLimit();
-  if (!r.CreateProgram()) {
+  if (!r.CreatePrograms()) {
     Shutdown();
     return false;
   }
@@ -498,7 +542,7 @@ void GlRenderer::Shutdown() {
   glDeleteBuffers(1, &r.vbo);
   glDeleteBuffers(1, &r.ibo);
   glDeleteVertexArrays(1, &r.vao);
-  glDeleteProgram(r.program);
+  for (const auto& p : r.programs) glDeleteProgram(p.id);
   SDL_GL_DeleteContext(r.context);
   r.context = nullptr;
   r.current = nullptr;
@@ -659,12 +703,13 @@ EngineVertex* GlRenderer::StartBatch(EngineBatch kind, EngineTexture texture, in
     default:
       return nullptr;
   }
-  r.Flush();
+  if (r.vertexCount + kBatchVertices > kQueueVertices) r.Flush();
+  r.CloseBatch();
   r.Reserve(prim, texture, blend, 0);  // slot 0
   r.batchOpen = true;
   r.openKind = kind;
   if (capacity) *capacity = room;
-  return kind == EngineBatch::PointSprites ? r.points.data() : r.vertices.data();
+  return kind == EngineBatch::PointSprites ? r.points.data() : r.vertices.data() + r.vertexCount;
 }
 
 void GlRenderer::FinishBatch(int count) {
@@ -687,8 +732,9 @@ void GlRenderer::FinishBatch(int count) {
   }
   const int perPrimitive = static_cast<int>(r.openKind);  // 2, 3 or 4 vertices
   const int vertices = std::min(count * perPrimitive, kBatchVertices / perPrimitive * perPrimitive);
-  for (int i = 0; i < vertices; ++i) r.vertices[i].z = 0.0f;
-  r.vertexCount = vertices;
+  EngineVertex* first = r.vertices.data() + r.vertexCount;
+  for (int i = 0; i < vertices; ++i) first[i].z = 0.0f;
+  r.vertexCount += vertices;
 }
 
 void GlRenderer::SetPointSize(float diameter) {
@@ -767,7 +813,7 @@ void GlRenderer::TargetFree(EngineTarget handle) {
   Impl& r = *impl_;
   GlTarget* target = r.LiveTarget(handle);
   if (!target || !r.MakeCurrent()) return;
-  if (r.current == target || r.InBatch(&target->texture)) r.Flush();
+  r.Flush();
   if (r.current == target) {
     r.current = nullptr;  // the scene drawing into it ends with it
     r.batchOpen = false;
@@ -841,7 +887,7 @@ void GlRenderer::TextureFree(EngineTexture handle) {
   Impl& r = *impl_;
   GlTexture* t = r.LiveTexture(handle);
   if (!t || t->ownedByTarget || !r.MakeCurrent()) return;
-  if (r.InBatch(t)) r.Flush();
+  r.Flush();
   r.textures.erase(t);
   r.DeleteTexture(t);
   delete t;

@@ -339,15 +339,34 @@ TEST_F(GlRendererRenderTest, BatchesMergeQuadsAndFlushOnStateChanges) {
   const EngineQuad b = Quad(0, 0, 2, 2, tex, 0xFFFFFFFF, 0);
   r().RenderQuad(&a);
   r().RenderQuad(&b);
-  r().RenderLine(0, 0, 0, 0);  // a line flushes the quads before it
-  EXPECT_EQ(r().Stats().drawCalls, 3u);
-  // An empty batch of quads draws what is pending.
+  r().RenderLine(0, 0, 0, 0);  // a line ends the batch of quads before it
   int capacity = 0;
-  r().StartBatch(EngineBatch::Quads, 0, 0, &capacity);
+  r().StartBatch(EngineBatch::Quads, 0, 0, &capacity);  // so does a new batch
   r().FinishBatch(0);
+  r().Flush();
   EXPECT_EQ(r().Stats().drawCalls, 4u);
   r().EndScene();
   r().TextureFree(tex);
+}
+
+TEST_F(GlRendererRenderTest, QueuedDrawsKeepTheirOrderPastAFullQueue) {
+  const EngineTexture red = Solid(2, 2, {0xFFFF0000});
+  const EngineTexture green = Solid(2, 2, {0xFF00FF00});
+  ASSERT_TRUE(r().BeginScene());
+  r().Clear(0xFF000000);
+  // More quads than one upload holds, textures alternating: the last drawn covers.
+  for (int i = 0; i < 20001; ++i) {
+    const EngineQuad q = Quad(0, 0, 8, 8, i % 2 ? green : red);
+    r().RenderQuad(&q);
+  }
+  const EngineQuad over = Quad(4, 4, 8, 8, green, 0xFFFFFFFF, 0);  // added on top
+  r().RenderQuad(&over);
+  r().EndScene();
+  const auto p = Screen();
+  EXPECT_EQ(At(p, 1, 1), 0xFFFF0000u);  // quad 20000 is red
+  EXPECT_EQ(At(p, 5, 5) & 0xFFFFFF, 0xFFFF00u);
+  r().TextureFree(red);
+  r().TextureFree(green);
 }
 
 TEST_F(GlRendererRenderTest, BatchOfTriplesAndLinesDraws) {
