@@ -1,0 +1,138 @@
+#include "framework/engine/scene/CSpriteObject.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "framework/core/ColorConversion.h"
+#include "framework/engine/resources/CDrawableObjectData.h"
+#include "framework/engine/resources/CResource.h"
+#include "framework/engine/scene/CParamModifier.h"
+#include "platform/Engine.h"
+
+namespace GF::HGENS {
+namespace {
+
+// Engine blend codes of the blend-mode track's values 0 to 4.
+constexpr int kBlendCodes[] = {2, 3, 2, 1, 0};
+
+int RoundCoordinate(float v) {
+  return static_cast<int>(v + 0.5f);
+}
+
+}  // namespace
+
+bool CSpriteObject::QueryInterface(const int& id, void** out) {
+  switch (id) {
+    case GF::kIdBase:
+      return Grant(static_cast<GF::IBase*>(this), out);
+    case GF::kIdObjectAnimation:
+      return Grant(static_cast<GF::IObjectAnimation*>(this), out);
+    case GF::kIdDrawable:
+      return Grant(static_cast<GF::IDrawable*>(this), out);
+    case GF::kIdSubstitutedContainer:
+      return Grant(static_cast<GF::ISubstitutedContainer*>(this), out);
+    case GF::kIdSprite:
+      return Grant(static_cast<GF::ISprite*>(this), out);
+    default:
+      return Refuse(out);
+  }
+}
+
+void CSpriteObject::SetObjectData(const GF::THolder<GF::IObjectData>& data) {
+  CDrawableAbstract::SetObjectData(data);
+  const auto* drawable = dynamic_cast<const CDrawableObjectData*>(data_.Get());
+  m_modifier = drawable ? CParamModifier::Create(drawable->GetParamModifiers()) : nullptr;
+}
+
+void CSpriteObject::AdjustProperties() {
+  if (!m_modifier) return;
+  Engine* engine = hgeCreate(ENGINE_VERSION);
+  m_modifier->Update(engine->GetDelta());
+  engine->Release();
+  const float dx = m_modifier->GetValue(GF::IParamModifier::kOffsetX);
+  const float dy = m_modifier->GetValue(GF::IParamModifier::kOffsetY);
+  const float da = m_modifier->GetValue(GF::IParamModifier::kAngle);
+  if (dx != 0.0f || dy != 0.0f) {
+    properties_.x += dx;
+    properties_.y += dy;
+    properties_.changed |= GF::CObjectProperties::kChangedPosition;
+  }
+  if (da != 0.0f) {
+    properties_.SetAngle(properties_.angle + da);
+    properties_.changed |= GF::CObjectProperties::kChangedAngle;
+  }
+}
+
+bool CSpriteObject::Update(const float& dt) {
+  if (!CDrawableAbstract::Update(dt)) return false;
+  if (id_.IsChanged()) {
+    const GF::THolder<GF::IImage> image = GetResources()->GetSprite(id_.GetValue());
+    m_sprite = image ? image->GetSprite() : nullptr;
+    if (m_sprite) {
+      ApplyColor();
+      ApplyHotSpot();
+    }
+  } else if (m_sprite) {
+    if ((properties_.changed & GF::CObjectProperties::kChangedOpacity) || color_.IsChanged() ||
+        blend_.IsChanged()) {
+      ApplyColor();
+    }
+    if (hotSpot_.IsChanged()) ApplyHotSpot();
+  }
+  m_drawX = properties_.x;
+  m_drawY = properties_.y;
+  return true;
+}
+
+void CSpriteObject::ApplyColor() {
+  const int mode = blend_.GetValue();
+  std::uint32_t base = kNoColor;
+  if (mode != 0) {
+    base = m_color != kNoColor ? m_color : GF::ColorToArgb(color_.GetValue());
+    if (mode > 0 && mode < 5) m_sprite->SetBlendMode(kBlendCodes[mode]);
+  } else {
+    m_sprite->SetBlendMode(kBlendCodes[0]);
+  }
+  const float alpha = std::clamp(properties_.opacity, 0.0f, 1.0f) * 255.0f;
+  const auto a = static_cast<std::uint32_t>(alpha);
+  m_sprite->SetColor((base & 0x00FFFFFF) | (a << 24));
+}
+
+void CSpriteObject::ApplyHotSpot() {
+  const GF::TPoint<float>& hot = hotSpot_.GetValue();
+  m_sprite->SetHotSpot(hot.x * m_sprite->GetWidth() / 10000.0f,
+                       hot.y * m_sprite->GetHeight() / 10000.0f);
+}
+
+void CSpriteObject::Render() {
+  if (!m_sprite) return;
+  m_sprite->RenderEx(m_drawX, m_drawY, properties_.angle, properties_.scaleX, properties_.scaleY);
+}
+
+const GF::TRect<int>& CSpriteObject::GetBoundingRect() {
+  if (!m_sprite) {
+    m_rect = GF::TRect<int>();
+    return m_rect;
+  }
+  hgeBounds box;
+  m_sprite->GetBoundingBoxEx(m_drawX, m_drawY, properties_.angle, properties_.scaleX,
+                             properties_.scaleY, &box);
+  m_rect = {RoundCoordinate(box.x1), RoundCoordinate(box.y1), RoundCoordinate(box.x2),
+            RoundCoordinate(box.y2)};
+  if (m_rect.left > m_rect.right) std::swap(m_rect.left, m_rect.right);
+  if (m_rect.top > m_rect.bottom) std::swap(m_rect.top, m_rect.bottom);
+  return m_rect;
+}
+
+std::uint32_t CSpriteObject::GetColor() const {
+  return m_sprite ? m_sprite->GetColor(0) : kNoColor;
+}
+
+void CSpriteObject::SetColor(std::uint32_t color, int blend) {
+  m_color = color;
+  if (!m_sprite) return;
+  m_sprite->SetColor(color);
+  m_sprite->SetBlendMode(blend);
+}
+
+}  // namespace GF::HGENS

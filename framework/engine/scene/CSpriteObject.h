@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+
+#include "framework/core/CBaseObject.h"
+#include "framework/core/CDrawableAbstract.h"
+#include "framework/engine/particles/CHGESprite.h"
+#include "framework/engine/scene/IParamModifier.h"
+#include "framework/engine/scene/ISprite.h"
+
+namespace GF::HGENS {
+
+// Draws the registry's sprite of its resource-id track at its world placement. The
+// blend-mode track picks the engine blend code (0-4 -> 2, 3, 2, 1, 0); with a mode from 1 to
+// 4 the colour is the one given through ISprite, else the colour track's; the world opacity
+// is the alpha. The hot-spot track is in ten-thousandths of the sprite's size.
+class CSpriteObject : public GF::CBaseObject, public GF::CDrawableAbstract, public GF::ISprite {
+ public:
+  static constexpr std::uint32_t kNoColor = 0xFFFFFFFF;
+
+  CSpriteObject() = default;
+  CSpriteObject(const CSpriteObject&) = delete;
+  CSpriteObject& operator=(const CSpriteObject&) = delete;
+
+  bool QueryInterface(const int& id, void** out) override;
+
+  // IObjectAnimation
+  void SetObjectData(const GF::THolder<GF::IObjectData>& data) override;
+  bool Update(const float& dt) override;
+
+  // IDrawable
+  void Render() override;
+  const GF::TRect<int>& GetBoundingRect() override;
+
+  // ISprite
+  std::uint32_t GetColor() const override;
+  void SetColor(std::uint32_t color, int blend) override;
+
+  // Adds the modifier's wander to the placement before it is composed.
+  void AdjustProperties() override;
+
+  const GF::THolder<CHGESprite>& GetSprite() const { return m_sprite; }
+  const GF::THolder<GF::IParamModifier>& GetModifier() const { return m_modifier; }
+
+ private:
+  void ApplyColor();
+  void ApplyHotSpot();
+
+  std::uint32_t m_color = kNoColor;
+  GF::THolder<CHGESprite> m_sprite;
+  GF::TRect<int> m_rect;
+  float m_drawX = 0.0f;
+  float m_drawY = 0.0f;
+  GF::THolder<GF::IParamModifier> m_modifier;
+};
+
+}  // namespace GF::HGENS
