@@ -217,7 +217,8 @@ class Engine {
   // count: primitives for quads, triples and lines; vertices for point sprites.
   virtual void FinishBatch(int count) = 0;
   // Point sprites: in a PointSprites batch, each vertex is one sprite centred on (x, y) with
-  // the diameter SetPointSize gave, whole-texture coordinates.
+  // the diameter SetPointSize gave, whole-texture coordinates. A vertex whose tx is above 0
+  // has its own diameter tx (particles of many sizes in one batch).
   virtual void SetPointSize(float diameter) = 0;
   virtual void Flush() = 0;
   virtual void SetClipping(int x = 0, int y = 0, int w = 0, int h = 0) = 0;

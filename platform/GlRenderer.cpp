@@ -718,10 +718,10 @@ void GlRenderer::FinishBatch(int count) {
   r.batchOpen = false;
   count = std::max(count, 0);
   if (r.openKind == EngineBatch::PointSprites) {
-    const float h = r.pointSize * 0.5f;
     count = std::min(count, kBatchQuads);
     for (int i = 0; i < count; ++i) {
       const EngineVertex& p = r.points[i];
+      const float h = (p.tx > 0.0f ? p.tx : r.pointSize) * 0.5f;  // a sprite's own size first
       const EngineVertex quad[4] = {{p.x - h, p.y - h, 0, p.col, 0, 0},
                                     {p.x + h, p.y - h, 0, p.col, 1, 0},
                                     {p.x + h, p.y + h, 0, p.col, 1, 1},
