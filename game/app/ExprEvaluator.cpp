@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "game/app/GameData.h"
+
 namespace {
 
 constexpr std::int32_t NumberType = 1;
@@ -138,6 +140,12 @@ ExprValue EvaluateExpression(const ExprNode& node, PlayerProfile& profile) {
 bool EvaluateCondition(const ExprNode& node, PlayerProfile& profile) {
   const ExprValue value = EvaluateExpression(node, profile);
   return value.type == NumberType && value.number != 0.0f;
+}
+
+std::optional<ExprValue> EvaluateNamedExpression(const std::string& name, PlayerProfile& profile) {
+  const auto found = NamedExpressions.find(name);
+  if (found == NamedExpressions.end()) return std::nullopt;
+  return EvaluateExpression(found->second.Root, profile);
 }
 
 OperatorResult ApplyNumericOperator(std::int32_t kind, std::span<const ExprValue> a) {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <string>
 
 #include "game/app/ExprNode.h"
 #include "game/app/ExprValue.h"
@@ -23,6 +25,10 @@ struct OperatorResult {
 ExprValue EvaluateExpression(const ExprNode& node, PlayerProfile& profile);
 // True when the tree evaluates to a number other than 0.0.
 bool EvaluateCondition(const ExprNode& node, PlayerProfile& profile);
+
+// Evaluates the named expression of "gamedata.bin" (such as "test", run once at start-up);
+// nothing when there is none of that name.
+std::optional<ExprValue> EvaluateNamedExpression(const std::string& name, PlayerProfile& profile);
 
 // The operator tables over the children's numbers or strings (operands in child order).
 OperatorResult ApplyNumericOperator(std::int32_t kind, std::span<const ExprValue> operands);

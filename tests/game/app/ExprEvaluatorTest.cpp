@@ -5,6 +5,7 @@
 #include <string>
 
 #include "game/app/ExprEvaluator.h"
+#include "game/app/GameData.h"
 
 namespace {
 
@@ -150,6 +151,16 @@ TEST(ExprEvaluator, ConditionsAreTrueOnlyForNonZeroNumbers) {
   EXPECT_FALSE(EvaluateCondition(Num(0.0f), profile));
   EXPECT_FALSE(EvaluateCondition(Str("1"), profile));
   EXPECT_TRUE(EvaluateCondition(Op(14, {Str("1"), Str("1")}, 0), profile));
+}
+
+TEST(ExprEvaluator, NamedExpressionsAreLookedUpByName) {
+  GameDatabase = GameData{};
+  NamedExpressions["test"] = NamedExpression{Op(20, {Num(3), FloatProp(14)}), "test"};
+  PlayerProfile profile;
+  EXPECT_EQ(EvaluateNamedExpression("test", profile), N(3));
+  EXPECT_EQ(profile.Floats[14], 3.0f);
+  EXPECT_FALSE(EvaluateNamedExpression("Test", profile));
+  GameDatabase = GameData{};
 }
 
 TEST(ExprEvaluator, TreesDeeperThanTheLoadBoundGiveZero) {

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <stdexcept>
 #include <vector>
 
 #include "framework/core/CMemoryInputStream.h"
 #include "framework/core/CMemoryOutputStream.h"
+#include "framework/core/TStaticDelegate.h"
 #include "game/app/ProgressSave.h"
 #include "tests/game/app/GameAppSession.h"
 
@@ -180,6 +182,32 @@ TEST(ProgressSave, SettingsFileCarriesTheBlockThroughTheGameManager) {
   ResetProgressToDefault();
   manager->LoadSettings();
   EXPECT_EQ(GameProgress, played);
+}
+
+void FailMidSave(GF::THolder<GF::IDataOutputStream>) {
+  throw std::runtime_error("disk gone");
+}
+
+TEST(ProgressSave, SaveFailingMidWayKeepsThePreviousFile) {
+  GameAppSession session;
+  GF::THolder<GF::HGENS::CGameManager> manager = GF::HGENS::GetGameManager();
+  SubscribeProgressEvents(*manager);
+  UseDefaultBlock(4);
+  ProgressBlock first = FullBlock(4);
+  first.Players[first.CurrentPlayer].Strings[31] = "";  // nothing for the load to clear
+  for (std::int32_t id : {35, 17, 21, 19}) first.Players[first.CurrentPlayer].Floats[id] = 0.0f;
+  for (std::int32_t id : {30, 28, 33}) first.Players[first.CurrentPlayer].Strings[id] = "";
+  GameProgress = first;
+  manager->SaveSettings();
+
+  // The block is half written when the save breaks off.
+  manager->SaveSettingsEvent().Subscribe(GF::MakeDelegate(&FailMidSave));
+  GameProgress.Players.erase(L"Ann");
+  EXPECT_THROW(manager->SaveSettings(), std::runtime_error);
+
+  ResetProgressToDefault();
+  manager->LoadSettings();
+  EXPECT_EQ(GameProgress, first);
 }
 
 }  // namespace
