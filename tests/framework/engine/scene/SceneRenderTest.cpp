@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "framework/core/IAnimation.h"
+#include "framework/engine/scene/CSpriteObject.h"
+#include "framework/engine/scene/CTextSpriteObject.h"
+#include "tests/framework/engine/scene/SceneFixture.h"
+
+namespace {
+
+using Pixels = std::vector<std::uint32_t>;
+constexpr int kWidth = 160;
+
+std::uint32_t At(const Pixels& px, int x, int y) {
+  return px[static_cast<std::size_t>(y) * kWidth + x];
+}
+int Red(std::uint32_t argb) {
+  return static_cast<int>((argb >> 16) & 0xFF);
+}
+
+class SceneRenderTest : public pm::test::SceneFixture {};
+
+TEST_F(SceneRenderTest, InterfacesBannerFadesInHoldsAndFadesOutWithItsText) {
+  const auto node = scene->PlayAnimation("interfaces.banner", 0.0f, 0.0f, "all", 1, 0.0f);
+  ASSERT_TRUE(node);
+  // Panel at (40, 40) from 40 to 72; the text "HI" at (100, 40): H over 100..108.
+  struct Frame {
+    float at;   // ms since the start
+    int red;    // panel's red channel over black
+    bool text;  // the H shows white
+  };
+  const Frame frames[] = {{250.0f, 127, true}, {1000.0f, 255, true}, {1750.0f, 127, true}};
+  float now = 0.0f;
+  for (const Frame& f : frames) {
+    Run(f.at - now);
+    now = f.at;
+    const Pixels px = Draw();
+    ASSERT_EQ(px.size(), static_cast<std::size_t>(kWidth * 80));
+    EXPECT_NEAR(Red(At(px, 50, 45)), f.red, 2) << "at " << f.at;
+    EXPECT_EQ(At(px, 50, 45) & 0x0000FFFF, 0u) << "at " << f.at;
+    EXPECT_EQ(At(px, 30, 45), 0xFF000000u) << "at " << f.at;
+    // The text draws white with the panel's opacity track absent: fully opaque.
+    EXPECT_EQ(At(px, 104, 45), 0xFFFFFFFFu) << "at " << f.at;
+    EXPECT_EQ(At(px, 109, 45), 0xFFFFFFFFu) << "at " << f.at;  // I over 108..112
+    EXPECT_EQ(At(px, 113, 45), 0xFF000000u) << "at " << f.at;
+  }
+  // After its one run the node finishes and leaves the scene with its drawables.
+  Run(400.0f);
+  EXPECT_TRUE(scene->GetAnimations().empty());
+  EXPECT_TRUE(scene->GetDrawables().empty());
+  EXPECT_EQ(At(Draw(), 50, 45), 0xFF000000u);
+}
+
+TEST_F(SceneRenderTest, TextSpriteReportsItsTextLinesAndRectangle) {
+  const auto node = scene->CreateAnimation("interfaces.banner");
+  ASSERT_TRUE(node);
+  node->Play("all", 1, false);
+  Run(10.0f);
+  ASSERT_NE(node->GetText("caption"), nullptr);
+  EXPECT_EQ(*node->GetText("caption"), L"HI");
+  const auto drawable = node->FindDrawable("caption");
+  ASSERT_TRUE(drawable);
+  EXPECT_EQ(drawable->GetBoundingRect(), (GF::TRect<int>{100, 40, 112, 50}));
+
+  ASSERT_TRUE(node->SetText("caption", L"I\\nH"));
+  auto* text = dynamic_cast<GF::HGENS::CTextSpriteObject*>(drawable.Get());
+  ASSERT_NE(text, nullptr);
+  EXPECT_EQ(text->GetLineCount(), 2);
+  EXPECT_EQ(drawable->GetBoundingRect(), (GF::TRect<int>{100, 40, 104, 60}));
+
+  // A colour given through the text sprite draws with it whatever the tracks say.
+  text->SetColor(0xFF00FF00);
+  const Pixels px = Draw();
+  EXPECT_EQ(At(px, 101, 45), 0xFF00FF00u);  // the I on the first line
+  EXPECT_EQ(At(px, 104, 55), 0xFF00FF00u);  // the H on the second
+}
+
+TEST_F(SceneRenderTest, LayerOrderHoldsAndFollowsALayerChange) {
+  const auto node = scene->PlayAnimation("interfaces.layers", 0.0f, 0.0f, "all", 1, 0.0f);
+  ASSERT_TRUE(node);
+  Run(250.0f);
+  EXPECT_EQ(At(Draw(), 24, 8), 0xFF00FF00u);  // green (layer 2) over red (1)
+  EXPECT_EQ(At(Draw(), 8, 8), 0xFFFF0000u);
+  Run(500.0f);
+  EXPECT_EQ(At(Draw(), 24, 8), 0xFFFF0000u);  // red went to layer 3
+  EXPECT_EQ(At(Draw(), 40, 8), 0xFF00FF00u);
+}
+
+TEST_F(SceneRenderTest, ClipRectangleCutsTheSpritesAfterIt) {
+  ASSERT_TRUE(scene->PlayAnimation("interfaces.clipped", 0.0f, 0.0f, "all", 1, 0.0f));
+  Run(100.0f);
+  const Pixels px = Draw();
+  EXPECT_EQ(At(px, 15, 5), 0xFFFF0000u);  // the rectangle's corners: (15, 5) to (25, 15)
+  EXPECT_EQ(At(px, 24, 14), 0xFFFF0000u);
+  EXPECT_EQ(At(px, 14, 8), 0xFF000000u);
+  EXPECT_EQ(At(px, 25, 8), 0xFF000000u);
+  EXPECT_EQ(At(px, 20, 4), 0xFF000000u);
+  EXPECT_EQ(At(px, 5, 2), 0xFF000000u);
+  // The scene switches clipping off after itself: later drawing is not cut.
+  const Pixels after = session.Draw(kWidth, 80, [this] {
+    scene->Render();
+    session.engine().Clear(0xFF0000FF);
+  });
+  EXPECT_EQ(At(after, 100, 70), 0xFF0000FFu);
+}
+
+TEST_F(SceneRenderTest, ClipRectangleOffTheScreenLeavesOnePixel) {
+  const auto node = scene->PlayAnimation("interfaces.clipped", 0.0f, 0.0f, "all", 1, 0.0f);
+  ASSERT_TRUE(node);
+  node->SetPosition(-500.0f, -500.0f);
+  Run(100.0f);
+  const auto clip = node->GetDrawable(0);
+  ASSERT_TRUE(clip);
+  EXPECT_EQ(clip->GetBoundingRect(), (GF::TRect<int>{0, 0, 1, 1}));
+}
+
+TEST_F(SceneRenderTest, ColourTrackTakesEffectOnlyWithABlendMode) {
+  const auto node = scene->PlayAnimation("interfaces.tinted", 0.0f, 0.0f, "all", 1, 0.0f);
+  ASSERT_TRUE(node);
+  Run(250.0f);
+  EXPECT_EQ(At(Draw(), 8, 8), 0xFF00FF00u);  // mode 0: white, the texture as it is
+  Run(500.0f);
+  const std::uint32_t tinted = At(Draw(), 8, 8);  // mode 2: (1, 0.5, 0) times green
+  EXPECT_EQ(tinted & 0xFFFF00FF, 0xFF000000u);
+  EXPECT_NEAR(static_cast<int>((tinted >> 8) & 0xFF), 128, 1);
+  const auto sprite = GF::TSmartIPtr<GF::ISprite, GF::kIdSprite>(node->GetDrawable(0));
+  ASSERT_TRUE(sprite);
+  sprite->SetColor(0xFFFFFFFF, 2);
+  EXPECT_EQ(At(Draw(), 8, 8), 0xFF00FF00u);
+  EXPECT_EQ(sprite->GetColor(), 0xFFFFFFFFu);
+}
+
+}  // namespace
