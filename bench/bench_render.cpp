@@ -1,6 +1,6 @@
 // Draws the same frame of 5,000 textured, coloured quads over 16 textures, in sprite order
 // (each sprite names its own texture, so consecutive sprites rarely share one), through the
-// engine's renderer and through SDL2's renderer (SDL_RenderGeometry), each into an
+// engine interface and through SDL2's renderer (SDL_RenderGeometry), each into an
 // off-screen 800 x 600 picture that is read back whole, so every timed frame is finished on
 // the GPU. Prints the median times per frame and, as the last line, "ratio <ours / SDL2's>".
 #include <SDL.h>
@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "platform/Engine.h"
-#include "platform/GlRenderer.h"
 
 namespace {
 
@@ -75,35 +74,39 @@ double TimeFrame(Frame& frame) {
   return took.count();
 }
 
-// The frame through the engine's renderer, into a render target read back whole.
+// The frame through the engine interface, into a render target read back whole.
 class OursFrame {
  public:
   explicit OursFrame(const std::vector<Sprite>& sprites) : sprites_(sprites) {
-    GlRenderer::PrepareWindow();
-    window_ = SDL_CreateWindow("bench ours", 0, 0, kWidth, kHeight,
-                               SDL_WINDOW_HIDDEN | GlRenderer::WindowFlags());
-    if (!window_ || !renderer_.Init(window_, kWidth, kHeight)) {
-      std::fprintf(stderr, "ours: %s\n", window_ ? renderer_.ErrorMessage() : SDL_GetError());
+    engine_ = hgeCreate(ENGINE_VERSION);
+    engine_->SetStateString(EngineState::Title, "bench_render");
+    engine_->SetStateBool(EngineState::Windowed, true);
+    engine_->SetStateInt(EngineState::ScreenWidth, kWidth);
+    engine_->SetStateInt(EngineState::ScreenHeight, kHeight);
+    if (!engine_->Initiate()) {
+      std::fprintf(stderr, "ours: %s\n", engine_->GetErrorMessage());
       std::exit(1);
     }
     for (int t = 0; t < kTextures; ++t) {
-      textures_[t] = renderer_.TextureCreate(kTextureSize, kTextureSize);
-      std::uint32_t* p = renderer_.TextureLock(textures_[t], false);
+      textures_[t] = engine_->TextureCreate(kTextureSize, kTextureSize);
+      std::uint32_t* p = engine_->TextureLock(textures_[t], false);
       const auto pixels = TexturePixels(t);
       std::copy(pixels.begin(), pixels.end(), p);
-      renderer_.TextureUnlock(textures_[t]);
+      engine_->TextureUnlock(textures_[t]);
     }
-    target_ = renderer_.TargetCreate(kWidth, kHeight);
+    target_ = engine_->TargetCreate(kWidth, kHeight);
     readBack_.resize(kWidth * kHeight);
   }
   ~OursFrame() {
-    renderer_.Shutdown();
-    SDL_DestroyWindow(window_);
+    for (EngineTexture t : textures_) engine_->TextureFree(t);
+    engine_->TargetFree(target_);
+    engine_->Shutdown();
+    engine_->Release();
   }
 
   void Draw() {
-    renderer_.BeginScene(target_);
-    renderer_.Clear(0xFF000000);
+    engine_->BeginScene(target_);
+    engine_->Clear(0xFF000000);
     EngineQuad q{};
     q.blend = BLEND_DEFAULT;
     for (const Sprite& s : sprites_) {
@@ -112,18 +115,15 @@ class OursFrame {
       q.v[2] = {s.x + s.w, s.y + s.h, 0.5f, s.color, 1, 1};
       q.v[3] = {s.x, s.y + s.h, 0.5f, s.color, 0, 1};
       q.tex = textures_[s.texture];
-      renderer_.RenderQuad(&q);
+      engine_->RenderQuad(&q);
     }
-    renderer_.EndScene();
-    renderer_.TargetReadPixels(target_, readBack_.data());
+    engine_->EndScene();
+    engine_->TargetReadPixels(target_, readBack_.data());
   }
-
-  std::uint64_t DrawCalls() const { return renderer_.Stats().drawCalls; }
 
  private:
   const std::vector<Sprite>& sprites_;
-  SDL_Window* window_ = nullptr;
-  GlRenderer renderer_{ResourceAccess{}};
+  Engine* engine_ = nullptr;
   EngineTexture textures_[kTextures] = {};
   EngineTarget target_ = 0;
   std::vector<std::uint32_t> readBack_;
@@ -198,13 +198,8 @@ class SdlFrame {
 }  // namespace
 
 int main() {
-  if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-    std::fprintf(stderr, "SDL_Init: %s\n", SDL_GetError());
-    return 1;
-  }
   const auto sprites = MakeSprites();
   double oursMedian = 0, sdlMedian = 0;
-  std::uint64_t drawCalls = 0;
   const char* driver = "";
   {
     OursFrame ours(sprites);
@@ -221,14 +216,11 @@ int main() {
     }
     oursMedian = Median(oursMs);
     sdlMedian = Median(sdlMs);
-    drawCalls = ours.DrawCalls() / (kWarmup + kFrames);
   }
   std::printf("frame: %d quads, %d textures of %dx%d, %dx%d, median of %d frames\n", kQuads,
               kTextures, kTextureSize, kTextureSize, kWidth, kHeight, kFrames);
-  std::printf("ours: %.3f ms per frame (%llu draw calls)\n", oursMedian,
-              static_cast<unsigned long long>(drawCalls));
+  std::printf("ours: %.3f ms per frame\n", oursMedian);
   std::printf("SDL2 (%s): %.3f ms per frame\n", driver, sdlMedian);
   std::printf("ratio %.3f\n", oursMedian / sdlMedian);
-  SDL_Quit();
   return 0;
 }

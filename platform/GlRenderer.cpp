@@ -250,12 +250,17 @@ struct GlRenderer::Impl {
 
   // Software rasterisers pay for every branch of the multi-texture shader on every pixel,
   // so they draw one texture per batch; hardware takes sixteen.
-  void ChooseSlotLimit() {
-    const char* name = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
-    const std::string renderer = name ? name : "";
-    const bool software = renderer.find("llvmpipe") != std::string::npos ||
-                          renderer.find("softpipe") != std::string::npos;
-    slotLimit = software ? 1 : kMaxSlots;
+  void ChooseSlotLimit(int requested) {
+    if (requested <= 0) {
+      const char* name = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+      const std::string renderer = name ? name : "";
+      const bool software = renderer.find("llvmpipe") != std::string::npos ||
+                            renderer.find("softpipe") != std::string::npos;
+      requested = software ? 1 : kMaxSlots;
+    }
+    GLint units = 1;
+    glGetIntegerv(GL_MAX_TEXTURE_IMAGE_UNITS, &units);
+    slotLimit = std::clamp(requested, 1, std::min<int>(kMaxSlots, units));
   }
 
   // Another GL user on this thread (SDL's own renderer, say) may have switched contexts.
@@ -493,7 +498,7 @@ GlRenderer::~GlRenderer() {
   Shutdown();
 }
 
-bool GlRenderer::Init(SDL_Window* window, int logicalWidth, int logicalHeight) {
+bool GlRenderer::Init(SDL_Window* window, int logicalWidth, int logicalHeight, int textureSlots) {
   Impl& r = *impl_;
   r.window = window;
   r.context = SDL_GL_CreateContext(window);
@@ -502,7 +507,7 @@ bool GlRenderer::Init(SDL_Window* window, int logicalWidth, int logicalHeight) {
     return false;
   }
   SDL_GL_MakeCurrent(window, r.context);
-  r.ChooseSlotLimit();
+  r.ChooseSlotLimit(textureSlots);
   if (!r.CreatePrograms()) {
     Shutdown();
     return false;

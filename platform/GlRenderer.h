@@ -9,10 +9,12 @@
 // frames (a frame that draws nothing leaves the last one), the screen can be read back at
 // any time, and the scaling to the window is one blit.
 //
-// Quads, triples, lines and point sprites collect in one vertex batch; up to 16 textures
-// share a batch (each vertex picks its texture unit), so a change of texture alone does not
-// cost a draw call. A change of blend mode, primitive, transform, clipping, addressing or
-// culling, a full batch, or a 17th texture draws the batch.
+// Quads, triples, lines and point sprites collect in vertex batches; on hardware up to 16
+// textures share a batch (each vertex picks its texture unit), so a change of texture alone
+// does not cost a draw call. A change of blend mode or primitive, a full batch, or one
+// texture too many starts a new batch. Batches queue up and go out with one vertex upload
+// when something needs them drawn: a change of transform, clipping, addressing or culling,
+// a clear, the end of the scene, a lock, a read-back or a free.
 
 #include <cstdint>
 #include <memory>
@@ -40,8 +42,10 @@ class GlRenderer {
   ~GlRenderer();
 
   // Creates the GL context on the window and a logical screen of the given size; false with
-  // ErrorMessage() on failure. The viewport starts as the whole window.
-  bool Init(SDL_Window* window, int logicalWidth, int logicalHeight);
+  // ErrorMessage() on failure. The viewport starts as the whole window. textureSlots: how
+  // many textures one batch may mix; 0 lets the driver decide (1 on software rasterisers,
+  // where the multi-texture shader costs more than the draw calls it saves; 16 otherwise).
+  bool Init(SDL_Window* window, int logicalWidth, int logicalHeight, int textureSlots = 0);
   // Frees every texture, target and the context; also done by the destructor.
   void Shutdown();
   const char* ErrorMessage() const;
@@ -91,8 +95,8 @@ class GlRenderer {
   void TextureFree(EngineTexture texture);
   int TextureGetWidth(EngineTexture texture, bool original = false);
   int TextureGetHeight(EngineTexture texture, bool original = false);
-  std::uint32_t* TextureLock(EngineTexture texture, bool readOnly = true, int left = 0,
-                             int top = 0, int width = 0, int height = 0);
+  std::uint32_t* TextureLock(EngineTexture texture, bool readOnly = true, int left = 0, int top = 0,
+                             int width = 0, int height = 0);
   void TextureUnlock(EngineTexture texture);
 
  private:

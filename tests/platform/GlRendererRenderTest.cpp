@@ -369,6 +369,46 @@ TEST_F(GlRendererRenderTest, QueuedDrawsKeepTheirOrderPastAFullQueue) {
   r().TextureFree(green);
 }
 
+TEST_F(GlRendererRenderTest, SixteenTexturesShareABatchWhenTheDriverTakesThem) {
+  // The hardware setting, forced here on the software rasteriser.
+  SDL_Window* window =
+      SDL_CreateWindow("slots", 0, 0, kW, kH, SDL_WINDOW_HIDDEN | GlRenderer::WindowFlags());
+  ASSERT_NE(window, nullptr);
+  {
+    GlRenderer wide{ResourceAccess{}};
+    ASSERT_TRUE(wide.Init(window, kW, kH, 16)) << wide.ErrorMessage();
+    std::vector<EngineTexture> textures;
+    for (int i = 0; i < 17; ++i) {
+      const EngineTexture t = wide.TextureCreate(2, 2);
+      std::uint32_t* p = wide.TextureLock(t, false);
+      std::fill(p, p + 4, 0xFF000000u | static_cast<std::uint32_t>(i * 15) << 16 | (255 - i));
+      wide.TextureUnlock(t);
+      textures.push_back(t);
+    }
+    ASSERT_TRUE(wide.BeginScene());
+    wide.Clear(0xFF000000);
+    wide.ResetStats();
+    for (int i = 0; i < 17; ++i) {
+      const EngineQuad q = Quad(i * 3, 0, i * 3 + 3, 8, textures[i]);
+      wide.RenderQuad(&q);
+    }
+    const EngineQuad added = Quad(0, 10, 8, 18, textures[3], 0xFF00FF00, 3);
+    wide.RenderQuad(&added);
+    wide.EndScene();
+    EXPECT_EQ(wide.Stats().drawCalls, 3u);  // 16 textures, the 17th, the other colour mode
+    std::vector<std::uint32_t> p(kW * kH);
+    ASSERT_TRUE(wide.ReadScreenPixels(p.data()));
+    for (int i = 0; i < 17; ++i) {
+      EXPECT_EQ(p[4 * kW + i * 3 + 1],
+                0xFF000000u | static_cast<std::uint32_t>(i * 15) << 16 | (255 - i))
+          << "texture " << i;
+    }
+    EXPECT_EQ(p[12 * kW + 4], 0xFF2DFFFCu);  // texture 3 with green added
+    for (EngineTexture t : textures) wide.TextureFree(t);
+  }
+  SDL_DestroyWindow(window);
+}
+
 TEST_F(GlRendererRenderTest, BatchOfTriplesAndLinesDraws) {
   ASSERT_TRUE(r().BeginScene());
   r().Clear(0xFF000000);
