@@ -1,6 +1,7 @@
 #include "framework/engine/scene/SceneServices.h"
 
 #include "framework/engine/app/Services.h"
+#include "framework/engine/particles/ParticleServices.h"
 #include "framework/engine/resources/CObjectData.h"
 #include "framework/engine/scene/CClipping.h"
 #include "framework/engine/scene/CGameSound.h"
@@ -34,6 +35,7 @@ void InstallSceneObjectMakers() {
   CObjectData::SetMaker(CObjectData::Kind::TextSprite, Make<CTextSpriteObject>);
   CObjectData::SetMaker(CObjectData::Kind::Clipping, Make<CClipping>);
   CObjectData::SetMaker(CObjectData::Kind::Sound, Make<CSoundObject>);
+  InstallParticleServices();
 }
 
 void InstallSceneServices() {
