@@ -942,6 +942,7 @@ void GlRenderer::TextureUnlock(EngineTexture handle) {
   GlTexture* t = r.LiveTexture(handle);
   if (!t || !t->locked || !r.MakeCurrent()) return;
   if (!t->lockReadOnly) {
+    r.Flush();  // draws queued while it was locked see the old pixels
     glActiveTexture(kScratchUnit);
     glBindTexture(GL_TEXTURE_2D, t->id);
     glPixelStorei(GL_UNPACK_ROW_LENGTH, t->width);

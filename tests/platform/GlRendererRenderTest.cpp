@@ -300,6 +300,24 @@ TEST_F(GlRendererRenderTest, LockedEditsShowAfterUnlock) {
   r().TextureFree(tex);
 }
 
+TEST_F(GlRendererRenderTest, ATextureFreedAfterItsDrawStillShowsInThatDraw) {
+  ASSERT_TRUE(r().BeginScene());
+  r().Clear(0xFF000000);
+  const EngineTexture tex = Solid(2, 2, {0xFF00FFFF});
+  const EngineQuad q = Quad(0, 0, 4, 4, tex);
+  r().RenderQuad(&q);
+  r().TextureFree(tex);
+  const EngineTexture other = Solid(2, 2, {0xFFFF00FF});  // may reuse the GL name
+  const EngineQuad next = Quad(4, 0, 8, 4, other);
+  r().RenderQuad(&next);
+  r().EndScene();
+  const auto p = Screen();
+  EXPECT_EQ(At(p, 1, 1), 0xFF00FFFFu);
+  EXPECT_EQ(At(p, 5, 1), 0xFFFF00FFu);
+  r().TextureFree(other);
+  EXPECT_EQ(r().TextureGetWidth(tex), 0);  // a freed handle is stale
+}
+
 TEST_F(GlRendererRenderTest, PointSpritesDrawCentredAtTheirSize) {
   const EngineTexture tex = Solid(4, 4, {0xFFFFFFFF});
   ASSERT_TRUE(r().BeginScene());
@@ -409,10 +427,16 @@ TEST_F(GlRendererRenderTest, SixteenTexturesShareABatchWhenTheDriverTakesThem) {
   SDL_DestroyWindow(window);
 }
 
-TEST_F(GlRendererRenderTest, BatchOfTriplesAndLinesDraws) {
+TEST_F(GlRendererRenderTest, BatchesOfEveryKindDraw) {
   ASSERT_TRUE(r().BeginScene());
   r().Clear(0xFF000000);
   int capacity = 0;
+  EngineVertex* quads = r().StartBatch(EngineBatch::Quads, 0, BLEND_DEFAULT, &capacity);
+  ASSERT_NE(quads, nullptr);
+  ASSERT_GE(capacity, 1);
+  const EngineQuad q = Quad(40, 0, 50, 10, 0, 0xFF0000FF);
+  std::copy(q.v, q.v + 4, quads);
+  r().FinishBatch(1);
   EngineVertex* v = r().StartBatch(EngineBatch::Triples, 0, BLEND_DEFAULT, &capacity);
   ASSERT_NE(v, nullptr);
   v[0] = {0, 0, 0.5f, 0xFFFF0000, 0, 0};
@@ -425,6 +449,7 @@ TEST_F(GlRendererRenderTest, BatchOfTriplesAndLinesDraws) {
   EXPECT_EQ(At(p, 3, 3), 0xFFFF0000u);
   EXPECT_EQ(At(p, 18, 18), 0xFF000000u);
   EXPECT_EQ(At(p, 32, 30), 0xFF00FF00u);
+  EXPECT_EQ(At(p, 45, 5), 0xFF0000FFu);
 }
 
 TEST_F(GlRendererRenderTest, ScreenKeepsItsPictureAcrossFramesAndTextureZeroIsWhite) {
