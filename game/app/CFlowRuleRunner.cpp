@@ -4,6 +4,7 @@
 
 #include "game/app/ExprEvaluator.h"
 #include "game/app/GameData.h"
+#include "game/app/PlayerProfiles.h"
 #include "platform/Engine.h"
 
 namespace {

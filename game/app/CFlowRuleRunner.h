@@ -7,7 +7,6 @@
 #include "framework/core/THolder.h"
 #include "framework/engine/app/IScreen.h"
 #include "game/app/FlowRule.h"
-#include "game/app/PlayerProfiles.h"
 
 // A stored property value against a rule's constant: op 0 equal, 1 not equal, 2 less, 3
 // greater, 4 less or equal, 5 greater or equal; any other op is false. Floats compare as
