@@ -86,18 +86,19 @@ void FillResource(CResourceReader@ r) {
   r.AddBlendMode(0, 500);
   r.AddBlendMode(2, 500);
 
-  // Sound 7: played at 0, paused at 100, resumed at 200, stopped at 300; sound 8 repeats.
+  // Sound 7 (150 ms): played at 0, paused at 100, resumed at 200. Sound 8 (100 ms): played
+  // and repeated until 600, then stopped.
   r.CreateAnimationData('sounds');
   r.AddNamedPart('all', 0, 1000, 1);
   r.CreateSoundObjectData('beep');
   r.AddParamSound(7, 0, 1000);
   r.AddActionSound(1, 100);
   r.AddActionSound(3, 100);
-  r.AddActionSound(1, 100);
-  r.AddActionSound(4, 700);
+  r.AddActionSound(1, 800);
   r.CreateSoundObjectData('loop');
   r.AddParamSound(8, 0, 1000);
-  r.AddActionSound(2, 1000);
+  r.AddActionSound(2, 600);
+  r.AddActionSound(4, 400);
 }
 )";
 
