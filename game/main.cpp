@@ -5,6 +5,7 @@
 #include "framework/engine/app/CApplication.h"
 #include "framework/engine/app/ProgramEntry.h"
 #include "framework/engine/resources/ResourceServices.h"
+#include "framework/engine/scene/SceneServices.h"
 
 namespace {
 
@@ -18,5 +19,6 @@ std::unique_ptr<GF::HGENS::CApplication> CreateApplication(Engine*) {
 
 int main(int argc, char** argv) {
   GF::HGENS::InstallResourceServices();
+  GF::HGENS::InstallSceneServices();
   return GF::HGENS::RunProgram(argc, argv, CreateApplication);
 }
