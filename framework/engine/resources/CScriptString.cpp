@@ -290,11 +290,3 @@ void RegisterScriptString(asIScriptEngine* engine) {
 void RegisterScriptStringGeneric(asIScriptEngine* engine) {
   Register(engine, true);
 }
-
-void RegisterScriptStringForLibrary(asIScriptEngine* engine) {
-  if (std::strstr(asGetLibraryOptions(), "AS_MAX_PORTABILITY")) {
-    RegisterScriptStringGeneric(engine);
-  } else {
-    RegisterScriptString(engine);
-  }
-}

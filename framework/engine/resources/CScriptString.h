@@ -35,5 +35,3 @@ class CScriptString {
 void RegisterScriptString(asIScriptEngine* engine);
 // The same declarations, every function as a generic wrapper (for AS_MAX_PORTABILITY builds).
 void RegisterScriptStringGeneric(asIScriptEngine* engine);
-// The form this library supports: generic when its options hold "AS_MAX_PORTABILITY".
-void RegisterScriptStringForLibrary(asIScriptEngine* engine);
