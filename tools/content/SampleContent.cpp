@@ -3,6 +3,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "tools/content/SampleParticles.h"
+
 bool WriteContentFile(const std::filesystem::path& outDir,
                       const std::filesystem::path& relativePath,
                       const std::vector<std::uint8_t>& bytes) {
@@ -20,5 +22,6 @@ bool WriteSampleContent(const std::filesystem::path& outDir) {
   bool ok = WriteSampleGameData(outDir);
   ok = WriteSampleLevelsData(outDir) && ok;
   ok = WriteSampleLibraryData(outDir) && ok;
+  ok = WriteSampleParticles(outDir) && ok;
   return ok;
 }

@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace GF::HGENS {
@@ -75,14 +76,37 @@ struct ParticleVelocityKey {
 static_assert(sizeof(ParticleVelocityKey) == 20);
 
 // A whole particle file: the block and its three record arrays, in file order. Writing
-// puts the array sizes into the block's counts.
+// puts the array sizes into the block's counts. Header-only, so that the content tools
+// write particle files without the engine's libraries.
 struct ParticleFile {
   ParticleParams params;
   std::vector<ParticleShapeRecord> shapes;
   std::vector<ParticleSegment> segments;
   std::vector<ParticleVelocityKey> keys;
 
-  std::vector<std::uint8_t> Write() const;
+  std::vector<std::uint8_t> Write() const {
+    ParticleParams block = params;
+    block.shapeCount = static_cast<std::int32_t>(shapes.size());
+    block.segmentCount = static_cast<std::int32_t>(segments.size());
+    block.keyCount = static_cast<std::int32_t>(keys.size());
+    std::vector<std::uint8_t> out;
+    out.reserve(sizeof(block) + shapes.size() * sizeof(ParticleShapeRecord) +
+                segments.size() * sizeof(ParticleSegment) +
+                keys.size() * sizeof(ParticleVelocityKey));
+    Append(out, block);
+    for (const auto& shape : shapes) Append(out, shape);
+    for (const auto& segment : segments) Append(out, segment);
+    for (const auto& key : keys) Append(out, key);
+    return out;
+  }
+
+ private:
+  template <class T>
+  static void Append(std::vector<std::uint8_t>& out, const T& record) {
+    const std::size_t at = out.size();
+    out.resize(at + sizeof(T));
+    std::memcpy(out.data() + at, &record, sizeof(T));
+  }
 };
 
 }  // namespace GF::HGENS

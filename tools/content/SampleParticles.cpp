@@ -1,0 +1,75 @@
+#include "tools/content/SampleParticles.h"
+
+#include "tools/content/SampleContent.h"
+
+using GF::HGENS::ParticleFile;
+
+ParticleFile MakeSampleSparkBurst() {
+  ParticleFile file;
+  auto& p = file.params;
+  p.velocityMatrix[5] = 25.0f;  // gravity: +25 px/s every 0.1 s tick
+  p.blendMode = 0;              // additive: sparks glow where they cross
+  p.bounce = 1.6f;              // loses some speed at each bounce
+  p.startVelocityX = 0.0f;
+  p.startVelocityY = -120.0f;
+  p.spreadX = 160.0f;
+  p.spreadY = 120.0f;
+  p.spreadShape = 1;
+  p.lifeMin = 0.5f;
+  p.lifeMax = 0.9f;
+  p.spawnShape = 1;
+  p.spawnHalfWidth = p.spawnHalfHeight = 4.0f;
+  p.startSizeMin = 10.0f;
+  p.startSizeMax = 14.0f;
+  p.endSize = 3.0f;
+  p.colorVariation = 30.0f;
+  p.startRed = 255.0f;
+  p.startGreen = 220.0f;
+  p.startBlue = 120.0f;
+  p.startAlpha = 255.0f;
+  p.endRed = 255.0f;
+  p.endGreen = 90.0f;
+  p.endBlue = 10.0f;
+  p.endAlpha = 0.0f;
+  p.jitterX = 10.0f;
+  p.emissionRate = 240.0f;
+  file.segments.push_back({-80.0f, 40.0f, 80.0f, 40.0f, 0.0f, -1.0f});
+  return file;
+}
+
+ParticleFile MakeSampleSmokePuff() {
+  ParticleFile file;
+  auto& p = file.params;
+  p.velocityMatrix[0] = p.velocityMatrix[4] = 0.95f;  // slowing down
+  p.startVelocityX = 0.0f;
+  p.startVelocityY = -40.0f;
+  p.spreadX = 20.0f;
+  p.spreadY = 10.0f;
+  p.lifeMin = 1.5f;
+  p.lifeMax = 2.5f;
+  p.spawnShape = 1;
+  p.spawnHalfWidth = 10.0f;
+  p.spawnHalfHeight = 5.0f;
+  p.startSizeMin = 16.0f;
+  p.startSizeMax = 24.0f;
+  p.endSize = 64.0f;
+  p.sizeJitter = 1.0f;
+  p.startRed = p.startGreen = p.startBlue = 160.0f;
+  p.startAlpha = 180.0f;
+  p.endRed = p.endGreen = p.endBlue = 210.0f;
+  p.endAlpha = 0.0f;
+  p.emissionRate = 30.0f;
+  // Key 0 follows the emitter; after half a second the puff drifts right.
+  file.keys.push_back({});
+  file.keys.push_back({0.0f, 0.0f, 0.5f, 0.0f, -40.0f});
+  file.keys.push_back({0.0f, 0.0f, 2.0f, 20.0f, -25.0f});
+  return file;
+}
+
+bool WriteSampleParticles(const std::filesystem::path& outDir) {
+  const auto puff = MakeSampleSmokePuff().Write();
+  bool ok = WriteContentFile(outDir, "Particle/spark_burst.fgp", MakeSampleSparkBurst().Write());
+  ok = WriteContentFile(outDir, "Particle/smoke_puff.fgp", puff) && ok;
+  ok = WriteContentFile(outDir, "Particle/1.PSI", puff) && ok;
+  return ok;
+}
