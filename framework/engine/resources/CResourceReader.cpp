@@ -408,11 +408,8 @@ void CResourceReader::AddActionSound(int value, int time) {
 void CResourceReader::AddColor(int a, int r, int g, int b, int mode, int time) {
   if (!m_drawable) return Warn("AddColor");
   // The channels are the bytes of the packed number: out-of-range values carry over.
-  const std::uint32_t packed =
-      ((static_cast<std::uint32_t>(a) * 256u + static_cast<std::uint32_t>(r)) * 256u +
-       static_cast<std::uint32_t>(g)) *
-          256u +
-      static_cast<std::uint32_t>(b);
+  const auto u = [](int v) { return static_cast<std::uint32_t>(v); };
+  const std::uint32_t packed = ((u(a) * 256u + u(r)) * 256u + u(g)) * 256u + u(b);
   const auto channel = [packed](int shift) {
     return static_cast<float>(((packed >> shift) & 0xFFu) / 255.0);
   };
