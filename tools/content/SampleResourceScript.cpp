@@ -1,6 +1,7 @@
 #include <system_error>
 
 #include "tools/content/SampleContent.h"
+#include "tools/content/SampleFrameworkScreens.h"
 #include "tools/content/SampleResources.h"
 
 namespace {
@@ -130,13 +131,16 @@ void FillResource(CResourceReader@ r) {
   Resources(r);
   Interfaces(r);
   MainMenu(r);
+  Menus(r);
+  FrameworkScreens(r);
 }
 )";
 
 }  // namespace
 
 std::string MakeResourceScript() {
-  return kScript;
+  const std::string script = kScript + MakeMenuResourceScript();
+  return script + MakeFrameworkScreensScript(script);
 }
 
 bool WriteSampleResourceScript(const std::filesystem::path& outDir) {

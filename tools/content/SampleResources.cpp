@@ -1,10 +1,13 @@
 #include "tools/content/SampleResources.h"
 
+#include "tools/content/SampleFrameworkScreens.h"
+
 bool WriteSampleResources(const std::filesystem::path& outDir) {
   bool ok = WriteSampleResourceScript(outDir);
   ok = WriteSampleTextTable(outDir) && ok;
   ok = WriteSampleTextures(outDir) && ok;
   ok = WriteSampleFont(outDir) && ok;
   ok = WriteSampleSounds(outDir) && ok;
+  ok = WriteFrameworkScreenImages(outDir, static_cast<int>(SampleTextures().size())) && ok;
   return ok;
 }

@@ -28,6 +28,8 @@ const std::vector<std::string>& SampleSoundNames();
 
 // "Animation/effects.as" (and no stale "Animation/effects.bs").
 std::string MakeResourceScript();
+// The part of the script with the menu screen's layout and controls ("Menus").
+std::string MakeMenuResourceScript();
 bool WriteSampleResourceScript(const std::filesystem::path& outDir);
 // "Binary/textdata.txt": UTF-16LE behind a byte-order mark, key and text lines in pairs.
 std::vector<std::uint8_t> MakeSampleTextTable();

@@ -1,17 +1,27 @@
 #include "tools/content/SampleContent.h"
+#include "tools/content/SampleFrameworkScreens.h"
 #include "tools/content/SampleResources.h"
 
 const std::vector<SampleText>& SampleTexts() {
-  static const std::vector<SampleText> texts = {
-      {"title", u"Panmaster"},
-      {"item_play", u"Play"},
-      {"item_options", u"Options"},
-      {"item_quit", u"Quit"},
-      {"hint_play", u"Start cooking"},
-      {"hint_quit", u"Leave the kitchen"},
-      {"confirm_quit", u"Do you really want to quit?"},
-      {"welcome", u"Welcome to the kitchen!\\nServe every customer in time."},
-  };
+  static const std::vector<SampleText> texts = [] {
+    std::vector<SampleText> all = {
+        {"title", u"Panmaster"},
+        {"item_play", u"Play"},
+        {"item_options", u"Options"},
+        {"item_quit", u"Quit"},
+        {"hint_play", u"Start cooking"},
+        {"hint_quit", u"Leave the kitchen"},
+        {"confirm_quit", u"Do you really want to quit?"},
+        {"welcome", u"Welcome to the kitchen!\\nServe every customer in time."},
+        {"item_sound", u"Sound"},
+        {"hint_sound", u"Sound effects on or off"},
+        {"confirm_play", u"Start a new game?"},
+        {"hint", u" "},
+    };
+    const std::vector<SampleText>& framework = FrameworkScreenTexts();
+    all.insert(all.end(), framework.begin(), framework.end());
+    return all;
+  }();
   return texts;
 }
 
