@@ -476,9 +476,19 @@ TEST_F(GlRendererRenderTest, LoadsImagesAtTheirOwnSizeFromFilesAndMemory) {
   const std::string bmp = (dir / "five.bmp").string();
   ASSERT_EQ(IMG_SavePNG(s, png.c_str()), 0);
   ASSERT_EQ(SDL_SaveBMP(s, bmp.c_str()), 0);
+  // TGA has no signature; the same picture uncompressed, 32 bits, rows from the top.
+  const std::string tga = (dir / "five.tga").string();
+  {
+    const unsigned char header[18] = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 5, 0, 3, 0, 32, 0x28};
+    std::ofstream out(tga, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(header), sizeof header);
+    for (int y = 0; y < 3; ++y) {
+      out.write(static_cast<const char*>(s->pixels) + y * s->pitch, 5 * 4);  // B, G, R, A
+    }
+  }
   SDL_FreeSurface(s);
 
-  for (const std::string& name : {png, bmp}) {
+  for (const std::string& name : {png, bmp, tga}) {
     const EngineTexture t = r().TextureLoad(name.c_str());
     ASSERT_NE(t, 0u) << name;
     EXPECT_EQ(r().TextureGetWidth(t), 5);
