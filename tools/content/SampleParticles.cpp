@@ -1,8 +1,42 @@
 #include "tools/content/SampleParticles.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
 #include "tools/content/SampleContent.h"
+#include "tools/content/SampleResources.h"
 
 using GF::HGENS::ParticleFile;
+
+namespace {
+
+constexpr int kDotSize = 32;
+constexpr const char* kTextureCall = "r.AddTexture('particles')";
+
+int CountCalls(const std::string& script, const std::string& call) {
+  int count = 0;
+  for (auto at = script.find(call); at != std::string::npos; at = script.find(call, at + 1))
+    ++count;
+  return count;
+}
+
+// White, opaque in the middle and fading to nothing at the rim.
+std::vector<std::uint32_t> SoftDot() {
+  std::vector<std::uint32_t> pixels;
+  const float centre = (kDotSize - 1) / 2.0f;
+  for (int y = 0; y < kDotSize; ++y) {
+    for (int x = 0; x < kDotSize; ++x) {
+      const float d = std::hypot(x - centre, y - centre) / (kDotSize / 2.0f);
+      const float a = std::clamp(1.0f - d * d, 0.0f, 1.0f);
+      pixels.push_back(static_cast<std::uint32_t>(a * 255.0f) << 24 | 0xFFFFFFu);
+    }
+  }
+  return pixels;
+}
+
+}  // namespace
 
 ParticleFile MakeSampleSparkBurst() {
   ParticleFile file;
@@ -66,10 +100,43 @@ ParticleFile MakeSampleSmokePuff() {
   return file;
 }
 
+std::string MakeParticleResourceScript(const std::string& before) {
+  const std::string texture = std::to_string(CountCalls(before, "r.AddTexture("));
+  const std::string sprite = std::to_string(CountCalls(before, "r.AddHGESpriteInfo("));
+  return R"(
+// Particles: the dot texture the effects draw with, and a script particle system.
+void Particles(CResourceReader@ r) {
+  )" + std::string(kTextureCall) +
+         ";  // Texture\\" + texture + R"(
+  r.AddHGESpriteInfo('particle_dot', )" +
+         texture + ", 0, 0, " + std::to_string(kDotSize) + ", " + std::to_string(kDotSize) +
+         ");  // sprite " + sprite + R"(
+  r.CreateModule('effects');
+  r.CreateAnimationData('glow');
+  r.AddNamedPart('all', 0, 2000, 0);
+  r.CreateParticleSystem('');
+  r.AddParticleID(1, 2000);  // Particle\1.PSI
+  r.AddParticleIDSprite()" +
+         sprite + R"(, 2000);
+  r.AddParticleCommand(1, 1500);
+  r.AddParticleCommand(2, 500);
+  r.AddOffset(400, 300, 0, 2000);
+  r.AddLayer(50, 2000);
+}
+)";
+}
+
 bool WriteSampleParticles(const std::filesystem::path& outDir) {
   const auto puff = MakeSampleSmokePuff().Write();
   bool ok = WriteContentFile(outDir, "Particle/spark_burst.fgp", MakeSampleSparkBurst().Write());
   ok = WriteContentFile(outDir, "Particle/smoke_puff.fgp", puff) && ok;
   ok = WriteContentFile(outDir, "Particle/1.PSI", puff) && ok;
-  return ok;
+  // The texture's number is its place among the script's textures.
+  const std::string script = MakeResourceScript();
+  const auto at = script.find(kTextureCall);
+  if (at == std::string::npos) return ok;
+  const int texture = CountCalls(script.substr(0, at), "r.AddTexture(");
+  return WriteContentFile(outDir, "Texture/" + std::to_string(texture) + ".png",
+                          EncodePng(kDotSize, kDotSize, SoftDot())) &&
+         ok;
 }

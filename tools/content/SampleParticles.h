@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 #include "framework/engine/particles/ParticleFile.h"
 
@@ -11,6 +12,13 @@ GF::HGENS::ParticleFile MakeSampleSparkBurst();
 // A soft grey puff that rises, drifts to the right, grows and fades.
 GF::HGENS::ParticleFile MakeSampleSmokePuff();
 
-// "Particle/spark_burst.fgp", "Particle/smoke_puff.fgp" and, for the resource script's
-// particle system 1, the puff as "Particle/1.PSI".
+// The resource script's part: the texture "particles" with its sprite "particle_dot", and
+// the animation "effects.glow", a particle system showing particle file 1 with that sprite,
+// emitting for 1.5 s of every 2 s. Its texture and sprite info are numbered after those
+// that `before` (the script so far) declares.
+std::string MakeParticleResourceScript(const std::string& before);
+
+// "Particle/spark_burst.fgp", "Particle/smoke_puff.fgp", the puff as "Particle/1.PSI" for
+// the script's particle system, and the texture "particles" (a soft white dot) under the
+// number the resource script gives it.
 bool WriteSampleParticles(const std::filesystem::path& outDir);

@@ -2,6 +2,7 @@
 
 #include "tools/content/SampleContent.h"
 #include "tools/content/SampleFrameworkScreens.h"
+#include "tools/content/SampleParticles.h"
 #include "tools/content/SampleResources.h"
 
 namespace {
@@ -133,6 +134,7 @@ void FillResource(CResourceReader@ r) {
   MainMenu(r);
   Menus(r);
   FrameworkScreens(r);
+  Particles(r);
 }
 )";
 
@@ -140,7 +142,8 @@ void FillResource(CResourceReader@ r) {
 
 std::string MakeResourceScript() {
   const std::string script = kScript + MakeMenuResourceScript();
-  return script + MakeFrameworkScreensScript(script);
+  const std::string screens = script + MakeFrameworkScreensScript(script);
+  return screens + MakeParticleResourceScript(screens);
 }
 
 bool WriteSampleResourceScript(const std::filesystem::path& outDir) {
