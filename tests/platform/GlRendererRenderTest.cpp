@@ -1,11 +1,10 @@
-// Pixel tests of the OpenGL renderer on the real backend (headless: Mesa's llvmpipe under
-// SDL's offscreen driver). Every test draws into the logical screen or a target and reads
-// the pixels back.
+// The OpenGL renderer itself on the real backend (headless: Mesa's llvmpipe under SDL's
+// offscreen driver): how draws batch and queue, the logical screen, and image loading. The
+// drawing operations are tested through the engine in EngineDrawingRenderTest.
 #include <SDL.h>
 #include <SDL_image.h>
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -20,21 +19,6 @@ namespace {
 
 constexpr int kW = 64;
 constexpr int kH = 48;
-
-int Channel(std::uint32_t argb, int shift) {
-  return static_cast<int>((argb >> shift) & 0xFF);
-}
-
-// Colours equal within the rounding of one 8-bit step per operation.
-::testing::AssertionResult Near(std::uint32_t actual, std::uint32_t expected, int tolerance = 2) {
-  for (int shift : {0, 8, 16, 24}) {
-    if (std::abs(Channel(actual, shift) - Channel(expected, shift)) > tolerance) {
-      return ::testing::AssertionFailure()
-             << std::hex << "0x" << actual << " is not near 0x" << expected;
-    }
-  }
-  return ::testing::AssertionSuccess();
-}
 
 EngineQuad Quad(float x0, float y0, float x1, float y1, EngineTexture tex = 0,
                 std::uint32_t color = 0xFFFFFFFF, int blend = BLEND_DEFAULT, float u0 = 0,
@@ -108,198 +92,6 @@ class GlRendererRenderTest : public ::testing::Test {
 
 SDL_Window* GlRendererRenderTest::window_ = nullptr;
 GlRenderer* GlRendererRenderTest::renderer_ = nullptr;
-
-TEST_F(GlRendererRenderTest, EachBlendCodeCombinesTextureVertexAndBackground) {
-  const std::uint32_t background = 0xFF204060;
-  const std::uint32_t texel = 0x80C08040;  // half transparent
-  const EngineTexture tex = Solid(4, 4, {texel});
-  struct Case {
-    int blend;
-    std::uint32_t vertex;
-  };
-  const Case cases[] = {{0, 0xFF808080}, {1, 0xFF202020}, {2, 0xFF808080},
-                        {3, 0xFF202020}, {3, 0xFF000000}, {6, 0xFFFFFFFF}};
-  for (const Case& c : cases) {
-    ASSERT_TRUE(r().BeginScene());
-    r().Clear(background);
-    const EngineQuad q = Quad(0, 0, kW, kH, tex, c.vertex, c.blend);
-    r().RenderQuad(&q);
-    r().EndScene();
-    const double a = Channel(texel, 24) / 255.0 * Channel(c.vertex, 24) / 255.0;
-    std::uint32_t expected = 0;
-    for (int shift : {0, 8, 16}) {
-      const double t = Channel(texel, shift) / 255.0, v = Channel(c.vertex, shift) / 255.0;
-      const double src = (c.blend & BLEND_COLORADD) ? std::min(t + v, 1.0) : t * v;
-      const double bg = Channel(background, shift) / 255.0;
-      const double out = (c.blend & BLEND_ALPHABLEND) ? src * a + bg * (1 - a) : src * a + bg;
-      expected |= static_cast<std::uint32_t>(std::lround(std::min(out, 1.0) * 255)) << shift;
-    }
-    const auto pixels = Screen();
-    // The alpha channel blends like the colours; only the colours are compared.
-    EXPECT_TRUE(Near(At(pixels, 10, 10) & 0xFFFFFF, expected)) << "blend " << c.blend;
-  }
-  r().TextureFree(tex);
-}
-
-TEST_F(GlRendererRenderTest, ModeThreeWithOpaqueBlackLeavesTheSpriteUnchanged) {
-  const EngineTexture tex = Solid(4, 4, {0xFF3366CC});
-  ASSERT_TRUE(r().BeginScene());
-  r().Clear(0xFF000000);
-  const EngineQuad q = Quad(0, 0, kW, kH, tex, 0xFF000000, 3);
-  r().RenderQuad(&q);
-  r().EndScene();
-  EXPECT_TRUE(Near(At(Screen(), 5, 5), 0xFF3366CC, 0));
-  r().TextureFree(tex);
-}
-
-TEST_F(GlRendererRenderTest, ClippingCutsAndSwitchesOff) {
-  ASSERT_TRUE(r().BeginScene());
-  r().Clear(0xFF000000);
-  r().SetClipping(10, 5, 20, 10);
-  const EngineQuad red = Quad(0, 0, kW, kH, 0, 0xFFFF0000);
-  r().RenderQuad(&red);
-  r().SetClipping();
-  const EngineQuad green = Quad(40, 30, 50, 40, 0, 0xFF00FF00);
-  r().RenderQuad(&green);
-  r().EndScene();
-  const auto p = Screen();
-  EXPECT_EQ(At(p, 10, 5), 0xFFFF0000u);
-  EXPECT_EQ(At(p, 29, 14), 0xFFFF0000u);
-  EXPECT_EQ(At(p, 9, 5), 0xFF000000u);
-  EXPECT_EQ(At(p, 30, 14), 0xFF000000u);
-  EXPECT_EQ(At(p, 10, 15), 0xFF000000u);
-  EXPECT_EQ(At(p, 10, 4), 0xFF000000u);
-  EXPECT_EQ(At(p, 45, 35), 0xFF00FF00u);
-}
-
-TEST_F(GlRendererRenderTest, TransformMovesScalesAndRotatesClockwise) {
-  ASSERT_TRUE(r().BeginScene());
-  r().Clear(0xFF000000);
-  r().SetTransform(0, 0, 10, 5, 0, 1, 1);  // moved by (10, 5)
-  const EngineQuad moved = Quad(0, 0, 4, 4, 0, 0xFFFF0000);
-  r().RenderQuad(&moved);
-  // About (32, 24), a quarter turn takes a quad right of the centre to below it.
-  r().SetTransform(32, 24, 0, 0, static_cast<float>(M_PI / 2), 1, 1);
-  const EngineQuad turned = Quad(40, 22, 50, 26, 0, 0xFF00FF00);
-  r().RenderQuad(&turned);
-  r().SetTransform();  // identity again
-  const EngineQuad plain = Quad(0, 40, 4, 44, 0, 0xFF0000FF);
-  r().RenderQuad(&plain);
-  r().EndScene();
-  const auto p = Screen();
-  EXPECT_EQ(At(p, 11, 6), 0xFFFF0000u);
-  EXPECT_EQ(At(p, 2, 2), 0xFF000000u);
-  EXPECT_EQ(At(p, 32, 36), 0xFF00FF00u);  // (32, 24) + (0, 8..18)
-  EXPECT_EQ(At(p, 45, 24), 0xFF000000u);
-  EXPECT_EQ(At(p, 2, 42), 0xFF0000FFu);
-}
-
-TEST_F(GlRendererRenderTest, TargetReadsBackTheRightWayUpAndDrawsAsATexture) {
-  const EngineTarget target = r().TargetCreate(16, 8);
-  ASSERT_NE(target, 0u);
-  const EngineTexture tex = r().TargetGetTexture(target);
-  ASSERT_NE(tex, 0u);
-  EXPECT_EQ(r().TextureGetWidth(tex), 16);
-  EXPECT_EQ(r().TextureGetHeight(tex), 8);
-
-  ASSERT_TRUE(r().BeginScene(target));
-  r().Clear(0);
-  const EngineQuad top = Quad(0, 0, 16, 2, 0, 0xFFFF0000);
-  r().RenderQuad(&top);
-  r().EndScene();
-  std::vector<std::uint32_t> pixels(16 * 8);
-  ASSERT_TRUE(r().TargetReadPixels(target, pixels.data()));
-  EXPECT_EQ(pixels[0], 0xFFFF0000u);
-  EXPECT_EQ(pixels[1 * 16 + 15], 0xFFFF0000u);
-  EXPECT_EQ(pixels[2 * 16], 0u);
-  EXPECT_EQ(pixels[7 * 16 + 3], 0u);
-
-  ASSERT_TRUE(r().BeginScene());
-  r().Clear(0xFF000000);
-  const EngineQuad shown = Quad(0, 0, 16, 8, tex);
-  r().RenderQuad(&shown);
-  r().EndScene();
-  const auto p = Screen();
-  EXPECT_EQ(At(p, 4, 0), 0xFFFF0000u);
-  EXPECT_EQ(At(p, 4, 6), 0xFF000000u);
-
-  r().TargetFree(target);
-  EXPECT_EQ(r().TargetGetTexture(target), 0u);
-  EXPECT_FALSE(r().BeginScene(target));
-}
-
-TEST_F(GlRendererRenderTest, WrapRepeatsTheTextureAndClampDoesNot) {
-  const EngineTexture tex = Solid(4, 4, {0xFFFF0000, 0xFFFF0000, 0xFF0000FF, 0xFF0000FF});
-  for (bool wrap : {true, false}) {
-    ASSERT_TRUE(r().BeginScene());
-    r().Clear(0xFF000000);
-    r().SetTextureWrap(wrap);
-    const EngineQuad q = Quad(0, 0, 16, 4, tex, 0xFFFFFFFF, BLEND_DEFAULT, 0, 0, 2, 1);
-    r().RenderQuad(&q);
-    r().SetTextureWrap(false);
-    r().EndScene();
-    const auto p = Screen();
-    EXPECT_EQ(At(p, 2, 1), 0xFFFF0000u);
-    EXPECT_EQ(At(p, 10, 1), wrap ? 0xFFFF0000u : 0xFF0000FFu) << "wrap " << wrap;
-    EXPECT_EQ(At(p, 14, 1), 0xFF0000FFu);
-  }
-  r().TextureFree(tex);
-}
-
-TEST_F(GlRendererRenderTest, CullingDropsOneWindingAndKeepsTheOther) {
-  // A sprite is clockwise on the screen; the same quad mirrored (negative width) is not.
-  const EngineQuad clockwise = Quad(0, 0, 10, 10, 0, 0xFFFF0000);
-  const EngineQuad mirrored = Quad(30, 0, 20, 10, 0, 0xFF00FF00);
-  struct Case {
-    EngineCull mode;
-    bool clockwiseShown, mirroredShown;
-  };
-  for (const Case& c :
-       {Case{EngineCull::None, true, true}, Case{EngineCull::Clockwise, false, true},
-        Case{EngineCull::CounterClockwise, true, false}}) {
-    ASSERT_TRUE(r().BeginScene());
-    r().Clear(0xFF000000);
-    r().SetCullMode(c.mode);
-    r().RenderQuad(&clockwise);
-    r().RenderQuad(&mirrored);
-    r().SetCullMode(EngineCull::None);
-    r().EndScene();
-    const auto p = Screen();
-    EXPECT_EQ(At(p, 5, 5), c.clockwiseShown ? 0xFFFF0000u : 0xFF000000u);
-    EXPECT_EQ(At(p, 25, 5), c.mirroredShown ? 0xFF00FF00u : 0xFF000000u);
-  }
-}
-
-TEST_F(GlRendererRenderTest, LockedEditsShowAfterUnlock) {
-  const EngineTexture tex = Solid(8, 8, {0xFF000000});
-  // A writable lock of a part: rows keep the texture's stride.
-  std::uint32_t* p = r().TextureLock(tex, false, 4, 2, 4, 2);
-  ASSERT_NE(p, nullptr);
-  for (int y = 0; y < 2; ++y) {
-    for (int x = 0; x < 4; ++x) p[y * 8 + x] = 0xFFFFFF00;
-  }
-  r().TextureUnlock(tex);
-
-  const std::uint32_t* read = r().TextureLock(tex, true);
-  ASSERT_NE(read, nullptr);
-  EXPECT_EQ(read[2 * 8 + 4], 0xFFFFFF00u);
-  EXPECT_EQ(read[3 * 8 + 7], 0xFFFFFF00u);
-  EXPECT_EQ(read[1 * 8 + 4], 0xFF000000u);
-  EXPECT_EQ(read[2 * 8 + 3], 0xFF000000u);
-  EXPECT_EQ(r().TextureLock(tex, true), nullptr);  // one lock at a time
-  r().TextureUnlock(tex);
-
-  ASSERT_TRUE(r().BeginScene());
-  r().Clear(0xFF0000FF);
-  const EngineQuad q = Quad(0, 0, 8, 8, tex);
-  r().RenderQuad(&q);
-  r().EndScene();
-  const auto s = Screen();
-  EXPECT_EQ(At(s, 5, 2), 0xFFFFFF00u);
-  EXPECT_EQ(At(s, 5, 5), 0xFF000000u);
-  r().TextureFree(tex);
-}
-
 TEST_F(GlRendererRenderTest, ATextureFreedAfterItsDrawStillShowsInThatDraw) {
   ASSERT_TRUE(r().BeginScene());
   r().Clear(0xFF000000);
@@ -316,29 +108,6 @@ TEST_F(GlRendererRenderTest, ATextureFreedAfterItsDrawStillShowsInThatDraw) {
   EXPECT_EQ(At(p, 5, 1), 0xFFFF00FFu);
   r().TextureFree(other);
   EXPECT_EQ(r().TextureGetWidth(tex), 0);  // a freed handle is stale
-}
-
-TEST_F(GlRendererRenderTest, PointSpritesDrawCentredAtTheirSize) {
-  const EngineTexture tex = Solid(4, 4, {0xFFFFFFFF});
-  ASSERT_TRUE(r().BeginScene());
-  r().Clear(0xFF000000);
-  r().SetPointSize(8);
-  int capacity = 0;
-  EngineVertex* v = r().StartBatch(EngineBatch::PointSprites, tex, BLEND_DEFAULT, &capacity);
-  ASSERT_NE(v, nullptr);
-  ASSERT_GE(capacity, 2);
-  v[0] = {20, 20, 0.5f, 0xFFFF0000, 0, 0};
-  v[1] = {40, 30, 0.5f, 0xFF00FF00, 0, 0};
-  r().FinishBatch(2);
-  r().EndScene();
-  const auto p = Screen();
-  EXPECT_EQ(At(p, 16, 16), 0xFFFF0000u);
-  EXPECT_EQ(At(p, 23, 23), 0xFFFF0000u);
-  EXPECT_EQ(At(p, 15, 20), 0xFF000000u);
-  EXPECT_EQ(At(p, 24, 20), 0xFF000000u);
-  EXPECT_EQ(At(p, 36, 26), 0xFF00FF00u);
-  EXPECT_EQ(At(p, 40, 34), 0xFF000000u);
-  r().TextureFree(tex);
 }
 
 TEST_F(GlRendererRenderTest, BatchesMergeQuadsAndFlushOnStateChanges) {
@@ -425,31 +194,6 @@ TEST_F(GlRendererRenderTest, SixteenTexturesShareABatchWhenTheDriverTakesThem) {
     for (EngineTexture t : textures) wide.TextureFree(t);
   }
   SDL_DestroyWindow(window);
-}
-
-TEST_F(GlRendererRenderTest, BatchesOfEveryKindDraw) {
-  ASSERT_TRUE(r().BeginScene());
-  r().Clear(0xFF000000);
-  int capacity = 0;
-  EngineVertex* quads = r().StartBatch(EngineBatch::Quads, 0, BLEND_DEFAULT, &capacity);
-  ASSERT_NE(quads, nullptr);
-  ASSERT_GE(capacity, 1);
-  const EngineQuad q = Quad(40, 0, 50, 10, 0, 0xFF0000FF);
-  std::copy(q.v, q.v + 4, quads);
-  r().FinishBatch(1);
-  EngineVertex* v = r().StartBatch(EngineBatch::Triples, 0, BLEND_DEFAULT, &capacity);
-  ASSERT_NE(v, nullptr);
-  v[0] = {0, 0, 0.5f, 0xFFFF0000, 0, 0};
-  v[1] = {20, 0, 0.5f, 0xFFFF0000, 0, 0};
-  v[2] = {0, 20, 0.5f, 0xFFFF0000, 0, 0};
-  r().FinishBatch(1);
-  r().RenderLine(0, 30.5f, 64, 30.5f, 0xFF00FF00);
-  r().EndScene();
-  const auto p = Screen();
-  EXPECT_EQ(At(p, 3, 3), 0xFFFF0000u);
-  EXPECT_EQ(At(p, 18, 18), 0xFF000000u);
-  EXPECT_EQ(At(p, 32, 30), 0xFF00FF00u);
-  EXPECT_EQ(At(p, 45, 5), 0xFF0000FFu);
 }
 
 TEST_F(GlRendererRenderTest, ScreenKeepsItsPictureAcrossFramesAndTextureZeroIsWhite) {
