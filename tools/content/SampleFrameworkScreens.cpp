@@ -73,7 +73,9 @@ void Fill(std::string& text, const std::string& name, int value) {
     text.replace(at, mark.size(), std::to_string(value));
 }
 
-// Sprite numbers are given as {s:name}, text infos as {t:name}; the rest is fixed.
+// Sprite numbers are given as {s:name}, text infos as {t:name}; the rest is fixed. The
+// font draws a vertically centred line about 16 pixels below its anchor, so texts stand
+// 16 pixels above the middle of their boxes.
 const char* const kScript = R"(
 // The framework's own screens and the other menu controls.
 void FrameworkResources(CResourceReader@ r) {
@@ -105,6 +107,7 @@ void FrameworkButton(CResourceReader@ r) {
   r.AddLayer(110, 400);
   r.CreateTextSpriteObjectData('_text');
   r.AddTextSpriteIDResource({t:fw_caption}, 400);
+  r.AddOffset(0, -16, 0, 400);
   r.AddLayer(111, 400);
 }
 
@@ -137,7 +140,7 @@ void FrameworkEdit(CResourceReader@ r) {
   r.AddTextSpriteIDResource({t:fw_entry}, 200);
   r.AddColor(255, 20, 20, 20, 0, 200);
   r.AddBlendMode(2, 200);
-  r.AddOffset(-150, 0, 0, 200);
+  r.AddOffset(-150, -16, 0, 200);
   r.AddLayer(112, 200);
   r.CreateSpriteObjectData('_item_cursor');
   r.AddSubstAnimation('interfaces', 'fw_cursor');
@@ -202,7 +205,7 @@ void FrameworkRow(CResourceReader@ r) {
   r.AddLayer(111, 200);
   r.CreateTextSpriteObjectData('_text');
   r.AddTextSpriteIDResource({t:fw_entry}, 200);
-  r.AddOffset(-150, 0, 0, 200);
+  r.AddOffset(-150, -16, 0, 200);
   r.AddLayer(112, 200);
 }
 
@@ -271,7 +274,7 @@ void FrameworkItem(CResourceReader@ r, const string &in name, const string &in k
 void FrameworkPhrase(CResourceReader@ r, int n) {
   r.CreateTextSpriteObjectData('_phrase_' + n);
   r.AddTextSpriteIDResource({t:fw_phrase}, 1600);
-  r.AddOffset(0, -90 + n * 28, 0, 1600);
+  r.AddOffset(0, -106 + n * 28, 0, 1600);
   r.AddLayer(111, 1600);
 }
 
@@ -286,7 +289,7 @@ void FrameworkLayouts(CResourceReader@ r) {
   FrameworkPanel(r);
   r.CreateTextSpriteObjectData('_title');
   r.AddTextSpriteIDResource({t:fw_title}, 1600);
-  r.AddOffset(0, -80, 0, 1600);
+  r.AddOffset(0, -96, 0, 1600);
   r.AddLayer(111, 1600);
   FrameworkItem(r, 'edit', 'fw_edit', 0, -20);
   FrameworkItem(r, 'ok', 'fw_button', -90, 70);

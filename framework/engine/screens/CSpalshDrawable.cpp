@@ -88,6 +88,8 @@ void CSpalshDrawable::Update(const float& dt) {
         m_phase = kHold;
         m_holdTimer = m_hold;
       }
+      // Grey follows the fade, also in the frame that reaches full brightness.
+      m_color.g = m_color.b = m_color.r;
       break;
     case kHold:
       if (m_holdTimer > 0.0f)
@@ -101,9 +103,9 @@ void CSpalshDrawable::Update(const float& dt) {
         m_color.r = 0.0f;
         NextImage();
       }
+      m_color.g = m_color.b = m_color.r;
       break;
   }
-  if (m_phase != kHold) m_color.g = m_color.b = m_color.r;
   if (m_sprite) m_sprite->SetColor(ColorToArgb(m_color));
 }
 
