@@ -59,12 +59,17 @@ void CSoundObject::Act(int action) {
       Pause();
       break;
     case kStop:
-      Stop();
+      m_engine->ChannelStop(m_channel);
       break;
     default:
       break;
   }
   m_lastAction = action;
+}
+
+void CSoundObject::Stop() {
+  m_engine->ChannelStop(m_channel);
+  m_lastAction = kStop;
 }
 
 void CSoundObject::Play() {

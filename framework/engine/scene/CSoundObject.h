@@ -34,7 +34,8 @@ class CSoundObject : public GF::CBaseObject,
   // ISound
   void Pause() override { m_engine->ChannelPause(m_channel); }
   void Resume() override { m_engine->ChannelResume(m_channel); }
-  void Stop() override { m_engine->ChannelStop(m_channel); }
+  // Also ends a repeat: a stopped sound stays silent until its action track acts again.
+  void Stop() override;
 
   // Starts the sound, or resumes it after a pause; nothing without a sound.
   void Play();

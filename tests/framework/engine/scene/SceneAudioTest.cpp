@@ -196,6 +196,34 @@ TEST_F(SceneAudioTest, SoundObjectPlaysPausesResumesRepeatsAndStops) {
   EXPECT_LE(loopChannels.size(), 6u);
 }
 
+TEST_F(SceneAudioTest, SceneStopsItsSoundsForGoodAndPausesThem) {
+  const auto node = scene->PlayAnimation("interfaces.sounds", 0.0f, 0.0f, "all", 1, 0.0f);
+  ASSERT_TRUE(node);
+  auto* loop = dynamic_cast<CSoundObject*>(node->FindObject("loop").Get());
+  ASSERT_TRUE(loop);
+  EngineChannel stopped = 0;
+  RunFrames([&](int frame) {
+    scene->Update(kStep);
+    if (frame == 5) {
+      scene->PauseSounds();  // paused past the sound's end, then resumed: the same play
+      stopped = loop->GetChannel();
+    }
+    if (frame == 30) scene->ResumeSounds();
+    if (frame >= 5 && frame < 30) {
+      EXPECT_EQ(loop->GetChannel(), stopped) << frame;
+    }
+    if (frame == 32) {
+      EXPECT_TRUE(engine().ChannelIsPlaying(stopped));
+      scene->StopSounds();  // a repeating sound does not start again
+    }
+    if (frame > 32) {
+      EXPECT_EQ(loop->GetChannel(), stopped) << frame;
+      EXPECT_FALSE(engine().ChannelIsPlaying(stopped)) << frame;
+    }
+    return frame < 50;
+  });
+}
+
 struct FadeStep {
   float dt;
   int volume;
