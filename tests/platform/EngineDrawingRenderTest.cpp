@@ -33,6 +33,13 @@ int Channel(std::uint32_t argb, int shift) {
   return ::testing::AssertionSuccess();
 }
 
+// The first error OpenGL recorded in the current context (0: none).
+unsigned GlError() {
+  using GetError = unsigned (*)();
+  auto getError = reinterpret_cast<GetError>(SDL_GL_GetProcAddress("glGetError"));
+  return getError ? getError() : ~0u;  // unresolved counts as an error
+}
+
 EngineQuad Quad(float x0, float y0, float x1, float y1, EngineTexture tex = 0,
                 std::uint32_t color = 0xFFFFFFFF, int blend = BLEND_DEFAULT, float u0 = 0,
                 float v0 = 0, float u1 = 1, float v1 = 1) {
@@ -57,6 +64,8 @@ class EngineDrawingRenderTest : public pm::test::EngineFixture {
     ASSERT_NE(canvas, 0u);
   }
   void TearDown() override {
+    Pixels();  // makes the engine's GL context current
+    EXPECT_EQ(GlError(), 0u) << "the renderer misused OpenGL";
     engine->TargetFree(canvas);
     EngineFixture::TearDown();
   }

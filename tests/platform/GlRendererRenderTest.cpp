@@ -20,6 +20,13 @@ namespace {
 constexpr int kW = 64;
 constexpr int kH = 48;
 
+// The first error OpenGL recorded in the current context (0: none).
+unsigned GlError() {
+  using GetError = unsigned (*)();
+  auto getError = reinterpret_cast<GetError>(SDL_GL_GetProcAddress("glGetError"));
+  return getError ? getError() : ~0u;  // unresolved counts as an error
+}
+
 EngineQuad Quad(float x0, float y0, float x1, float y1, EngineTexture tex = 0,
                 std::uint32_t color = 0xFFFFFFFF, int blend = BLEND_DEFAULT, float u0 = 0,
                 float v0 = 0, float u1 = 1, float v1 = 1) {
@@ -62,6 +69,11 @@ class GlRendererRenderTest : public ::testing::Test {
     renderer_ = nullptr;
     SDL_DestroyWindow(window_);
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  }
+
+  void TearDown() override {
+    Screen();  // makes the renderer's GL context current
+    EXPECT_EQ(GlError(), 0u) << "the renderer misused OpenGL";
   }
 
   GlRenderer& r() { return *renderer_; }
