@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
 #include <set>
 #include <string>
@@ -21,22 +20,7 @@ using GF::HGENS::CSoundObject;
 
 constexpr float kStep = 10.0f;  // ms of sound mixed before each frame
 
-// The deterministic mode: no device; the engine mixes one step of sound before each frame.
-class ReplayMode {
- protected:
-  ReplayMode() : script(WriteScript()), replay("PANMASTER_REPLAY", script) {}
-
- private:
-  static std::string WriteScript() {
-    const auto path = pm::test::MakeTempDir("replay") / "sound.replay";
-    std::ofstream(path) << "step 10\n";
-    return path.string();
-  }
-  std::string script;
-  pm::test::ScopedEnv replay;
-};
-
-class SceneAudioTest : public ReplayMode, public pm::test::SceneFixture {
+class SceneAudioTest : public pm::test::ReplayMode, public pm::test::SceneFixture {
  protected:
   void SetUp() override {
     SceneFixture::SetUp();
@@ -51,17 +35,6 @@ class SceneAudioTest : public ReplayMode, public pm::test::SceneFixture {
     entries.push_back({"Sound/8", tone(0.1f)});
     entries.push_back({"Sound/beep.ogg", tone(0.1f)});
     entries.push_back({"Sound/tune.ogg", tone(1.0f)});
-  }
-
-  // Runs frames through the engine's loop: frame(n) for n = 1, 2, ... until it returns false.
-  void RunFrames(std::function<bool(int)> frame) {
-    static std::function<bool(int)>* current = nullptr;
-    static int count = 0;
-    current = &frame;
-    count = 0;
-    session.engine().SetStateFunc(EngineState::Frame, [] { return !(*current)(++count); });
-    ASSERT_TRUE(session.engine().Start());
-    current = nullptr;
   }
 
   Engine& engine() { return session.engine(); }

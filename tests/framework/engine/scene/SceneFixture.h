@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -86,6 +87,21 @@ void FillResource(CResourceReader@ r) {
   r.AddBlendMode(0, 500);
   r.AddBlendMode(2, 500);
 
+  // A red sprite centred on (50, 50); one without a sprite; one that wanders 5 px left and
+  // right of x = 100 with a period of 100 ms.
+  r.CreateAnimationData('sprites');
+  r.AddNamedPart('all', 0, 1000, 1);
+  r.CreateSpriteObjectData('centred');
+  r.AddSpriteIDResource(0, 1000);
+  r.AddHotspot(5000, 5000, 0, 1000);
+  r.AddOffset(50, 50, 0, 1000);
+  r.CreateSpriteObjectData('empty');
+  r.AddOffset(10, 10, 0, 1000);
+  r.CreateSpriteObjectData('wander');
+  r.AddSpriteIDResource(0, 1000);
+  r.AddOffset(100, 0, 0, 1000);
+  r.AddParamModifier(2, 1, 1, -5.0f, 5.0f, 100.0f, 100.0f);
+
   // Sound 7 (150 ms): played at 0, paused at 100, resumed at 200. Sound 8 (100 ms): played
   // and repeated until 600, then stopped.
   r.CreateAnimationData('sounds');
@@ -128,6 +144,22 @@ inline std::vector<std::uint8_t> SceneTextTable() {
   return bytes;
 }
 
+// The deterministic mode: frames of 10 ms (the engine's frame time), no sound device; the
+// engine mixes one step of sound before each frame. Derive from it before SceneFixture.
+class ReplayMode {
+ protected:
+  ReplayMode() : script(WriteScript()), replay("PANMASTER_REPLAY", script) {}
+
+ private:
+  static std::string WriteScript() {
+    const auto path = pm::test::MakeTempDir("replay") / "sound.replay";
+    std::ofstream(path) << "step 10\n";
+    return path.string();
+  }
+  std::string script;
+  pm::test::ScopedEnv replay;
+};
+
 class SceneFixture : public testing::Test {
  protected:
   void SetUp() override {
@@ -163,6 +195,17 @@ class SceneFixture : public testing::Test {
     GF::HGENS::TextTable::Instance().Clear();
     GF::HGENS::GetResources()->Unload();
     GF::HGENS::CResourceCache::ReleaseInstance();
+  }
+
+  // Runs frames through the engine's loop: frame(n) for n = 1, 2, ... until it returns false.
+  void RunFrames(std::function<bool(int)> frame) {
+    static std::function<bool(int)>* current = nullptr;
+    static int count = 0;
+    current = &frame;
+    count = 0;
+    session.engine().SetStateFunc(EngineState::Frame, [] { return !(*current)(++count); });
+    ASSERT_TRUE(session.engine().Start());
+    current = nullptr;
   }
 
   // More files for the pack (sounds).

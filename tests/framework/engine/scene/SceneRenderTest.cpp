@@ -133,4 +133,36 @@ TEST_F(SceneRenderTest, ColourTrackTakesEffectOnlyWithABlendMode) {
   EXPECT_EQ(sprite->GetColor(), 0xFFFFFFFFu);
 }
 
+TEST_F(SceneRenderTest, SpriteHotSpotRectangleAndMissingSprite) {
+  const auto node = scene->PlayAnimation("interfaces.sprites", 0.0f, 0.0f, "all", 1, 0.0f);
+  ASSERT_TRUE(node);
+  Run(10.0f);
+  EXPECT_EQ(node->FindDrawable("centred")->GetBoundingRect(), (GF::TRect<int>{34, 42, 66, 58}));
+  EXPECT_EQ(node->FindDrawable("empty")->GetBoundingRect(), GF::TRect<int>());
+  const Pixels px = Draw();
+  EXPECT_EQ(At(px, 34, 42), 0xFFFF0000u);
+  EXPECT_EQ(At(px, 65, 57), 0xFFFF0000u);
+  EXPECT_EQ(At(px, 33, 50), 0xFF000000u);
+  EXPECT_EQ(At(px, 10, 10), 0xFF000000u);
+}
+
+// Frames through the engine's loop, so that the modifier sees the engine's frame time.
+class SceneLoopRenderTest : public pm::test::ReplayMode, public pm::test::SceneFixture {};
+
+TEST_F(SceneLoopRenderTest, ModifierMovesASpriteAroundItsPosition) {
+  const auto node = scene->PlayAnimation("interfaces.sprites", 0.0f, 0.0f, "all", 1, 0.0f);
+  ASSERT_TRUE(node);
+  const auto wander = node->FindDrawable("wander");
+  std::vector<int> lefts;
+  RunFrames([&](int frame) {
+    scene->Update(10.0f);
+    lefts.push_back(wander->GetBoundingRect().left);
+    return frame < 11;
+  });
+  // 100 + 5 sin(2 pi t / 100 ms) at t = 0, 10, 20 ... ms: each frame shows the value of the
+  // time before its step, so the first frame is at t = 0.
+  const std::vector<int> expected = {100, 103, 105, 105, 103, 100, 97, 95, 95, 97, 100};
+  EXPECT_EQ(lefts, expected);
+}
+
 }  // namespace
