@@ -59,6 +59,8 @@ class CFGParticle : public GF::CBaseObject,
   const GF::TRect<int>& GetBoundingRect() override { return m_rect; }
   GF::THolder<GF::IScene> GetScene() const override { return m_scene; }
   bool IsShown() const override { return m_shown; }
+  // The way into a scene: a system only added with the scene's AddDrawable doesn't know
+  // its scene and so can't leave it when it expires.
   void SetScene(const GF::THolder<GF::IScene>& scene) override;
   void SetShown(bool shown) override;
 
