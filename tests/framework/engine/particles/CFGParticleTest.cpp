@@ -107,6 +107,19 @@ TEST_F(CFGParticleTest, EndlessEffectRunsUntilStopped) {
   EXPECT_FALSE(registry.Contains(particle.Get()));
 }
 
+// Neighbours leaving in one walk don't make it skip the system behind them.
+TEST_F(CFGParticleTest, RegistryWalkSurvivesRemovals) {
+  auto a = Make(CFGParticle::kEndless);
+  auto b = Make(CFGParticle::kEndless);
+  auto c = Make(CFGParticle::kEndless);
+  a->SetEmitting(false);
+  b->SetEmitting(false);
+  registry.Update(100.0f);
+  EXPECT_EQ(registry.GetCount(), 1u);
+  EXPECT_TRUE(registry.Contains(c.Get()));
+  EXPECT_EQ(c->GetLiveCount(), 2);
+}
+
 TEST_F(CFGParticleTest, StartDelayHoldsEverythingBack) {
   auto particle = Make(CFGParticle::kEndless);
   particle->SetDelay(500.0f);
