@@ -57,9 +57,6 @@ class CClipping : public GF::CBaseObject,
   GF::TParamTrack<GF::kKindZoom>* GetZoomTrack() override { return &m_zoom; }
   const GF::TParamTrack<GF::kKindZoom>* GetZoomTrack() const override { return &m_zoom; }
 
-  const GF::CObjectProperties& GetProperties() const { return m_properties; }
-  const GF::THolder<GF::IParamModifier>& GetModifier() const { return m_modifier; }
-
  private:
   // The clip rectangle from the world placement, cut to the logical screen.
   void UpdateRect();

@@ -63,8 +63,6 @@ class CScene : public GF::IScene {
 
   const std::vector<DrawablePtr>& GetDrawables() const { return m_drawables; }
   const std::vector<AnimationPtr>& GetAnimations() const { return m_animations; }
-  bool IsActive() const { return m_active; }
-  bool IsVisible() const { return m_visible; }
 
  private:
   void AdvanceAnimations(const float& dt);

@@ -42,7 +42,6 @@ class CSoundObject : public GF::CBaseObject,
 
   EngineChannel GetChannel() const { return m_channel; }
   int GetLastAction() const { return m_lastAction; }
-  const GF::THolder<GF::ISnd>& GetSound() const { return m_sound; }
 
  private:
   void Act(int action);

@@ -40,7 +40,6 @@ class CSpriteObject : public GF::CBaseObject, public GF::CDrawableAbstract, publ
   void AdjustProperties() override;
 
   const GF::THolder<CHGESprite>& GetSprite() const { return m_sprite; }
-  const GF::THolder<GF::IParamModifier>& GetModifier() const { return m_modifier; }
 
  private:
   void ApplyColor();
