@@ -21,8 +21,8 @@ inline int32_t LerpValue(int32_t from, int32_t to, float u) {
 inline TPoint<float> LerpValue(const TPoint<float>& from, const TPoint<float>& to, float u) {
   return {LerpValue(from.x, to.x, u), LerpValue(from.y, to.y, u)};
 }
-inline TPoint<int32_t> LerpValue(const TPoint<int32_t>& from, const TPoint<int32_t>& to,
-                                 float u) {
+// The sound-parameter pair.
+inline TPoint<int32_t> LerpValue(const TPoint<int32_t>& from, const TPoint<int32_t>& to, float u) {
   return {LerpValue(from.x, to.x, u), LerpValue(from.y, to.y, u)};
 }
 inline hgeColor LerpValue(const hgeColor& from, const hgeColor& to, float u) {
