@@ -3,10 +3,10 @@
 namespace {
 
 // A menu layout for the screen framework: two buttons and a check box with every look the
-// controls play, a hint line, and show, idle and hide sequences; and a layout that hosts it. The
-// layout is placed at the middle of the screen, so its offsets are relative to the middle. Each
-// look has a time span of its own, so the look being played can be told from the animation's start
-// time.
+// controls play, a hint line, and show, idle and hide sequences; a layout that hosts it; a
+// cursor. The layout is placed at the middle of the screen, so its offsets are relative to
+// the middle. Each look has a time span of its own, so the look being played can be told
+// from the animation's start time.
 const char* const kMenuScript = R"(
 // A menu button: its face, its caption and a click rectangle half its size.
 void MenuButton(CResourceReader@ r) {
@@ -108,11 +108,22 @@ void FramedMenu(CResourceReader@ r) {
   r.AddLayer(1, 2000);
 }
 
+// A cursor whose hot spot is the middle of its arrow sprite.
+void MenuCursor(CResourceReader@ r) {
+  r.CreateAnimationData('menu_cursor');
+  r.AddNamedPart('all', 0, 1000, 0);
+  r.CreateSpriteObjectData('arrow');
+  r.AddSpriteIDResource(5, 1000);
+  r.AddHotspot(5000, 5000, 0, 1000);
+  r.AddLayer(1000, 1000);
+}
+
 void Menus(CResourceReader@ r) {
   r.AddTextInfo('hint', 0, 0, 0, 0x00, 11);                 // text info 5
   r.CreateModule('interfaces');
   MenuButton(r);
   CheckBox(r);
+  MenuCursor(r);
   r.CreateModule('main_menu');
   MenuLayout(r);
   FramedMenu(r);
