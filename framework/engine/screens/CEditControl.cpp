@@ -36,7 +36,9 @@ void CEditControl::Create(const std::string& name, THolder<IScreen> screen) {
   }
   if (m_cursor) {
     m_cursorPosition = 0;
-    const TPoint<float> home = m_cursor->GetPosition();
+    // The cursor is placed in its host's frame, which moves with the layout: the layout
+    // is not yet where it will stand while its controls are made.
+    const CObjectProperties& home = m_cursor->GetLocalProperties();
     m_cursorHomeX = m_cursorX = static_cast<int>(home.x);
     m_cursorHomeY = m_cursorY = static_cast<int>(home.y);
     m_focused = false;
@@ -171,7 +173,11 @@ void CEditControl::PlaceCursor() {
   if (m_alignment == IFont::kAlignLeft) m_cursorX += prefix;
   if (m_alignment == IFont::kAlignCenter) m_cursorX += prefix - total / 2;
   if (m_alignment == IFont::kAlignRight) m_cursorX += prefix - total;
-  m_cursor->SetPosition(static_cast<float>(m_cursorX), static_cast<float>(m_cursorY));
+  CObjectProperties& local = m_cursor->GetLocalProperties();
+  local.x = static_cast<float>(m_cursorX);
+  local.y = static_cast<float>(m_cursorY);
+  local.changed |= CObjectProperties::kChangedPosition;
+  m_cursor->RefreshProperties();
 }
 
 void CEditControl::OnOver(THolder<CBaseControl> control) {

@@ -49,8 +49,12 @@ class CEditControl : public CButtonControl {
   void SetKeepFocus(bool keep) { m_keepFocus = keep; }
   bool IsFocused() const { return m_focused; }
   int GetCursorPosition() const { return m_cursorPosition; }
-  // Where the cursor part stands now, in screen pixels.
-  TPoint<int> GetCursorPoint() const { return {m_cursorX, m_cursorY}; }
+  // Where the cursor part stands now, in screen pixels; (0, 0) without one.
+  TPoint<int> GetCursorPoint() const {
+    if (!m_cursor) return {};
+    const TPoint<float> at = m_cursor->GetPosition();
+    return {static_cast<int>(at.x), static_cast<int>(at.y)};
+  }
   const std::wstring& Text() const { return m_text; }
 
   TEventList<THolder<CBaseControl>> textChangedEvent;
@@ -76,6 +80,7 @@ class CEditControl : public CButtonControl {
   bool m_cursorEnabled = true;
   int m_maxLength = -1;
   IAnimation::AnimationPtr m_cursor;
+  // In the cursor's host's frame.
   int m_cursorX = 0;
   int m_cursorY = 0;
   int m_cursorHomeX = 0;

@@ -10,6 +10,7 @@
 #include "framework/engine/scene/CScene.h"
 #include "framework/engine/screens/CCheckBoxControl.h"
 #include "framework/engine/screens/CEditControl.h"
+#include "framework/engine/screens/CListBoxControl.h"
 #include "framework/engine/screens/CRadioGroupControl.h"
 #include "framework/engine/screens/CSliderControl.h"
 
@@ -39,6 +40,12 @@ THolder<T> CScreenAbstract::AddControl(const std::string& name) {
 
 THolder<CButtonControl> CScreenAbstract::CreateButton(const std::string& name) {
   return AddControl<CButtonControl>(name);
+}
+
+THolder<CListBoxControl> CScreenAbstract::CreateListBox(const std::string& name, bool withSlider) {
+  const THolder<CListBoxControl> box = AddControl<CListBoxControl>(name);
+  box->SetSlider(withSlider, THolder<IScreen>(this));
+  return box;
 }
 
 THolder<CEditControl> CScreenAbstract::CreateEdit(const std::string& name, int maxLength) {

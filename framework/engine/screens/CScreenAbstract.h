@@ -14,6 +14,7 @@
 namespace GF::HGENS {
 
 class CEditControl;
+class CListBoxControl;
 class CRadioGroupControl;
 class CSliderControl;
 
@@ -28,6 +29,8 @@ class CScreenAbstract : public IScreen {
 
   THolder<CCheckBoxControl> CreateCheckBox(const std::string& name, bool checked) override;
   THolder<CButtonControl> CreateButton(const std::string& name) override;
+  // The list box, with its scroll slider "<name>_slider" when asked for.
+  virtual THolder<CListBoxControl> CreateListBox(const std::string& name, bool withSlider);
   // A negative maximum length is unlimited.
   virtual THolder<CEditControl> CreateEdit(const std::string& name, int maxLength);
   virtual THolder<CSliderControl> CreateSlider(const std::string& name, int value, int minimum,

@@ -45,6 +45,10 @@ class CSliderControl : public CButtonControl {
   int GetMaximum() const { return m_maximum; }
   int GetStep() const { return m_step; }
   bool IsDragging() const { return m_dragging; }
+  // Where the cursor part stands; (0, 0) without one.
+  TPoint<float> GetCursorPosition() const {
+    return m_cursor ? m_cursor->GetPosition() : TPoint<float>{};
+  }
   const THolder<CButtonControl>& GetDecreaseButton() const { return m_decrease; }
   const THolder<CButtonControl>& GetIncreaseButton() const { return m_increase; }
 

@@ -1,0 +1,37 @@
+#include "framework/engine/screens/CPublisherScreen.h"
+
+#include <cstdlib>
+#include <string_view>
+
+namespace GF::HGENS {
+
+THolder<IScreen> CreatePublisherScreen() {
+  return MakeHolder<CPublisherScreen>();
+}
+
+void CPublisherScreen::Init(const std::string& layout, const THolder<IScene>& scene,
+                            const char* parameter) {
+  CMenuScreenAbstract::Init(layout, scene, parameter);
+  m_splash = MakeHolder<CSpalshDrawable>();
+  if (parameter) {
+    std::string_view rest = parameter;
+    for (int n = 1;; ++n) {
+      const std::size_t comma = rest.find(',');
+      const std::string piece(rest.substr(0, comma));
+      m_splash->SetImageTime(n, static_cast<int>(std::strtol(piece.c_str(), nullptr, 10)));
+      if (comma == std::string_view::npos) break;
+      rest.remove_prefix(comma + 1);
+    }
+  }
+  m_splash->Start();
+  if (const THolder<IScene> own = GetScene())
+    own->AddDrawable(IScene::DrawablePtr(static_cast<IDrawable*>(m_splash.Get())));
+}
+
+bool CPublisherScreen::Update(const float& dt) {
+  m_splash->Update(dt);
+  if (m_splash->IsFinished() && GetResult() != "starting") GoTo("starting", kUsualFlags);
+  return CMenuScreenAbstract::Update(dt);
+}
+
+}  // namespace GF::HGENS

@@ -1,0 +1,213 @@
+// The framework alone, end to end: a small application of the test's own registers the
+// framework's screens through the shell's service providers and runs the logo screen, a
+// confirmation question answered by a scripted click, and the new-player screen with a
+// typed name, on the real engine headless in its deterministic mode, with the sample
+// content beside the program. Screenshots are checked at a few pixels.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/core/IScene.h"
+#include "framework/core/TMethodDelegate.h"
+#include "framework/engine/app/CApplication.h"
+#include "framework/engine/app/CGameManager.h"
+#include "framework/engine/app/ProgramEntry.h"
+#include "framework/engine/app/Services.h"
+#include "framework/engine/resources/ResourceServices.h"
+#include "framework/engine/scene/SceneServices.h"
+#include "framework/engine/screens/ScreenServices.h"
+#include "platform/Engine.h"
+#include "tests/support/TestSupport.h"
+
+namespace {
+
+using GF::THolder;
+using Lines = std::vector<std::string>;
+
+// Logo -> question -> name entry, the way a game's flow would chain them.
+class CFrameworkTestApplication : public GF::HGENS::CApplication {
+ public:
+  CFrameworkTestApplication(Engine* engine, Lines& closed)
+      : CApplication(engine), m_closed(closed) {}
+
+  bool Init() override {
+    if (!CApplication::Init()) return false;
+    m_gameManager->ScreenClosedEvent().Subscribe(
+        GF::MakeDelegate(this, &CFrameworkTestApplication::OnScreenClosed));
+    // The first image holds 1500 ms, the second 300 ms.
+    m_gameManager->CreateScreen("PublisherScreen", "", THolder<GF::IScene>(), "1500,300");
+    return true;
+  }
+
+ private:
+  void OnScreenClosed(THolder<GF::IScreen> screen) {
+    const std::string name = screen->GetName();
+    const std::string result = screen->GetResult();
+    m_closed.push_back(name + ":" + result);
+    m_gameManager->DestroyScreen(name);
+    if (name == "PublisherScreen" && result == "starting") {
+      m_gameManager->CreateScreen("confirm_screen", "main_menu.confirm_screen",
+                                  THolder<GF::IScene>(), "confirm_new_player");
+    } else if (name == "confirm_screen" && result == "yes") {
+      m_gameManager->CreateScreen("new_player_screen", "main_menu.new_player_screen",
+                                  THolder<GF::IScene>(), nullptr);
+    } else {
+      m_gameManager->DestroyAllScreens();
+    }
+  }
+
+  Lines& m_closed;
+};
+
+Lines* g_closed = nullptr;
+
+std::unique_ptr<GF::HGENS::CApplication> MakeApplication(Engine* engine) {
+  return std::make_unique<CFrameworkTestApplication>(engine, *g_closed);
+}
+
+// A screenshot read back through the engine.
+class Shot {
+ public:
+  Shot(Engine& engine, const std::filesystem::path& file)
+      : m_engine(engine), m_texture(engine.TextureLoad(file.c_str())) {
+    if (!m_texture) return;
+    m_width = engine.TextureGetWidth(m_texture);
+    const std::uint32_t* pixels = engine.TextureLock(m_texture);
+    m_pixels.assign(
+        pixels, pixels + static_cast<std::size_t>(m_width) * engine.TextureGetHeight(m_texture));
+    engine.TextureUnlock(m_texture);
+  }
+  ~Shot() {
+    if (m_texture) m_engine.TextureFree(m_texture);
+  }
+  Shot(const Shot&) = delete;
+  Shot& operator=(const Shot&) = delete;
+
+  bool IsLoaded() const { return !m_pixels.empty(); }
+  std::uint32_t At(int x, int y) const {
+    return m_pixels[static_cast<std::size_t>(y) * m_width + x] & 0x00FFFFFF;
+  }
+  // Pixels of the rectangle whose brightest channel is above (or, when dark, below) the
+  // level.
+  int Count(int left, int top, int right, int bottom, int level, bool dark) const {
+    int count = 0;
+    for (int y = top; y < bottom; ++y) {
+      for (int x = left; x < right; ++x) {
+        const std::uint32_t p = At(x, y);
+        const int peak = std::max({(p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF});
+        count += dark ? peak < level : peak > level;
+      }
+    }
+    return count;
+  }
+
+ private:
+  Engine& m_engine;
+  EngineTexture m_texture;
+  int m_width = 0;
+  std::vector<std::uint32_t> m_pixels;
+};
+
+// Each channel within tolerance of the expected colour.
+::testing::AssertionResult Near(std::uint32_t actual, std::uint32_t expected, int tolerance) {
+  for (int shift = 0; shift <= 16; shift += 8) {
+    const int a = static_cast<int>((actual >> shift) & 0xFF);
+    const int e = static_cast<int>((expected >> shift) & 0xFF);
+    if (std::abs(a - e) > tolerance)
+      return ::testing::AssertionFailure()
+             << std::hex << "0x" << actual << " is not near 0x" << expected;
+  }
+  return ::testing::AssertionSuccess();
+}
+
+constexpr std::uint32_t kSplash1 = 0xE08020;
+constexpr std::uint32_t kPanel = 0x283C50;
+constexpr std::uint32_t kButtonUp = 0x3C6496;
+constexpr std::uint32_t kButtonOver = 0x5A8CC8;
+constexpr std::uint32_t kButtonDisabled = 0x707070;
+constexpr std::uint32_t kEditBox = 0xF0F0E6;
+
+TEST(FrameworkScreensE2ETest, LogoThenQuestionThenNameEntryReportTheTypedName) {
+  GF::HGENS::InstallResourceServices();
+  GF::HGENS::InstallSceneServices();
+  GF::HGENS::InstallScreenServices();
+  (*GF::HGENS::GetGameProperties())["NewPlayerName"] = L"";
+
+  // Frames of 20 ms. The logo runs its two images (about 300 frames); the question is idle
+  // from about frame 315 and answered at 340; the name is typed from frame 390, with one
+  // Backspace, and entered with Enter at 405.
+  const std::filesystem::path folder = pm::test::MakeTempDir("framework");
+  std::ofstream(folder / "run.txt") << "step 20\nframes 600\n"
+                                       "@100 shot splash.png\n"
+                                       "@330 shot question.png\n"
+                                       "@335 move 310 370\n"
+                                       "@340 buttondown 1\n@342 buttonup 1\n"
+                                       "@380 shot empty.png\n"
+                                       "@390 text Chef Anm\n"
+                                       "@392 keydown 0x08\n@393 keyup 0x08\n"
+                                       "@395 text n\n"
+                                       "@400 shot named.png\n"
+                                       "@405 keydown 0x0D\n@406 keyup 0x0D\n";
+  pm::test::ScopedEnv replay("PANMASTER_REPLAY", (folder / "run.txt").string());
+  Lines closed;
+  g_closed = &closed;
+  char program[] = "/bin/true";
+  char* argv[] = {program};
+  EXPECT_EQ(GF::HGENS::RunProgram(1, argv, MakeApplication), 0);
+  g_closed = nullptr;
+  GF::HGENS::GetServiceProviders() = {};
+
+  EXPECT_EQ(closed,
+            (Lines{"PublisherScreen:starting", "confirm_screen:yes", "new_player_screen:back"}));
+  EXPECT_EQ(GF::HGENS::GetGameProperties()->GetString("NewPlayerName"), L"Chef Ann");
+
+  Engine* engine = hgeCreate(ENGINE_VERSION);
+  engine->SetStateInt(EngineState::ScreenWidth, 800);
+  engine->SetStateInt(EngineState::ScreenHeight, 600);
+  ASSERT_TRUE(engine->Initiate());
+  {
+    // The first splash image, held at full brightness, centred on a black frame.
+    const Shot splash(*engine, folder / "splash.png");
+    ASSERT_TRUE(splash.IsLoaded());
+    EXPECT_EQ(splash.At(400, 300), kSplash1);
+    EXPECT_EQ(splash.At(245, 205), kSplash1);  // 320 x 200 from (240, 200)
+    EXPECT_EQ(splash.At(235, 300), 0u);
+    EXPECT_EQ(splash.At(400, 405), 0u);
+
+    // The question: its two phrases shown, the third hidden, both answers up.
+    const Shot question(*engine, folder / "question.png");
+    ASSERT_TRUE(question.IsLoaded());
+    EXPECT_TRUE(Near(question.At(220, 400), kPanel, 3));
+    EXPECT_GT(question.Count(300, 228, 500, 248, 160, false), 20);  // "_phrase_1"
+    EXPECT_GT(question.Count(300, 256, 500, 276, 160, false), 20);  // "_phrase_2"
+    EXPECT_EQ(question.Count(300, 284, 500, 304, 160, false), 0);   // "_phrase_3" hidden
+    EXPECT_EQ(question.At(250, 358), kButtonUp);                    // "yes"
+    EXPECT_EQ(question.At(430, 358), kButtonUp);                    // "no"
+
+    // The name entry before typing: "ok" disabled; after typing it is enabled and, with
+    // the cursor still where "yes" was, over.
+    const Shot empty(*engine, folder / "empty.png");
+    ASSERT_TRUE(empty.IsLoaded());
+    EXPECT_EQ(empty.At(250, 358), kButtonDisabled);
+    EXPECT_EQ(empty.At(430, 358), kButtonUp);
+    EXPECT_EQ(empty.Count(256, 270, 400, 290, 100, true), 0);  // no text, only the cursor
+
+    const Shot named(*engine, folder / "named.png");
+    ASSERT_TRUE(named.IsLoaded());
+    EXPECT_EQ(named.At(250, 358), kButtonOver);
+    EXPECT_EQ(named.At(430, 358), kButtonUp);
+    EXPECT_GT(named.Count(256, 270, 320, 290, 100, true), 30);  // the typed name, dark
+    EXPECT_EQ(named.At(500, 290), kEditBox);                    // right of it, empty
+  }
+  engine->Shutdown();
+  engine->Release();
+}
+
+}  // namespace
