@@ -122,4 +122,26 @@ TEST_F(CListBoxControlTest, TheSliderShowsOnlyWhileItemsOverflowTheRows) {
                          "20 0 0 | - - - - | 1 | hidden 0 100"}));
 }
 
+TEST_F(CListBoxControlTest, AListWithoutRowsSelectsWithoutPaging) {
+  // The slider's part has no "_text_" rows: no row height, no window to page.
+  int selected = -1;
+  int first = -1;
+  pm::test::ControlsRun run;
+  run.build = [this](pm::test::CControlsScreen& screen) {
+    box = screen.CreateListBox("volume", false);
+    for (const wchar_t* item : {L"a", L"b", L"c"}) box->AddItem(item);
+  };
+  run.after = [&](pm::test::CControlsScreen&, int frame) {
+    if (frame == 25) box->Select(2);
+    selected = box->GetSelected();
+    first = box->GetFirstRow();
+  };
+  pm::test::RunControls("frames 26\n@20 move 400 210\n@21 buttondown 1\n@22 buttonup 1\n", run);
+  EXPECT_EQ(box->GetRowCount(), 0);
+  EXPECT_EQ(box->GetRowHeight(), 0);
+  box.Reset();
+  EXPECT_EQ(selected, 2);
+  EXPECT_EQ(first, 0);
+}
+
 }  // namespace

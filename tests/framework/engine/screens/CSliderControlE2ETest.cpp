@@ -114,4 +114,21 @@ TEST_F(CSliderControlTest, StepButtonsFollowTheEndsAndTheSlidersEnabling) {
   EXPECT_EQ(states, (Lines{"0 1", "1 0", "0 0"}));
 }
 
+TEST_F(CSliderControlTest, APartWithoutACursorKeepsItsValue) {
+  // The list box's part has no "_cursor": clicks and steps of the owner change the value
+  // only through SetValue, and nothing is measured or moved.
+  int value = -1;
+  pm::test::ControlsRun run;
+  run.build = [this](pm::test::CControlsScreen& screen) {
+    slider = screen.CreateSlider("players", 40, 0, 100, true);
+  };
+  run.after = [&](pm::test::CControlsScreen&, int frame) {
+    if (frame == 30) slider->StepUp();
+    value = slider->GetValue();
+  };
+  pm::test::RunControls("frames 32\n@20 move 300 300\n@21 buttondown 1\n@22 buttonup 1\n", run);
+  slider.Reset();
+  EXPECT_EQ(value, 50);
+}
+
 }  // namespace
