@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/engine/scene/CScene.h"
 #include "tests/framework/engine/screens/MenuFixture.h"
 
 namespace {
@@ -103,3 +104,29 @@ TEST_F(CScreenAbstractTest, TheOpenConfirmationFollowsItsRecordWhenShortcutsAreR
 }
 
 }  // namespace
+
+TEST_F(CScreenAbstractTest, AScreenShownOverAnotherDrawsIntoItsSceneAndLeavesItsDrawables) {
+  std::vector<std::size_t> counts;
+  const auto drawables = [this] {
+    return dynamic_cast<GF::HGENS::CScene&>(*menu->GetScene()).GetDrawables().size();
+  };
+  Run("frames 32\n", [&](int frame) {
+    GF::HGENS::CGameManager& manager = *GF::HGENS::GetGameManager();
+    if (frame == 28) {
+      counts.push_back(drawables());
+      manager.RegisterScreen("over",
+                             [] { return GF::THolder<GF::IScreen>(new pm::test::CSampleMenu); });
+      manager.ShowScreen("over", "main_menu.menu", menu->GetScene(), nullptr);
+      EXPECT_TRUE(manager.TopScreen()->IsOverlay());
+      EXPECT_EQ(manager.TopScreen()->GetScene(), menu->GetScene());
+    }
+    if (frame == 30) {
+      counts.push_back(drawables());
+      manager.DestroyScreen("over");
+      counts.push_back(drawables());
+    }
+  });
+  ASSERT_EQ(counts.size(), 3u);
+  EXPECT_GT(counts[1], counts[0]);
+  EXPECT_EQ(counts[2], counts[0]);
+}
