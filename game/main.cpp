@@ -6,6 +6,8 @@
 #include "framework/engine/app/ProgramEntry.h"
 #include "framework/engine/resources/ResourceServices.h"
 #include "framework/engine/scene/SceneServices.h"
+#include "framework/engine/screens/ScreenServices.h"
+#include "framework/engine/screens/ScreenServices.h"
 
 namespace {
 
@@ -20,5 +22,7 @@ std::unique_ptr<GF::HGENS::CApplication> CreateApplication(Engine*) {
 int main(int argc, char** argv) {
   GF::HGENS::InstallResourceServices();
   GF::HGENS::InstallSceneServices();
+  GF::HGENS::InstallScreenServices();
+  GF::HGENS::InstallScreenServices();
   return GF::HGENS::RunProgram(argc, argv, CreateApplication);
 }
