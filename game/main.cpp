@@ -7,7 +7,6 @@
 #include "framework/engine/resources/ResourceServices.h"
 #include "framework/engine/scene/SceneServices.h"
 #include "framework/engine/screens/ScreenServices.h"
-#include "framework/engine/screens/ScreenServices.h"
 
 namespace {
 
@@ -22,7 +21,6 @@ std::unique_ptr<GF::HGENS::CApplication> CreateApplication(Engine*) {
 int main(int argc, char** argv) {
   GF::HGENS::InstallResourceServices();
   GF::HGENS::InstallSceneServices();
-  GF::HGENS::InstallScreenServices();
   GF::HGENS::InstallScreenServices();
   return GF::HGENS::RunProgram(argc, argv, CreateApplication);
 }
