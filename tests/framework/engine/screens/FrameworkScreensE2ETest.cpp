@@ -10,10 +10,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "framework/core/IAnimation.h"
 #include "framework/core/IScene.h"
 #include "framework/core/TMethodDelegate.h"
 #include "framework/engine/app/CApplication.h"
@@ -22,8 +24,10 @@
 #include "framework/engine/app/Services.h"
 #include "framework/engine/resources/ResourceServices.h"
 #include "framework/engine/scene/SceneServices.h"
+#include "framework/engine/screens/CBaseControl.h"
 #include "framework/engine/screens/ScreenServices.h"
 #include "platform/Engine.h"
+#include "tests/framework/engine/screens/ScreensTestSupport.h"
 #include "tests/support/TestSupport.h"
 
 namespace {
@@ -208,6 +212,76 @@ TEST(FrameworkScreensE2ETest, LogoThenQuestionThenNameEntryReportTheTypedName) {
   }
   engine->Shutdown();
   engine->Release();
+}
+
+// One framework screen alone on the real program: the screens registered through the
+// providers, the screen created at start-up, its closing noted and the run ended there.
+class FrameworkScreenTest : public testing::Test {
+ public:
+  void OnClosed(THolder<GF::IScreen> screen) {
+    closed.push_back(screen->GetName() + ":" + screen->GetResult());
+    GF::HGENS::GetGameManager()->DestroyAllScreens();
+  }
+
+ protected:
+  void SetUp() override {
+    GF::HGENS::InstallResourceServices();
+    GF::HGENS::InstallSceneServices();
+    GF::HGENS::InstallScreenServices();
+  }
+  void TearDown() override { GF::HGENS::GetServiceProviders() = {}; }
+
+  void Run(const std::string& screen, const char* parameter, const std::string& script,
+           std::function<void(GF::IScreen&, int frame)> after) {
+    pm::test::ScriptedRun run;
+    THolder<GF::IScreen> top;
+    run.init = [&](GF::HGENS::CGameManager& manager) {
+      manager.ScreenClosedEvent().Subscribe(GF::MakeDelegate(this, &FrameworkScreenTest::OnClosed));
+      manager.CreateScreen(screen, "main_menu." + screen, THolder<GF::IScene>(), parameter);
+      top = manager.TopScreen();
+      top->Activate();
+    };
+    run.after = [&](int frame) {
+      if (top && GF::HGENS::GetGameManager()->TopScreen() == top) after(*top, frame);
+    };
+    pm::test::RunScripted(script, run);
+  }
+
+  Lines closed;
+};
+
+TEST_F(FrameworkScreenTest, TheQuestionShowsThePhrasesItsKeyHasAndEscapeAnswersNo) {
+  for (const char* key : {"confirm_new_player", "confirm_nothing"}) {
+    closed.clear();
+    std::string shown;
+    Run("confirm_screen", key, "frames 45\n@20 keydown 0x1B\n@21 keyup 0x1B\n",
+        [&shown](GF::IScreen& screen, int frame) {
+          if (frame != 18) return;
+          for (const char* part : {"_phrase_1", "_phrase_2", "_phrase_3"})
+            shown += screen.GetLayout()->FindDrawable(part)->IsShown() ? "1" : "0";
+        });
+    EXPECT_EQ(shown, std::string(key) == "confirm_nothing" ? "000" : "110") << key;
+    EXPECT_EQ(closed, Lines{"confirm_screen:no"});
+  }
+}
+
+TEST_F(FrameworkScreenTest, ANameOfSpacesKeepsOkOffAndCancelLeavesWithAnEmptyName) {
+  (*GF::HGENS::GetGameProperties())["NewPlayerName"] = L"old";
+  Lines ok;
+  Run("new_player_screen", nullptr,
+      "frames 60\n"
+      "@20 text \\s\\s\\s\n"
+      "@22 keydown 0x0D\n@23 keyup 0x0D\n"                     // Enter: no effect
+      "@25 text a\n"                                           // now named: ok and Enter live
+      "@27 move 490 370\n@28 buttondown 1\n@29 buttonup 1\n",  // "cancel"
+      [&ok](GF::IScreen& screen, int frame) {
+        if (frame == 21 || frame == 24 || frame == 26)
+          ok.push_back(std::to_string(frame) +
+                       (screen.GetControl("ok")->IsEnabled() ? " on" : " off"));
+      });
+  EXPECT_EQ(ok, (Lines{"21 off", "24 off", "26 on"}));
+  EXPECT_EQ(closed, Lines{"new_player_screen:back"});
+  EXPECT_EQ(GF::HGENS::GetGameProperties()->GetString("NewPlayerName"), L"");
 }
 
 }  // namespace
