@@ -14,7 +14,30 @@ using pm::test::kKeySpace;
 using pm::test::Lines;
 using pm::test::MenuSetup;
 
-class CScreenAbstractTest : public pm::test::MenuFixture {};
+class CScreenAbstractTest : public pm::test::MenuFixture {
+ protected:
+  // Journals the screen's own events.
+  void OnCreated(GF::THolder<GF::IScreen> screen) override {
+    if (!watchEvents) return;
+    using Hook = void (CScreenAbstractTest::*)(GF::THolder<GF::IScreen>);
+    const std::pair<GF::IScreen::ScreenEvent*, Hook> events[] = {
+        {&screen->InitEvent(), &CScreenAbstractTest::OnInit},
+        {&screen->ActivateEvent(), &CScreenAbstractTest::OnActivate},
+        {&screen->DeactivateEvent(), &CScreenAbstractTest::OnDeactivate},
+        {&screen->DestroyEvent(), &CScreenAbstractTest::OnDestroy},
+        {&screen->FifthEvent(), &CScreenAbstractTest::OnFifth},
+        {&screen->SixthEvent(), &CScreenAbstractTest::OnSixth}};
+    for (const auto& [event, hook] : events) event->Subscribe(GF::MakeDelegate(this, hook));
+  }
+  void OnInit(GF::THolder<GF::IScreen> s) { pm::test::Note("init " + s->GetName()); }
+  void OnActivate(GF::THolder<GF::IScreen> s) { pm::test::Note("activate " + s->GetName()); }
+  void OnDeactivate(GF::THolder<GF::IScreen> s) { pm::test::Note("deactivate " + s->GetName()); }
+  void OnDestroy(GF::THolder<GF::IScreen> s) { pm::test::Note("destroy " + s->GetName()); }
+  void OnFifth(GF::THolder<GF::IScreen> s) { pm::test::Note("fifth " + s->GetName()); }
+  void OnSixth(GF::THolder<GF::IScreen> s) { pm::test::Note("sixth " + s->GetName()); }
+
+  bool watchEvents = false;
+};
 
 struct ShortcutCase {
   const char* what;
@@ -129,4 +152,18 @@ TEST_F(CScreenAbstractTest, AScreenShownOverAnotherDrawsIntoItsSceneAndLeavesIts
   ASSERT_EQ(counts.size(), 3u);
   EXPECT_GT(counts[1], counts[0]);
   EXPECT_EQ(counts[2], counts[0]);
+}
+
+TEST_F(CScreenAbstractTest, TheScreensOwnEventsFollowItsLife) {
+  watchEvents = true;
+  pm::test::CurrentMenuSetup().shortcuts = {{kKeyEscape, "back", false, 0x02}};
+  const Lines seen = Run("frames 40\n@32 keydown 0x1B\n@33 keyup 0x1B\n", [this](int frame) {
+    if (frame != 30) return;
+    menu->RaiseFifthEvent();
+    menu->RaiseSixthEvent();
+  });
+  EXPECT_EQ(seen, (Lines{"0 init menu", "0 activate menu", "1 _show", "1 hint ' '", "27 _idle",
+                         "30 fifth menu", "30 sixth menu", "32 announce menu back",
+                         "32 closed menu back", "32 destroy menu"}));
+  // Destroyed by the closed event's subscriber, the menu is not deactivated afterwards.
 }

@@ -150,6 +150,7 @@ class MenuFixture : public testing::Test {
                              [] { return GF::THolder<GF::IScreen>(new CTestConfirm); });
       manager.ScreenCommandEvent().Subscribe(GF::MakeDelegate(this, &MenuFixture::OnCommand));
       manager.ScreenClosedEvent().Subscribe(GF::MakeDelegate(this, &MenuFixture::OnClosed));
+      manager.ScreenCreatedEvent().Subscribe(GF::MakeDelegate(this, &MenuFixture::OnCreated));
       manager.CreateScreen("menu", CurrentMenuSetup().layout, nullptr, nullptr);
       menu = manager.TopScreen();
       menu->Activate();
@@ -168,6 +169,8 @@ class MenuFixture : public testing::Test {
   void OnCommand(GF::THolder<GF::IScreen> screen) {
     Note("announce " + screen->GetName() + " " + screen->GetResult());
   }
+  // A screen made by the game manager, before its Init.
+  virtual void OnCreated(GF::THolder<GF::IScreen>) {}
   void OnClosed(GF::THolder<GF::IScreen> screen) {
     Note("closed " + screen->GetName() + " " + screen->GetResult());
     if (screen == menu) GF::HGENS::GetGameManager()->DestroyAllScreens();
