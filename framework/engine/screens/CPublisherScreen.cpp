@@ -28,6 +28,12 @@ void CPublisherScreen::Init(const std::string& layout, const THolder<IScene>& sc
     own->AddDrawable(IScene::DrawablePtr(static_cast<IDrawable*>(m_splash.Get())));
 }
 
+void CPublisherScreen::OnDestroy() {
+  if (const THolder<IScene> scene = GetScene(); scene && m_splash)
+    scene->RemoveDrawable(IScene::DrawablePtr(static_cast<IDrawable*>(m_splash.Get())));
+  CMenuScreenAbstract::OnDestroy();
+}
+
 bool CPublisherScreen::Update(const float& dt) {
   m_splash->Update(dt);
   if (m_splash->IsFinished() && GetResult() != "starting") GoTo("starting", kUsualFlags);

@@ -16,6 +16,10 @@ class CPublisherScreen : public CMenuScreenAbstract {
 
   const THolder<CSpalshDrawable>& GetSplash() const { return m_splash; }
 
+ protected:
+  // Takes the splash out of the scene, which may be another screen's.
+  void OnDestroy() override;
+
  private:
   THolder<CSpalshDrawable> m_splash;
 };

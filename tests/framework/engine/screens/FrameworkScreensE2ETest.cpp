@@ -18,11 +18,13 @@
 #include "framework/core/IAnimation.h"
 #include "framework/core/IScene.h"
 #include "framework/core/TMethodDelegate.h"
+#include "framework/core/TStaticDelegate.h"
 #include "framework/engine/app/CApplication.h"
 #include "framework/engine/app/CGameManager.h"
 #include "framework/engine/app/ProgramEntry.h"
 #include "framework/engine/app/Services.h"
 #include "framework/engine/resources/ResourceServices.h"
+#include "framework/engine/scene/CScene.h"
 #include "framework/engine/scene/SceneServices.h"
 #include "framework/engine/screens/CBaseControl.h"
 #include "framework/engine/screens/ScreenServices.h"
@@ -282,6 +284,38 @@ TEST_F(FrameworkScreenTest, ANameOfSpacesKeepsOkOffAndCancelLeavesWithAnEmptyNam
   EXPECT_EQ(ok, (Lines{"21 off", "24 off", "26 on"}));
   EXPECT_EQ(closed, Lines{"new_player_screen:back"});
   EXPECT_EQ(GF::HGENS::GetGameProperties()->GetString("NewPlayerName"), L"");
+}
+
+TEST_F(FrameworkScreenTest, ALogoShownOverAnotherScreenLeavesNothingInItsScene) {
+  pm::test::ScriptedRun run;
+  THolder<GF::IScene> scene;
+  std::size_t before = 0;
+  run.init = [&](GF::HGENS::CGameManager& manager) {
+    manager.ScreenClosedEvent().Subscribe(GF::MakeDelegate(+[](THolder<GF::IScreen> screen) {
+      GF::HGENS::GetGameManager()->DestroyScreen(screen->GetName());
+    }));
+    manager.CreateScreen("confirm_screen", "main_menu.confirm_screen", THolder<GF::IScene>(),
+                         "confirm_new_player");
+    scene = manager.TopScreen()->GetScene();
+    before = static_cast<GF::HGENS::CScene&>(*scene).GetDrawables().size();
+    manager.ShowScreen("PublisherScreen", "", scene, "100,100");
+  };
+  std::size_t during = 0;
+  std::size_t after = 0;
+  std::string top;
+  run.after = [&](int frame) {
+    const auto& drawables = static_cast<GF::HGENS::CScene&>(*scene).GetDrawables();
+    if (frame == 10) during = drawables.size();
+    if (frame == 290) {
+      after = drawables.size();
+      top = GF::HGENS::GetGameManager()->TopScreen()->GetName();
+    }
+  };
+  pm::test::RunScripted("frames 291\n", run);
+  scene.Reset();
+  EXPECT_EQ(during, before + 1);  // the splash
+  EXPECT_EQ(top, "confirm_screen");
+  EXPECT_EQ(after, before);
 }
 
 }  // namespace
