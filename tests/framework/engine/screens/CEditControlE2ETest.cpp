@@ -186,6 +186,26 @@ TEST_F(CEditControlTest, AClickOutsideTakesTheFocusUnlessItIsKept) {
   EXPECT_EQ(Run(script, kept).back(), "32 'abcd' 4 focused 1");
 }
 
+TEST_F(CEditControlTest, SetTextKeepsWhatTheFilterAllowsUpToTheMaximum) {
+  pm::test::ControlsRun run;
+  run.layout = "main_menu.new_player_screen";
+  std::string shown;
+  run.build = [&](pm::test::CControlsScreen& screen) {
+    edit = screen.CreateEdit("edit", 2);
+    edit->SetAllowedCharacters(L"#");
+  };
+  run.after = [&](pm::test::CControlsScreen&, int frame) {
+    if (frame == 20) edit->SetText(L"a1b2c3");
+    if (frame == 21) {
+      shown = Narrow(edit->Text()) + " " + std::to_string(edit->GetCursorPosition()) + " " +
+              Narrow(*edit->GetAnimation()->GetText("_text"));
+    }
+  };
+  pm::test::RunControls("frames 22\n@18 text 9\n", run);
+  edit.Reset();
+  EXPECT_EQ(shown, "12 0 12");  // "9" was replaced; the cursor goes back to the start
+}
+
 TEST_F(CEditControlTest, ACapitalsOnlyFontTakesLowerCaseAsCapitals) {
   EditSetup setup;
   setup.capitalsFont = true;
