@@ -1,9 +1,14 @@
-# pm_library(<name> [DEPS <targets...>])
-#   One static library from every .cpp in the calling folder. Headers are included
-#   from the repository root ("framework/core/CRefCount.h").
+# pm_library(<name> [SUBDIRS <folders...>] [DEPS <targets...>])
+#   One static library from every .cpp in the calling folder, or in the given subfolders.
+#   Headers are included from the repository root ("framework/core/CRefCount.h").
 function(pm_library name)
-  cmake_parse_arguments(PM "" "" "DEPS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  cmake_parse_arguments(PM "" "" "SUBDIRS;DEPS" ${ARGN})
+  set(patterns ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(PM_SUBDIRS)
+    list(TRANSFORM PM_SUBDIRS PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/ OUTPUT_VARIABLE dirs)
+    list(TRANSFORM dirs APPEND /*.cpp OUTPUT_VARIABLE patterns)
+  endif()
+  file(GLOB sources CONFIGURE_DEPENDS ${patterns})
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC ${PM_DEPS})
