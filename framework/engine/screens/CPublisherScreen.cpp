@@ -17,8 +17,8 @@ void CPublisherScreen::Init(const std::string& layout, const THolder<IScene>& sc
     std::string_view rest = parameter;
     for (int n = 1;; ++n) {
       const std::size_t comma = rest.find(',');
-      const std::string piece(rest.substr(0, comma));
-      m_splash->SetImageTime(n, static_cast<int>(std::strtol(piece.c_str(), nullptr, 10)));
+      const std::string field(rest.substr(0, comma));
+      m_splash->SetImageTime(n, static_cast<int>(std::strtol(field.c_str(), nullptr, 10)));
       if (comma == std::string_view::npos) break;
       rest.remove_prefix(comma + 1);
     }
