@@ -530,17 +530,19 @@ void GlRenderer::Shutdown() {
   Impl& r = *impl_;
   if (!r.context) return;
   SDL_GL_MakeCurrent(r.window, r.context);
-  for (GlTarget* t : r.targets) {
-    r.DeleteTarget(t);
-    delete t;
-  }
-  r.targets.clear();
+  // Textures first: the table also lists the targets' own textures, which die with their
+  // targets, so their flag must be read while the targets still exist.
   for (GlTexture* t : r.textures) {
     if (t->ownedByTarget) continue;
     r.DeleteTexture(t);
     delete t;
   }
   r.textures.clear();
+  for (GlTarget* t : r.targets) {
+    r.DeleteTarget(t);
+    delete t;
+  }
+  r.targets.clear();
   r.DeleteTarget(&r.screen);
   if (r.white.id) r.DeleteTexture(&r.white);
   glDeleteSamplers(2, r.samplers);

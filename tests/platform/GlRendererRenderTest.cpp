@@ -272,4 +272,16 @@ TEST_F(GlRendererRenderTest, LoadsImagesAtTheirOwnSizeFromFilesAndMemory) {
   EXPECT_EQ(r().TextureGetWidth(0), 0);
 }
 
+TEST_F(GlRendererRenderTest, ShutsDownWithRenderTargetsAndTexturesStillAlive) {
+  // A renderer of its own, so its shutdown meets a live target and a live texture.
+  GlRenderer other{ResourceAccess{}};
+  ASSERT_TRUE(other.Init(window_, kW, kH)) << other.ErrorMessage();
+  const EngineTarget target = other.TargetCreate(8, 8);
+  ASSERT_NE(target, 0u);
+  ASSERT_NE(other.TargetGetTexture(target), 0u);
+  ASSERT_NE(other.TextureCreate(4, 4), 0u);
+  other.Shutdown();  // frees both; the sanitizer catches any read of a freed target
+  EXPECT_EQ(other.TargetGetTexture(target), 0u);
+}
+
 }  // namespace
