@@ -48,6 +48,13 @@ class CKeyset : public CRefCount {
     return down;
   }
 
+  // Every key up again, firing nothing: a new session must not inherit keys whose ups the
+  // last one never saw, or their next press would count as a repeat.
+  void Reset() {
+    m_keys.fill(0);
+    m_engineKeysDown.reset();
+  }
+
   // Fired with the key index.
   TEventList<int>& Pressed() { return m_pressed; }
   TEventList<int>& Released() { return m_released; }

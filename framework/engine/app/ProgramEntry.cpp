@@ -225,6 +225,7 @@ int RunProgram(int argc, char** argv, ApplicationFactory factory) {
   shell.engine = engine;
   shell.altEnterArmed = false;  // nothing carries over from an earlier run in this process
   shell.relayoutPending = false;
+  GetKeyset()->Reset();
   SetEngineStates(*engine);
   THolder<CGameProperties> properties = GetGameProperties();
   StoreEditorArgument(*properties, arguments);

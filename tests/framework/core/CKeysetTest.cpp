@@ -133,6 +133,21 @@ TEST(CKeyset, TableEntriesCanBeSetAndConsumed) {
   EXPECT_EQ(recorder.released, std::vector<int>{18});
 }
 
+TEST(CKeyset, ResetForgetsHeldKeysSoTheNextPressIsNew) {
+  auto keyset = GF::MakeHolder<CKeyset>();
+  keyset->Feed(CKeyset::kKeyDown, kEnter, false);
+  EXPECT_TRUE(keyset->Consume(24));
+  CRecorder recorder(*keyset);
+  keyset->Reset();
+  EXPECT_TRUE(recorder.released.empty());
+  keyset->Feed(CKeyset::kKeyDown, kEnter, false);  // a fresh press, not a repeat
+  EXPECT_TRUE(keyset->IsDown(24));
+  keyset->SetDown(41, true);
+  keyset->Reset();
+  EXPECT_FALSE(keyset->IsDown(24));
+  EXPECT_FALSE(keyset->IsDown(41));
+}
+
 TEST(CKeyset, InstanceIsOneObject) {
   auto first = CKeyset::Instance();
   const int count = first->GetRefCount();

@@ -213,6 +213,18 @@ TEST_F(ProgramTest, InputEventsReachTheKeySetAndTypedTextTheCharEvent) {
   EXPECT_EQ(typed, L"\rhi");  // Enter types a carriage return
 }
 
+TEST_F(ProgramTest, AKeyHeldAtTheEndOfOneRunIsUpInTheNext) {
+  EXPECT_EQ(Run("@2 keydown 0x0D\n@3 close\n", {}), 0);  // Enter's up never comes
+  Lines keys;
+  g_onFrame = [&keys](int frame) {
+    const THolder<GF::CKeyset> keyset = GF::HGENS::GetKeyset();
+    if (frame == 1 || frame == 4) keys.push_back(keyset->Consume(24) ? "enter" : "-");
+  };
+  g_frames = 0;
+  EXPECT_EQ(Run("@4 keydown 0x0D\n@5 close\n", {}), 0);
+  EXPECT_EQ(keys, (Lines{"-", "enter"}));  // a new press, not a repeat of the old one
+}
+
 TEST_F(ProgramTest, LosingTheFocusPausesEveryChannelAndSuspends) {
   pm::test::InstallTestPlayers(true);
   EXPECT_EQ(Run("@3 focuslost\n@5 focusgain\n@6 close\n", {}), 0);
