@@ -1,10 +1,15 @@
 #include "game/app/SoundShortcuts.h"
 
+#include "framework/core/TStaticDelegate.h"
 #include "framework/engine/app/Services.h"
+#include "framework/engine/screens/CBaseControl.h"
 #include "game/app/GameData.h"
 #include "platform/Engine.h"
 
 namespace {
+
+constexpr std::int32_t kControlClickSound = 2;
+constexpr std::int32_t kControlHoverSound = 3;
 
 std::string& CurrentMusicName() {
   static std::string name;
@@ -53,4 +58,19 @@ void StopMusic() {
 
 std::string GetCurrentMusicName() {
   return CurrentMusicName();
+}
+
+void OnControlClickSound(GF::THolder<GF::HGENS::CBaseControl> control, const GF::TPoint<int>&,
+                         int) {
+  if (control && control->IsEnabled()) PlaySoundById(kControlClickSound);
+}
+
+void OnControlHoverSound(GF::THolder<GF::HGENS::CBaseControl> control) {
+  if (control && control->IsEnabled()) PlaySoundById(kControlHoverSound);
+}
+
+void AttachControlSounds(GF::THolder<GF::HGENS::CBaseControl> control) {
+  if (!control) return;
+  control->clickEvent.Subscribe(GF::MakeDelegate(&OnControlClickSound));
+  control->overEvent.Subscribe(GF::MakeDelegate(&OnControlHoverSound));
 }
