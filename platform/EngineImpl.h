@@ -126,6 +126,9 @@ class EngineImpl final : public Engine {
   void GetClientSize(int* width, int* height) const;
   bool SetClientSize(int width, int height);
 
+  // The renderer behind the drawing calls (null before Initiate), for its statistics.
+  GlRenderer* Renderer() const { return renderer_.get(); }
+
  private:
   struct Viewport {
     int x = 0, y = 0, width = 0, height = 0;  // window coordinates

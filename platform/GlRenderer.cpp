@@ -395,6 +395,7 @@ struct GlRenderer::Impl {
   void Submit() {
     glBufferData(GL_ARRAY_BUFFER, sizeof(EngineVertex) * vertexCount, vertices.data(),
                  GL_STREAM_DRAW);
+    ++stats.uploads;
     for (const Command& c : commands) {
       for (int i = 0; i < c.slotCount; ++i) {
         const GLuint id = commandSlots[c.slotFirst + i]->id;
@@ -410,6 +411,7 @@ struct GlRenderer::Impl {
           glDrawElementsBaseVertex(GL_TRIANGLES, c.count / 4 * 6, GL_UNSIGNED_SHORT, nullptr,
                                    c.first);
           stats.primitives += c.count / 4;
+          stats.quads += c.count / 4;
           break;
         case Prim::Triangles:
           glDrawArrays(GL_TRIANGLES, c.first, c.count);

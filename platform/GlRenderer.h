@@ -25,8 +25,10 @@
 struct SDL_Window;
 
 struct RenderStats {
-  std::uint64_t drawCalls = 0;   // GL draw calls issued
+  std::uint64_t drawCalls = 0;   // GL draw calls issued, one per batch
+  std::uint64_t uploads = 0;     // vertex uploads, each for every batch queued until then
   std::uint64_t primitives = 0;  // quads, triangles, lines and point sprites submitted
+  std::uint64_t quads = 0;       // of which quads and point sprites
 };
 
 class GlRenderer {

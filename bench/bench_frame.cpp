@@ -1,0 +1,346 @@
+// Runs the real program headless in the deterministic mode on the sample content
+// ("resource.dat" beside this program, made by the sample_content target): the sample menu
+// (items "play" and "quit", the check box "sound", the hint line), the custom cursor and the
+// looping particle system "effects.glow", in two phases of cursor moves (see kPhases).
+// After the warm-up (the menu's show animation) it prints, for each phase, per-frame
+// medians of the renderer's draw calls (one per batch), vertex uploads, quads and other
+// primitives, of the heap allocations on the main thread inside the frame callback and in
+// the engine loop around it (with their means: changes come every few frames), and of the
+// time of the frame callback and of the whole loop pass.
+//
+//   bench_frame [--where]
+//
+// --where prints the call stack of every allocation in the first measured frame (mangled
+// names; pipe through c++filt) to find where a frame allocates.
+#include <execinfo.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "framework/engine/app/CApplication.h"
+#include "framework/engine/app/CGameManager.h"
+#include "framework/engine/app/ProgramEntry.h"
+#include "framework/engine/app/Services.h"
+#include "framework/engine/resources/ResourceServices.h"
+#include "framework/engine/scene/SceneServices.h"
+#include "framework/engine/screens/CCheckBoxControl.h"
+#include "framework/engine/screens/CMenuScreenAbstract.h"
+#include "framework/engine/screens/ScreenServices.h"
+#include "platform/EngineImpl.h"
+#include "platform/GlRenderer.h"
+
+// ---- Allocation counting: every operator new of the main thread while counting is on ----
+
+namespace {
+
+thread_local bool t_counting = false;
+thread_local bool t_tracing = false;
+thread_local bool t_inTrace = false;
+thread_local std::uint64_t t_allocations = 0;
+
+void TraceAllocation(std::size_t size) {
+  if (t_inTrace) return;  // backtrace itself may allocate the first time
+  t_inTrace = true;
+  void* frames[24];
+  const int depth = backtrace(frames, 24);
+  std::fprintf(stderr, "-- allocation of %zu bytes\n", size);
+  backtrace_symbols_fd(frames + 2, depth - 2, STDERR_FILENO);
+  t_inTrace = false;
+}
+
+void* Allocate(std::size_t size, std::size_t alignment = 0) {
+  if (t_counting) {
+    ++t_allocations;
+    if (t_tracing) TraceAllocation(size);
+  }
+  if (size == 0) size = 1;
+  void* p = nullptr;
+  if (alignment > alignof(std::max_align_t)) {
+    p = std::aligned_alloc(alignment, (size + alignment - 1) / alignment * alignment);
+  } else {
+    p = std::malloc(size);
+  }
+  return p;
+}
+
+}  // namespace
+
+void* operator new(std::size_t size) {
+  if (void* p = Allocate(size)) return p;
+  throw std::bad_alloc();
+}
+void* operator new[](std::size_t size) {
+  if (void* p = Allocate(size)) return p;
+  throw std::bad_alloc();
+}
+void* operator new(std::size_t size, std::align_val_t al) {
+  if (void* p = Allocate(size, static_cast<std::size_t>(al))) return p;
+  throw std::bad_alloc();
+}
+void* operator new[](std::size_t size, std::align_val_t al) {
+  if (void* p = Allocate(size, static_cast<std::size_t>(al))) return p;
+  throw std::bad_alloc();
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+  return Allocate(size);
+}
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
+  return Allocate(size);
+}
+void operator delete(void* p) noexcept {
+  std::free(p);
+}
+void operator delete[](void* p) noexcept {
+  std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+  std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+  std::free(p);
+}
+void operator delete(void* p, std::align_val_t) noexcept {
+  std::free(p);
+}
+void operator delete[](void* p, std::align_val_t) noexcept {
+  std::free(p);
+}
+void operator delete(void* p, std::size_t, std::align_val_t) noexcept {
+  std::free(p);
+}
+void operator delete[](void* p, std::size_t, std::align_val_t) noexcept {
+  std::free(p);
+}
+
+namespace {
+
+constexpr int kStepMs = 20;
+constexpr int kWarmupFrames = 60;  // the menu's show animation takes 26 frames of 20 ms
+constexpr int kPhaseFrames = 300;
+
+// The cursor in the two measured phases. Hover: it circles inside the "play" button,
+// (352, 228)-(448, 252), whose hint shows. Sweep: it goes from "play" to the gap below it,
+// to "quit" and to the check box "sound", four frames at each, so the controls change
+// state and the hint line changes text every few frames.
+struct Phase {
+  const char* name;
+  void (*cursor)(int frame, int* x, int* y);
+};
+
+void HoverCursor(int frame, int* x, int* y) {
+  const double angle = frame * 0.3;
+  *x = static_cast<int>(std::lround(400.0 + 40.0 * std::cos(angle)));
+  *y = static_cast<int>(std::lround(240.0 + 8.0 * std::sin(angle)));
+}
+
+void SweepCursor(int frame, int* x, int* y) {
+  static const int kStopY[] = {240, 280, 320, 400};
+  *x = 400;
+  *y = kStopY[frame / 4 % 4];
+}
+
+const Phase kPhases[] = {{"hover", HoverCursor}, {"sweep", SweepCursor}};
+constexpr int kPhaseCount = sizeof kPhases / sizeof kPhases[0];
+constexpr int kFrames = kWarmupFrames + kPhaseCount * kPhaseFrames;
+
+// The phase of a frame counted from 0; -1 during the warm-up (which moves like the first).
+int PhaseOf(int frame) {
+  return frame < kWarmupFrames ? -1 : (frame - kWarmupFrames) / kPhaseFrames;
+}
+
+struct FrameFigures {
+  double drawCalls = 0, uploads = 0, quads = 0, primitives = 0;
+  double frameAllocations = 0, loopAllocations = 0;
+  double frameMs = 0, loopMs = 0;
+};
+
+std::vector<FrameFigures> g_figures[kPhaseCount];
+bool g_where = false;
+
+class CBenchMenu : public GF::HGENS::CMenuScreenAbstract {
+ protected:
+  void OnInit() override {
+    AddMenuItem("play", "play", false, kUsualFlags);
+    AddMenuItem("quit", "quit", false, kLiveIdle);
+    CreateCheckBox("sound", true);
+    CMenuScreenAbstract::OnInit();
+  }
+};
+
+GF::THolder<GF::IScreen> CreateBenchMenu() {
+  return GF::THolder<GF::IScreen>(new CBenchMenu);
+}
+
+// Counts around each frame callback: its own figures, and those of the loop pass before it
+// (from the end of the previous callback to the start of this one).
+class CBenchApplication : public GF::HGENS::CApplication {
+ public:
+  using CApplication::CApplication;
+
+  bool Init() override {
+    CApplication::Init();
+    m_gameManager->RegisterScreen("menu", CreateBenchMenu);
+    m_gameManager->CreateScreen("menu", "main_menu.menu", nullptr, nullptr);
+    const GF::THolder<GF::IScreen> menu = m_gameManager->TopScreen();
+    if (!menu) return false;
+    menu->Activate();
+    menu->GetScene()->PlayAnimation("effects.glow", 0.0f, 0.0f, "all", -1, 0.0f);
+    if (const GF::THolder<GF::HGENS::ICustomCursor> cursor = GF::HGENS::GetCustomCursor()) {
+      cursor->Enable("interfaces.menu_cursor");
+    }
+    m_renderer = EngineImpl::Current()->Renderer();
+    return m_renderer != nullptr;
+  }
+
+  bool Frame(float dt) override {
+    using Clock = std::chrono::steady_clock;
+    const std::uint64_t before = t_allocations;
+    const Clock::time_point start = Clock::now();
+    const int phase = PhaseOf(m_frame);
+    m_renderer->ResetStats();
+    if (g_where && phase >= 0)
+      std::fprintf(stderr, "-- frame %d (%s)\n", m_frame, kPhases[phase].name);
+    t_tracing = g_where && phase >= 0;
+    const bool more = CApplication::Frame(dt);
+    t_tracing = false;
+    const Clock::time_point end = Clock::now();
+    if (phase >= 0) {
+      const RenderStats& stats = m_renderer->Stats();
+      FrameFigures f;
+      f.drawCalls = static_cast<double>(stats.drawCalls);
+      f.uploads = static_cast<double>(stats.uploads);
+      f.quads = static_cast<double>(stats.quads);
+      f.primitives = static_cast<double>(stats.primitives);
+      f.frameAllocations = static_cast<double>(t_allocations - before);
+      f.frameMs = std::chrono::duration<double, std::milli>(end - start).count();
+      f.loopAllocations = static_cast<double>(before - m_lastEndAllocations);
+      f.loopMs = std::chrono::duration<double, std::milli>(start - m_lastStart).count();
+      g_figures[phase].push_back(f);
+    }
+    m_lastEndAllocations = t_allocations;
+    m_lastStart = start;
+    ++m_frame;
+    return more;
+  }
+
+ private:
+  GlRenderer* m_renderer = nullptr;
+  int m_frame = 0;
+  std::uint64_t m_lastEndAllocations = 0;
+  std::chrono::steady_clock::time_point m_lastStart;
+};
+
+std::unique_ptr<GF::HGENS::CApplication> CreateBenchApplication(Engine* engine) {
+  return std::make_unique<CBenchApplication>(engine);
+}
+
+// The replay script: the frame step, the frame count and the cursor of every frame (the
+// script counts frames from 1, the application from 0).
+std::string MakeScript() {
+  char line[64];
+  std::snprintf(line, sizeof line, "step %d\nframes %d\n", kStepMs, kFrames);
+  std::string script = line;
+  for (int frame = 0; frame < kFrames; ++frame) {
+    int x = 0, y = 0;
+    kPhases[std::max(PhaseOf(frame), 0)].cursor(frame, &x, &y);
+    std::snprintf(line, sizeof line, "@%d move %d %d\n", frame + 1, x, y);
+    script += line;
+  }
+  return script;
+}
+
+// The user's folders and the SDL drivers of a headless run, in a folder of the run's own.
+std::filesystem::path IsolateRun() {
+  const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("bench_frame." + std::to_string(getpid()));
+  for (const char* sub : {"home", "data", "runtime"})
+    std::filesystem::create_directories(dir / sub);
+  setenv("HOME", (dir / "home").c_str(), 1);
+  setenv("XDG_DATA_HOME", (dir / "data").c_str(), 1);
+  setenv("XDG_RUNTIME_DIR", (dir / "runtime").c_str(), 1);
+  setenv("SDL_VIDEODRIVER", "offscreen", 0);
+  setenv("SDL_AUDIODRIVER", "dummy", 0);
+  std::ofstream(dir / "run.txt") << MakeScript();
+  setenv("PANMASTER_REPLAY", (dir / "run.txt").c_str(), 1);
+  return dir;
+}
+
+double Median(std::vector<FrameFigures> figures, double FrameFigures::*field) {
+  std::sort(figures.begin(), figures.end(),
+            [field](const FrameFigures& a, const FrameFigures& b) { return a.*field < b.*field; });
+  return figures[figures.size() / 2].*field;
+}
+
+double Mean(const std::vector<FrameFigures>& figures, double FrameFigures::*field) {
+  double sum = 0;
+  for (const FrameFigures& f : figures) sum += f.*field;
+  return sum / static_cast<double>(figures.size());
+}
+
+// One figure of every phase on a line: the label, then a column a phase.
+void PrintRow(const char* label,
+              double (*reduce)(const std::vector<FrameFigures>&, double FrameFigures::*),
+              double FrameFigures::*field, int decimals) {
+  std::printf("%-36s", label);
+  for (const std::vector<FrameFigures>& figures : g_figures) {
+    std::printf(" %9.*f", decimals, reduce(figures, field));
+  }
+  std::printf("\n");
+}
+
+double MedianOf(const std::vector<FrameFigures>& figures, double FrameFigures::*field) {
+  return Median(figures, field);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  g_where = argc > 1 && std::strcmp(argv[1], "--where") == 0;
+  const std::filesystem::path dir = IsolateRun();
+  GF::HGENS::InstallResourceServices();
+  GF::HGENS::InstallSceneServices();
+  GF::HGENS::InstallScreenServices();
+  for (std::vector<FrameFigures>& figures : g_figures) figures.reserve(kPhaseFrames);
+  char program[] = "bench_frame";
+  char* programArgv[] = {program};
+  t_counting = true;
+  GF::HGENS::RunProgram(1, programArgv, CreateBenchApplication);
+  t_counting = false;
+  std::error_code ignored;
+  std::filesystem::remove_all(dir, ignored);
+
+  for (const std::vector<FrameFigures>& figures : g_figures) {
+    if (figures.size() == kPhaseFrames) continue;
+    std::fprintf(stderr,
+                 "bench_frame: the run ended early (is resource.dat beside the program?)\n");
+    return 1;
+  }
+  std::printf(
+      "bench_frame: sample menu, hint, particles; %d ms frames; %d frames a phase after %d\n",
+      kStepMs, kPhaseFrames, kWarmupFrames);
+  std::printf("%-36s", "per frame (median unless said)");
+  for (const Phase& phase : kPhases) std::printf(" %9s", phase.name);
+  std::printf("\n");
+  PrintRow("draw calls (one per batch)", MedianOf, &FrameFigures::drawCalls, 0);
+  PrintRow("vertex uploads", MedianOf, &FrameFigures::uploads, 0);
+  PrintRow("quads", MedianOf, &FrameFigures::quads, 0);
+  PrintRow("primitives (quads and others)", MedianOf, &FrameFigures::primitives, 0);
+  PrintRow("allocations in the frame", MedianOf, &FrameFigures::frameAllocations, 0);
+  PrintRow("allocations in the frame, mean", Mean, &FrameFigures::frameAllocations, 2);
+  PrintRow("allocations in the engine loop", MedianOf, &FrameFigures::loopAllocations, 0);
+  PrintRow("allocations in the engine loop, mean", Mean, &FrameFigures::loopAllocations, 2);
+  PrintRow("frame time (ms)", MedianOf, &FrameFigures::frameMs, 3);
+  PrintRow("loop pass time (ms)", MedianOf, &FrameFigures::loopMs, 3);
+  return 0;
+}
