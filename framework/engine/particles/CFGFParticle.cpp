@@ -2,14 +2,13 @@
 
 #include <string>
 
+#include "framework/core/AnimatedDrawableQuery.h"
 #include "framework/core/IAnimation.h"
 #include "framework/engine/particles/ParticleRegistry.h"
 #include "framework/engine/resources/CResource.h"
 
 namespace GF::HGENS {
 namespace {
-
-using DrawablePtr = GF::TSmartIPtr<GF::IDrawable, GF::kIdDrawable>;
 
 enum ParticleCommand { kCommandEmit = 1, kCommandStop = 2, kCommandFreeze = 3 };
 
@@ -28,18 +27,8 @@ CFGFParticle::~CFGFParticle() {
 }
 
 bool CFGFParticle::QueryInterface(const int& id, void** out) {
-  switch (id) {
-    case GF::kIdBase:
-      return Grant(static_cast<GF::IBase*>(this), out);
-    case GF::kIdObjectAnimation:
-      return Grant(static_cast<GF::IObjectAnimation*>(this), out);
-    case GF::kIdDrawable:
-      return Grant(static_cast<GF::IDrawable*>(this), out);
-    case GF::kIdParticle:
-      return Grant(static_cast<IParticle*>(this), out);
-    default:
-      return Refuse(out);
-  }
+  if (id == GF::kIdParticle) return Grant(static_cast<IParticle*>(this), out);
+  return GF::QueryAnimatedDrawable(*this, id, out);
 }
 
 void CFGFParticle::SetObjectData(const GF::THolder<GF::IObjectData>& data) {
@@ -97,7 +86,8 @@ bool CFGFParticle::Update(const float&) {
   } else {
     ResetTracksChanged();
   }
-  if ((m_world.changed & GF::CObjectProperties::kChangedLayer) && m_scene) m_scene->RequestSort();
+  const GF::THolder<GF::IScene>& scene = m_membership.GetScene();
+  if ((m_world.changed & GF::CObjectProperties::kChangedLayer) && scene) scene->RequestSort();
   // The node's opacity fades the particles for this frame only.
   ParticleParams& params = m_emitter.GetParams();
   const float startAlpha = params.startAlpha;
@@ -178,25 +168,6 @@ void CFGFParticle::ApplyBlend() {
     m_sprite->SetBlendMode(0);
   } else if (value == 0 || value == 2) {
     m_sprite->SetBlendMode(2);
-  }
-}
-
-void CFGFParticle::SetScene(const GF::THolder<GF::IScene>& scene) {
-  const DrawablePtr self(static_cast<GF::IDrawable*>(this));
-  if (const GF::THolder<GF::IScene> old = m_scene; old && m_shown) old->RemoveDrawable(self);
-  m_scene = scene;
-  if (m_scene && m_shown) m_scene->AddDrawable(self);
-}
-
-void CFGFParticle::SetShown(bool shown) {
-  if (shown == m_shown) return;
-  m_shown = shown;
-  if (!m_scene) return;
-  const DrawablePtr self(static_cast<GF::IDrawable*>(this));
-  if (shown) {
-    m_scene->AddDrawable(self);
-  } else {
-    m_scene->RemoveDrawable(self);
   }
 }
 

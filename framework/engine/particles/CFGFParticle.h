@@ -3,6 +3,7 @@
 #include "framework/core/CBaseObject.h"
 #include "framework/core/CObjectAnimationAbstract.h"
 #include "framework/core/CObjectProperties.h"
+#include "framework/core/CSceneMembership.h"
 #include "framework/core/IDrawable.h"
 #include "framework/core/IParticle.h"
 #include "framework/core/IPropertiesTransform.h"
@@ -51,10 +52,12 @@ class CFGFParticle : public GF::CBaseObject,
   void Render() override { m_emitter.Render(); }
   int GetLayer() const override { return m_world.layer; }
   const GF::TRect<int>& GetBoundingRect() override { return m_rect; }
-  GF::THolder<GF::IScene> GetScene() const override { return m_scene; }
-  bool IsShown() const override { return m_shown; }
-  void SetScene(const GF::THolder<GF::IScene>& scene) override;
-  void SetShown(bool shown) override;
+  GF::THolder<GF::IScene> GetScene() const override { return m_membership.GetScene(); }
+  bool IsShown() const override { return m_membership.IsShown(); }
+  void SetScene(const GF::THolder<GF::IScene>& scene) override {
+    m_membership.SetScene(*this, scene);
+  }
+  void SetShown(bool shown) override { m_membership.SetShown(*this, shown); }
 
   // IParticle
   bool IsFreeStanding() const override { return !animation_; }
@@ -92,8 +95,7 @@ class CFGFParticle : public GF::CBaseObject,
   void ApplyBlend();
 
   Engine* m_engine;
-  bool m_shown = true;
-  GF::THolder<GF::IScene> m_scene;
+  GF::CSceneMembership m_membership;
   GF::TParamTrack<GF::kKindResourceId> m_particleId;
   GF::TParamTrack<GF::kKindBlendMode> m_blend;
   GF::TParamTrack<GF::kKindOffset> m_offset;

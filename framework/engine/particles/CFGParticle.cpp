@@ -1,12 +1,12 @@
 #include "framework/engine/particles/CFGParticle.h"
 
+#include "framework/core/AnimatedDrawableQuery.h"
 #include "framework/engine/particles/ParticleRegistry.h"
 #include "framework/engine/scene/CResourceCache.h"
 
 namespace GF::HGENS {
 namespace {
 
-using DrawablePtr = GF::TSmartIPtr<GF::IDrawable, GF::kIdDrawable>;
 using ObjectPtr = GF::TSmartIPtr<GF::IObjectAnimation, GF::kIdObjectAnimation>;
 
 }  // namespace
@@ -28,18 +28,8 @@ CFGParticle::CFGParticle() {
 }
 
 bool CFGParticle::QueryInterface(const int& id, void** out) {
-  switch (id) {
-    case GF::kIdBase:
-      return Grant(static_cast<GF::IBase*>(this), out);
-    case GF::kIdObjectAnimation:
-      return Grant(static_cast<GF::IObjectAnimation*>(this), out);
-    case GF::kIdDrawable:
-      return Grant(static_cast<GF::IDrawable*>(this), out);
-    case GF::kIdParticle:
-      return Grant(static_cast<IParticle*>(this), out);
-    default:
-      return Refuse(out);
-  }
+  if (id == GF::kIdParticle) return Grant(static_cast<IParticle*>(this), out);
+  return GF::QueryAnimatedDrawable(*this, id, out);
 }
 
 const std::string& CFGParticle::GetName() const {
@@ -114,29 +104,10 @@ void CFGParticle::PlaceEmitter() {
   params.emissionRate = m_density * params.spawnHalfWidth * params.spawnHalfHeight;
 }
 
-void CFGParticle::SetScene(const GF::THolder<GF::IScene>& scene) {
-  const DrawablePtr self(static_cast<GF::IDrawable*>(this));
-  if (const GF::THolder<GF::IScene> old = m_scene; old && m_shown) old->RemoveDrawable(self);
-  m_scene = scene;
-  if (m_scene && m_shown) m_scene->AddDrawable(self);
-}
-
-void CFGParticle::SetShown(bool shown) {
-  if (shown == m_shown) return;
-  m_shown = shown;
-  if (!m_scene) return;
-  const DrawablePtr self(static_cast<GF::IDrawable*>(this));
-  if (shown) {
-    m_scene->AddDrawable(self);
-  } else {
-    m_scene->RemoveDrawable(self);
-  }
-}
-
 void CFGParticle::SetLayer(int layer) {
   if (layer == m_layer) return;
   m_layer = layer;
-  if (m_scene) m_scene->RequestSort();
+  if (const GF::THolder<GF::IScene>& scene = m_membership.GetScene()) scene->RequestSort();
 }
 
 }  // namespace GF::HGENS

@@ -4,6 +4,7 @@
 
 #include "framework/core/CBaseObject.h"
 #include "framework/core/CObjectProperties.h"
+#include "framework/core/CSceneMembership.h"
 #include "framework/core/IAnimation.h"
 #include "framework/core/IDrawable.h"
 #include "framework/core/IObjectAnimation.h"
@@ -57,12 +58,14 @@ class CFGParticle : public GF::CBaseObject,
   void Render() override { CFGParticleImpl::Render(); }
   int GetLayer() const override { return m_layer; }
   const GF::TRect<int>& GetBoundingRect() override { return m_rect; }
-  GF::THolder<GF::IScene> GetScene() const override { return m_scene; }
-  bool IsShown() const override { return m_shown; }
+  GF::THolder<GF::IScene> GetScene() const override { return m_membership.GetScene(); }
+  bool IsShown() const override { return m_membership.IsShown(); }
   // The way into a scene: a system only added with the scene's AddDrawable doesn't know
   // its scene and so can't leave it when it expires.
-  void SetScene(const GF::THolder<GF::IScene>& scene) override;
-  void SetShown(bool shown) override;
+  void SetScene(const GF::THolder<GF::IScene>& scene) override {
+    m_membership.SetScene(*this, scene);
+  }
+  void SetShown(bool shown) override { m_membership.SetShown(*this, shown); }
 
   // IParticle
   bool IsFreeStanding() const override { return !m_parent || !m_followParent; }
@@ -102,8 +105,7 @@ class CFGParticle : public GF::CBaseObject,
   float m_offsetY = 0.0f;
   bool m_autoStop = false;
   float m_lifetime = kEndless;  // seconds
-  bool m_shown = true;
-  GF::THolder<GF::IScene> m_scene;
+  GF::CSceneMembership m_membership;
   GF::CObjectProperties m_properties;
   GF::TRect<int> m_rect;  // always empty: a particle effect is never hit-tested
   int m_layer = kDefaultLayer;

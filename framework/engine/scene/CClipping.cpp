@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/core/AnimatedDrawableQuery.h"
 #include "framework/core/CGameProperties.h"
 #include "framework/engine/scene/CParamModifier.h"
 #include "platform/Engine.h"
@@ -15,16 +16,7 @@ CClipping::~CClipping() {
 }
 
 bool CClipping::QueryInterface(const int& id, void** out) {
-  switch (id) {
-    case GF::kIdBase:
-      return Grant(static_cast<GF::IBase*>(static_cast<GF::IDrawable*>(this)), out);
-    case GF::kIdObjectAnimation:
-      return Grant(static_cast<GF::IObjectAnimation*>(this), out);
-    case GF::kIdDrawable:
-      return Grant(static_cast<GF::IDrawable*>(this), out);
-    default:
-      return Refuse(out);
-  }
+  return GF::QueryAnimatedDrawable(*this, id, out);
 }
 
 void CClipping::SetObjectData(const GF::THolder<GF::IObjectData>& data) {

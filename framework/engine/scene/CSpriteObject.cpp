@@ -4,10 +4,7 @@
 #include <utility>
 
 #include "framework/core/ColorConversion.h"
-#include "framework/engine/resources/CDrawableObjectData.h"
 #include "framework/engine/resources/CResource.h"
-#include "framework/engine/scene/CParamModifier.h"
-#include "platform/Engine.h"
 
 namespace GF::HGENS {
 namespace {
@@ -22,45 +19,16 @@ int RoundCoordinate(float v) {
 }  // namespace
 
 bool CSpriteObject::QueryInterface(const int& id, void** out) {
-  switch (id) {
-    case GF::kIdBase:
-      return Grant(static_cast<GF::IBase*>(this), out);
-    case GF::kIdObjectAnimation:
-      return Grant(static_cast<GF::IObjectAnimation*>(this), out);
-    case GF::kIdDrawable:
-      return Grant(static_cast<GF::IDrawable*>(this), out);
-    case GF::kIdSubstitutedContainer:
-      return Grant(static_cast<GF::ISubstitutedContainer*>(this), out);
-    case GF::kIdSprite:
-      return Grant(static_cast<GF::ISprite*>(this), out);
-    default:
-      return Refuse(out);
-  }
-}
-
-void CSpriteObject::SetObjectData(const GF::THolder<GF::IObjectData>& data) {
-  CDrawableAbstract::SetObjectData(data);
-  const auto* drawable = dynamic_cast<const CDrawableObjectData*>(data_.Get());
-  m_modifier = drawable ? CParamModifier::Create(drawable->GetParamModifiers()) : nullptr;
+  if (id == GF::kIdSprite) return Grant(static_cast<GF::ISprite*>(this), out);
+  return CDrawableObject::QueryInterface(id, out);
 }
 
 void CSpriteObject::AdjustProperties() {
-  if (!m_modifier) return;
-  Engine* engine = hgeCreate(ENGINE_VERSION);
-  m_modifier->Update(engine->GetDelta());
-  engine->Release();
-  const float dx = m_modifier->GetValue(GF::IParamModifier::kOffsetX);
-  const float dy = m_modifier->GetValue(GF::IParamModifier::kOffsetY);
-  const float da = m_modifier->GetValue(GF::IParamModifier::kAngle);
-  if (dx != 0.0f || dy != 0.0f) {
-    properties_.x += dx;
-    properties_.y += dy;
-    properties_.changed |= GF::CObjectProperties::kChangedPosition;
-  }
-  if (da != 0.0f) {
-    properties_.SetAngle(properties_.angle + da);
-    properties_.changed |= GF::CObjectProperties::kChangedAngle;
-  }
+  CDrawableObject::AdjustProperties();
+  const float da = modifier_ ? modifier_->GetValue(GF::IParamModifier::kAngle) : 0.0f;
+  if (da == 0.0f) return;
+  properties_.SetAngle(properties_.angle + da);
+  properties_.changed |= GF::CObjectProperties::kChangedAngle;
 }
 
 bool CSpriteObject::Update(const float& dt) {

@@ -2,10 +2,8 @@
 
 #include <cstdint>
 
-#include "framework/core/CBaseObject.h"
-#include "framework/core/CDrawableAbstract.h"
 #include "framework/engine/particles/CHGESprite.h"
-#include "framework/engine/scene/IParamModifier.h"
+#include "framework/engine/scene/CDrawableObject.h"
 #include "framework/engine/scene/ISprite.h"
 
 namespace GF::HGENS {
@@ -14,18 +12,15 @@ namespace GF::HGENS {
 // blend-mode track picks the engine blend code (0-4 -> 2, 3, 2, 1, 0); with a mode from 1 to
 // 4 the colour is the one given through ISprite, else the colour track's; the world opacity
 // is the alpha. The hot-spot track is in ten-thousandths of the sprite's size.
-class CSpriteObject : public GF::CBaseObject, public GF::CDrawableAbstract, public GF::ISprite {
+class CSpriteObject : public CDrawableObject, public GF::ISprite {
  public:
   static constexpr std::uint32_t kNoColor = 0xFFFFFFFF;
 
   CSpriteObject() = default;
-  CSpriteObject(const CSpriteObject&) = delete;
-  CSpriteObject& operator=(const CSpriteObject&) = delete;
 
   bool QueryInterface(const int& id, void** out) override;
 
   // IObjectAnimation
-  void SetObjectData(const GF::THolder<GF::IObjectData>& data) override;
   bool Update(const float& dt) override;
 
   // IDrawable
@@ -36,7 +31,7 @@ class CSpriteObject : public GF::CBaseObject, public GF::CDrawableAbstract, publ
   std::uint32_t GetColor() const override;
   void SetColor(std::uint32_t color, int blend) override;
 
-  // Adds the modifier's wander to the placement before it is composed.
+  // Sprites also turn with the modifier's angle.
   void AdjustProperties() override;
 
   const GF::THolder<CHGESprite>& GetSprite() const { return m_sprite; }
@@ -50,7 +45,6 @@ class CSpriteObject : public GF::CBaseObject, public GF::CDrawableAbstract, publ
   GF::TRect<int> m_rect;
   float m_drawX = 0.0f;
   float m_drawY = 0.0f;
-  GF::THolder<GF::IParamModifier> m_modifier;
 };
 
 }  // namespace GF::HGENS

@@ -1,10 +1,7 @@
 #include "framework/engine/scene/CTextSpriteObject.h"
 
 #include "framework/core/ColorConversion.h"
-#include "framework/engine/resources/CDrawableObjectData.h"
 #include "framework/engine/resources/CResource.h"
-#include "framework/engine/scene/CParamModifier.h"
-#include "platform/Engine.h"
 
 namespace GF::HGENS {
 namespace {
@@ -40,39 +37,8 @@ float VerticalOffset(int valign, float height, float base, int lines) {
 }  // namespace
 
 bool CTextSpriteObject::QueryInterface(const int& id, void** out) {
-  switch (id) {
-    case GF::kIdBase:
-      return Grant(static_cast<GF::IBase*>(this), out);
-    case GF::kIdObjectAnimation:
-      return Grant(static_cast<GF::IObjectAnimation*>(this), out);
-    case GF::kIdDrawable:
-      return Grant(static_cast<GF::IDrawable*>(this), out);
-    case GF::kIdSubstitutedContainer:
-      return Grant(static_cast<GF::ISubstitutedContainer*>(this), out);
-    case GF::kIdTextSprite:
-      return Grant(static_cast<GF::ITextSprite*>(this), out);
-    default:
-      return Refuse(out);
-  }
-}
-
-void CTextSpriteObject::SetObjectData(const GF::THolder<GF::IObjectData>& data) {
-  CDrawableAbstract::SetObjectData(data);
-  const auto* drawable = dynamic_cast<const CDrawableObjectData*>(data_.Get());
-  m_modifier = drawable ? CParamModifier::Create(drawable->GetParamModifiers()) : nullptr;
-}
-
-void CTextSpriteObject::AdjustProperties() {
-  if (!m_modifier) return;
-  Engine* engine = hgeCreate(ENGINE_VERSION);
-  m_modifier->Update(engine->GetDelta());
-  engine->Release();
-  const float dx = m_modifier->GetValue(GF::IParamModifier::kOffsetX);
-  const float dy = m_modifier->GetValue(GF::IParamModifier::kOffsetY);
-  if (dx == 0.0f && dy == 0.0f) return;
-  properties_.x += dx;
-  properties_.y += dy;
-  properties_.changed |= GF::CObjectProperties::kChangedPosition;
+  if (id == GF::kIdTextSprite) return Grant(static_cast<GF::ITextSprite*>(this), out);
+  return CDrawableObject::QueryInterface(id, out);
 }
 
 bool CTextSpriteObject::Update(const float& dt) {

@@ -3,13 +3,11 @@
 #include <cstdint>
 #include <string>
 
-#include "framework/core/CBaseObject.h"
-#include "framework/core/CDrawableAbstract.h"
 #include "framework/core/ITextSprite.h"
 #include "framework/core/hgeColor.h"
 #include "framework/engine/resources/ITextDescrition.h"
+#include "framework/engine/scene/CDrawableObject.h"
 #include "framework/engine/scene/IFont.h"
-#include "framework/engine/scene/IParamModifier.h"
 
 namespace GF::HGENS {
 
@@ -17,18 +15,13 @@ namespace GF::HGENS {
 // description: the font, the tracking (second value), the line spacing (third value), the
 // horizontal alignment (low flags: 0 left, 1 centre, 2 right) and the vertical one (high
 // flags), and the text table's text, shown until a text is given through ITextSprite.
-class CTextSpriteObject : public GF::CBaseObject,
-                          public GF::CDrawableAbstract,
-                          public GF::ITextSprite {
+class CTextSpriteObject : public CDrawableObject, public GF::ITextSprite {
  public:
   CTextSpriteObject() = default;
-  CTextSpriteObject(const CTextSpriteObject&) = delete;
-  CTextSpriteObject& operator=(const CTextSpriteObject&) = delete;
 
   bool QueryInterface(const int& id, void** out) override;
 
   // IObjectAnimation
-  void SetObjectData(const GF::THolder<GF::IObjectData>& data) override;
   bool Update(const float& dt) override;
 
   // IDrawable
@@ -49,9 +42,6 @@ class CTextSpriteObject : public GF::CBaseObject,
   int GetLineCount() const { return m_lineCount; }
   const GF::TPoint<float>& GetAnchor() const { return m_anchor; }
 
-  // Adds the modifier's wander to the position before it is composed.
-  void AdjustProperties() override;
-
  private:
   void Layout();
 
@@ -61,7 +51,6 @@ class CTextSpriteObject : public GF::CBaseObject,
   bool m_textGiven = false;  // a text came through ITextSprite: the table's text stays away
   GF::THolder<GF::ITextDescrition> m_description;
   GF::THolder<GF::IFont> m_font;
-  GF::THolder<GF::IParamModifier> m_modifier;
   std::wstring m_displayText;
   std::wstring m_sourceText;
   GF::TPoint<float> m_anchor{0.0f, 0.0f};
