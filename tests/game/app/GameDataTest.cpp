@@ -4,29 +4,21 @@
 #include <vector>
 
 #include "framework/core/BinaryEncoding.h"
-#include "framework/core/CMemoryInputStream.h"
-#include "framework/core/CMemoryOutputStream.h"
 #include "game/app/GameData.h"
 #include "tests/game/app/CTestDataFileSource.h"
+#include "tests/game/app/DataFileBytes.h"
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-template <typename WriteFn>
-Bytes Encode(WriteFn write) {
-  GF::CMemoryOutputStream out;
-  write(out);
-  return out.TakeBytes();
-}
+using pm::test::Bytes;
+using pm::test::Encode;
 
 Bytes Write(const GameData& data) {
-  return Encode([&](GF::COutputStream& out) { WriteGameData(out, data); });
+  return pm::test::EncodeFile(WriteGameData, data);
 }
 
 bool Load(const Bytes& bytes) {
-  GF::CMemoryInputStream in(bytes.data(), bytes.size());
-  return LoadGameData(in);
+  return pm::test::LoadFile(LoadGameData, bytes);
 }
 
 ExprNode Node(std::int32_t kind, std::int32_t valueType, float number,

@@ -4,29 +4,21 @@
 #include <vector>
 
 #include "framework/core/BinaryEncoding.h"
-#include "framework/core/CMemoryInputStream.h"
-#include "framework/core/CMemoryOutputStream.h"
 #include "game/app/LevelsData.h"
 #include "tests/game/app/CTestDataFileSource.h"
+#include "tests/game/app/DataFileBytes.h"
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-template <typename WriteFn>
-Bytes Encode(WriteFn write) {
-  GF::CMemoryOutputStream out;
-  write(out);
-  return out.TakeBytes();
-}
+using pm::test::Bytes;
+using pm::test::Encode;
 
 Bytes Write(const LevelsData& data) {
-  return Encode([&](GF::COutputStream& out) { WriteLevelsData(out, data); });
+  return pm::test::EncodeFile(WriteLevelsData, data);
 }
 
 bool Load(const Bytes& bytes) {
-  GF::CMemoryInputStream in(bytes.data(), bytes.size());
-  return LoadLevelsData(in);
+  return pm::test::LoadFile(LoadLevelsData, bytes);
 }
 
 // A playable kitchen level: 256 free cells, four corners, a serving cell, patient customers.

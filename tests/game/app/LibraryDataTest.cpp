@@ -4,29 +4,21 @@
 #include <vector>
 
 #include "framework/core/BinaryEncoding.h"
-#include "framework/core/CMemoryInputStream.h"
-#include "framework/core/CMemoryOutputStream.h"
 #include "game/app/LibraryData.h"
 #include "tests/game/app/CTestDataFileSource.h"
+#include "tests/game/app/DataFileBytes.h"
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-template <typename WriteFn>
-Bytes Encode(WriteFn write) {
-  GF::CMemoryOutputStream out;
-  write(out);
-  return out.TakeBytes();
-}
+using pm::test::Bytes;
+using pm::test::Encode;
 
 Bytes Write(const LibraryData& data) {
-  return Encode([&](GF::COutputStream& out) { WriteLibraryData(out, data); });
+  return pm::test::EncodeFile(WriteLibraryData, data);
 }
 
 bool Load(const Bytes& bytes) {
-  GF::CMemoryInputStream in(bytes.data(), bytes.size());
-  return LoadLibraryData(in);
+  return pm::test::LoadFile(LoadLibraryData, bytes);
 }
 
 ObjectDescription Device(const std::string& key, HitMask mask = {}) {
