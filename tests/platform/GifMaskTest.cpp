@@ -3,13 +3,13 @@
 #include <vector>
 
 #include "platform/GifMask.h"
-#include "tests/support/ImageFixtures.h"
+#include "tools/codecs/ImageEncoders.h"
 
 namespace {
 
-using pm::test::EncodeGif;
-using pm::test::GifImage;
-using pm::test::GreyPalette;
+using pm::codecs::EncodeGif;
+using pm::codecs::GifImage;
+using pm::codecs::GreyPalette;
 
 TEST(GifMaskTest, GreyOfAColour) {
   for (int v : {0, 1, 127, 128, 254, 255}) EXPECT_EQ(GifGrey(v, v, v), v);

@@ -5,13 +5,13 @@
 #include <vector>
 
 #include "platform/J2K.h"
-#include "tests/support/ImageFixtures.h"
+#include "tools/codecs/ImageEncoders.h"
 
 namespace {
 
-using pm::test::EncodeJp2;
-using pm::test::EncodeJp2Argb;
-using pm::test::Jp2Plane;
+using pm::codecs::EncodeJp2;
+using pm::codecs::EncodeJp2Argb;
+using pm::codecs::Jp2Plane;
 
 // Decodes through the whole call sequence and returns the pixels as ARGB words.
 std::vector<std::uint32_t> Decode(const std::vector<unsigned char>& file, int* w, int* h) {

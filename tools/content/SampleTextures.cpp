@@ -1,5 +1,3 @@
-#include <gif_lib.h>
-#include <openjpeg.h>
 #include <zlib.h>
 
 #include <algorithm>
@@ -7,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "tools/codecs/ImageEncoders.h"
 #include "tools/content/SampleContent.h"
 #include "tools/content/SampleResources.h"
 
@@ -26,95 +25,16 @@ void PutChunk(std::vector<std::uint8_t>& out, const char* type,
                           crc32(0, out.data() + start, static_cast<uInt>(out.size() - start))));
 }
 
-// Colour planes of 0xAARRGGBB pixels into a lossless JP2 file (red, green, blue only: the
-// alpha comes from the GIF mask).
-std::vector<std::uint8_t> EncodeJp2Rgb(int width, int height,
-                                       const std::vector<std::uint32_t>& argb) {
-  opj_image_cmptparm_t params[3];
-  std::memset(params, 0, sizeof params);
-  for (auto& p : params) {
-    p.dx = p.dy = 1;
-    p.w = static_cast<OPJ_UINT32>(width);
-    p.h = static_cast<OPJ_UINT32>(height);
-    p.prec = 8;
-  }
-  opj_image_t* image = opj_image_create(3, params, OPJ_CLRSPC_SRGB);
-  if (!image) return {};
-  image->x1 = static_cast<OPJ_UINT32>(width);
-  image->y1 = static_cast<OPJ_UINT32>(height);
-  for (std::size_t i = 0; i < argb.size(); ++i) {
-    image->comps[0].data[i] = static_cast<int>((argb[i] >> 16) & 0xFF);
-    image->comps[1].data[i] = static_cast<int>((argb[i] >> 8) & 0xFF);
-    image->comps[2].data[i] = static_cast<int>(argb[i] & 0xFF);
-  }
-  opj_cparameters_t cp;
-  opj_set_default_encoder_parameters(&cp);
-  opj_codec_t* codec = opj_create_compress(OPJ_CODEC_JP2);
-  // The JP2 writer seeks back to fill in box lengths, so the sink keeps a position.
-  struct Sink {
-    std::vector<std::uint8_t> bytes;
-    std::size_t pos = 0;
-  } sink;
-  opj_stream_t* stream = opj_stream_create(OPJ_J2K_STREAM_CHUNK_SIZE, OPJ_FALSE);
-  opj_stream_set_user_data(stream, &sink, nullptr);
-  opj_stream_set_write_function(stream, [](void* buf, OPJ_SIZE_T n, void* user) -> OPJ_SIZE_T {
-    auto* s = static_cast<Sink*>(user);
-    if (s->bytes.size() < s->pos + n) s->bytes.resize(s->pos + n);
-    std::memcpy(s->bytes.data() + s->pos, buf, n);
-    s->pos += n;
-    return n;
-  });
-  opj_stream_set_skip_function(stream, [](OPJ_OFF_T n, void* user) -> OPJ_OFF_T {
-    auto* s = static_cast<Sink*>(user);
-    s->pos += static_cast<std::size_t>(n);
-    if (s->bytes.size() < s->pos) s->bytes.resize(s->pos);
-    return n;
-  });
-  opj_stream_set_seek_function(stream, [](OPJ_OFF_T n, void* user) -> OPJ_BOOL {
-    auto* s = static_cast<Sink*>(user);
-    s->pos = static_cast<std::size_t>(n);
-    if (s->bytes.size() < s->pos) s->bytes.resize(s->pos);
-    return OPJ_TRUE;
-  });
-  const bool ok = opj_setup_encoder(codec, &cp, image) &&
-                  opj_start_compress(codec, image, stream) && opj_encode(codec, stream) &&
-                  opj_end_compress(codec, stream);
-  opj_stream_destroy(stream);
-  opj_destroy_codec(codec);
-  opj_image_destroy(image);
-  return ok ? sink.bytes : std::vector<std::uint8_t>();
-}
-
 // The alpha bytes of 0xAARRGGBB pixels as a grey GIF (index = grey), rows from the top.
 std::vector<std::uint8_t> EncodeGifMask(int width, int height,
                                         const std::vector<std::uint32_t>& argb) {
-  std::vector<std::uint8_t> out;
-  int error = 0;
-  GifFileType* gif = EGifOpen(
-      &out,
-      [](GifFileType* f, const GifByteType* buf, int n) {
-        auto* v = static_cast<std::vector<std::uint8_t>*>(f->UserData);
-        v->insert(v->end(), buf, buf + n);
-        return n;
-      },
-      &error);
-  if (!gif) return {};
-  GifColorType greys[256];
-  for (int i = 0; i < 256; ++i) {
-    const auto g = static_cast<GifByteType>(i);
-    greys[i] = {g, g, g};
-  }
-  ColorMapObject* map = GifMakeMapObject(256, greys);
-  bool ok = EGifPutScreenDesc(gif, width, height, 8, 0, map) != GIF_ERROR &&
-            EGifPutImageDesc(gif, 0, 0, width, height, false, nullptr) != GIF_ERROR;
-  std::vector<GifPixelType> line(static_cast<std::size_t>(width));
-  for (int y = 0; ok && y < height; ++y) {
-    for (int x = 0; x < width; ++x) line[x] = static_cast<GifPixelType>(argb[y * width + x] >> 24);
-    ok = EGifPutLine(gif, line.data(), width) != GIF_ERROR;
-  }
-  ok = EGifCloseFile(gif, &error) != GIF_ERROR && ok;
-  GifFreeMapObject(map);
-  return ok ? out : std::vector<std::uint8_t>();
+  pm::codecs::GifImage mask;
+  mask.screenW = mask.w = width;
+  mask.screenH = mask.h = height;
+  mask.palette = pm::codecs::GreyPalette();
+  mask.indices.reserve(argb.size());
+  for (std::uint32_t px : argb) mask.indices.push_back(static_cast<std::uint8_t>(px >> 24));
+  return pm::codecs::EncodeGif(mask);
 }
 
 std::uint32_t Argb(int a, int r, int g, int b) {
@@ -238,7 +158,8 @@ bool WriteSampleTextures(const std::filesystem::path& outDir) {
     const std::vector<std::uint32_t> px = Pixels(t);
     const std::string n = std::to_string(i);
     if (t.jpeg2000) {
-      const auto jp2 = EncodeJp2Rgb(t.width, t.height, px);
+      // Colour planes only: the alpha comes from the GIF mask.
+      const auto jp2 = pm::codecs::EncodeJp2Argb(t.width, t.height, px, 3);
       const auto mask = EncodeGifMask(t.width, t.height, px);
       ok = !jp2.empty() && !mask.empty() && ok;
       ok = WriteContentFile(outDir, "Texture/" + n + ".jp2", jp2) && ok;

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "framework/engine/scene/CFont.h"
-#include "tests/support/ImageFixtures.h"
 #include "tests/support/PackFixtures.h"
 #include "tests/support/RenderSession.h"
 #include "tests/support/TestSupport.h"
+#include "tools/codecs/ImageEncoders.h"
 
 namespace {
 
@@ -89,7 +89,7 @@ class CFontRenderTest : public ::testing::Test {
   // Attaches a pack with the given fonts (id -> file) and the page of font 5.
   void AttachFonts(const std::vector<std::pair<int, std::string>>& fonts) {
     std::vector<pm::test::PackEntry> entries = {
-        {"Font/5/5_000.jp2", pm::test::Bytes(pm::test::EncodeJp2Argb(16, 20, PagePixels(), 3))}};
+        {"Font/5/5_000.jp2", pm::test::Bytes(pm::codecs::EncodeJp2Argb(16, 20, PagePixels(), 3))}};
     for (const auto& [id, bytes] : fonts)
       entries.push_back({"Font/" + std::to_string(id) + ".fnt", bytes});
     const std::string pack = (pm::test::MakeTempDir("fonts") / "fonts.dat").string();

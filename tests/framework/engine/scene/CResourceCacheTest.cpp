@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "framework/engine/scene/CResourceCache.h"
-#include "tests/support/ImageFixtures.h"
 #include "tests/support/PackFixtures.h"
 #include "tests/support/RenderSession.h"
 #include "tests/support/TestSupport.h"
+#include "tools/codecs/ImageEncoders.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ class CResourceCacheTest : public ::testing::Test {
   // Textures 0 to 3 named t0..t3; the pack holds images for 0, 1 and 3 (2 is missing).
   void SetUp() override {
     ASSERT_TRUE(session.IsInitiated());
-    const std::string image = pm::test::Bytes(pm::test::EncodeJp2Argb(2, 2, {1, 2, 3, 4}, 3));
+    const std::string image = pm::test::Bytes(pm::codecs::EncodeJp2Argb(2, 2, {1, 2, 3, 4}, 3));
     const std::string pack = (pm::test::MakeTempDir("cache") / "textures.dat").string();
     ASSERT_TRUE(pm::test::WritePack(
         pack, {{"Texture/0.jp2", image}, {"Texture/1.jp2", image}, {"Texture/3.jp2", image}}));

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "framework/engine/scene/CTexture.h"
-#include "tests/support/ImageFixtures.h"
 #include "tests/support/RenderSession.h"
 #include "tests/support/TestSupport.h"
+#include "tools/codecs/ImageEncoders.h"
 
 namespace {
 
@@ -32,13 +32,13 @@ std::vector<std::uint32_t> Colours() {
 
 // A grey mask whose rows differ, so a flip would show.
 std::vector<unsigned char> Mask(int w, int h) {
-  pm::test::GifImage g;
+  pm::codecs::GifImage g;
   g.screenW = g.w = w;
   g.screenH = g.h = h;
-  g.palette = pm::test::GreyPalette();
+  g.palette = pm::codecs::GreyPalette();
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) g.indices.push_back(static_cast<std::uint8_t>(10 + y * 50 + x));
-  return pm::test::EncodeGif(g);
+  return pm::codecs::EncodeGif(g);
 }
 
 class CTextureRenderTest : public ::testing::Test {
@@ -70,7 +70,7 @@ TEST_F(CTextureRenderTest, MaskNameGoesBeforeTheFilePart) {
 }
 
 TEST_F(CTextureRenderTest, Jp2WithGifMaskGivesColoursAndAlphaTheRightWayUp) {
-  WriteFile(dir / "7.jp2", pm::test::EncodeJp2Argb(4, 3, Colours(), 3));
+  WriteFile(dir / "7.jp2", pm::codecs::EncodeJp2Argb(4, 3, Colours(), 3));
   WriteFile(dir / "m_7.gif", Mask(4, 3));
   CTexture texture("seven", path);
   ASSERT_TRUE(texture.Load());
@@ -92,7 +92,7 @@ TEST_F(CTextureRenderTest, Jp2WithGifMaskGivesColoursAndAlphaTheRightWayUp) {
 }
 
 TEST_F(CTextureRenderTest, MaskOfAnotherSizeCoversOnlyTheOverlap) {
-  WriteFile(dir / "7.jp2", pm::test::EncodeJp2Argb(4, 3, Colours(), 3));
+  WriteFile(dir / "7.jp2", pm::codecs::EncodeJp2Argb(4, 3, Colours(), 3));
   WriteFile(dir / "m_7.gif", Mask(2, 5));
   CTexture texture("seven", path);
   ASSERT_TRUE(texture.Load());
@@ -105,7 +105,7 @@ TEST_F(CTextureRenderTest, MaskOfAnotherSizeCoversOnlyTheOverlap) {
 TEST_F(CTextureRenderTest, MissingOrBadMaskKeepsTheCodecAlpha) {
   std::vector<std::uint32_t> argb = Colours();
   argb[0] = 0x40112233;
-  WriteFile(dir / "7.jp2", pm::test::EncodeJp2Argb(4, 3, argb, 4));
+  WriteFile(dir / "7.jp2", pm::codecs::EncodeJp2Argb(4, 3, argb, 4));
   CTexture texture("seven", path);
   ASSERT_TRUE(texture.Load());
   EXPECT_EQ(Pixels(texture.GetTexture(), 1, 1)[0], 0x40112233u);
@@ -117,7 +117,7 @@ TEST_F(CTextureRenderTest, MissingOrBadMaskKeepsTheCodecAlpha) {
 }
 
 TEST_F(CTextureRenderTest, PngWinsOverJp2) {
-  WriteFile(dir / "7.jp2", pm::test::EncodeJp2Argb(4, 3, Colours(), 3));
+  WriteFile(dir / "7.jp2", pm::codecs::EncodeJp2Argb(4, 3, Colours(), 3));
   SDL_Surface* png = SDL_CreateRGBSurfaceWithFormat(0, 2, 2, 32, SDL_PIXELFORMAT_ARGB8888);
   ASSERT_NE(png, nullptr);
   SDL_FillRect(png, nullptr, 0xFF00FF00);
@@ -135,7 +135,7 @@ TEST_F(CTextureRenderTest, CorruptJp2LogsAndFailsMissingFailsQuietly) {
   EXPECT_FALSE(missing.Load());
   EXPECT_TRUE(session.LogLines().empty());
 
-  std::vector<unsigned char> bytes = pm::test::EncodeJp2Argb(4, 3, Colours(), 3);
+  std::vector<unsigned char> bytes = pm::codecs::EncodeJp2Argb(4, 3, Colours(), 3);
   for (std::size_t i = 12; i < bytes.size(); ++i) bytes[i] ^= 0x5A;
   WriteFile(dir / "7.jp2", bytes);
   CTexture corrupt("seven", path);

@@ -18,10 +18,10 @@
 #include "framework/engine/resources/TextTable.h"
 #include "framework/engine/scene/CResourceCache.h"
 #include "framework/engine/scene/CScene.h"
-#include "tests/support/ImageFixtures.h"
 #include "tests/support/PackFixtures.h"
 #include "tests/support/RenderSession.h"
 #include "tests/support/TestSupport.h"
+#include "tools/codecs/ImageEncoders.h"
 
 namespace pm::test {
 
@@ -169,10 +169,10 @@ class SceneFixture : public testing::Test {
     for (int y = 0; y < 16; ++y)
       for (int x = 0; x < 64; ++x) panel[y * 64 + x] = x < 32 ? 0xFFFF0000 : 0xFF00FF00;
     std::vector<PackEntry> entries = {
-        {"Texture/0.jp2", Bytes(EncodeJp2Argb(64, 16, panel, 3))},
+        {"Texture/0.jp2", Bytes(pm::codecs::EncodeJp2Argb(64, 16, panel, 3))},
         {"Font/0.fnt", SceneFontFile()},
-        {"Font/0/0_000.jp2",
-         Bytes(EncodeJp2Argb(16, 16, std::vector<std::uint32_t>(16 * 16, 0xFFFFFFFF), 3))}};
+        {"Font/0/0_000.jp2", Bytes(pm::codecs::EncodeJp2Argb(
+                                 16, 16, std::vector<std::uint32_t>(16 * 16, 0xFFFFFFFF), 3))}};
     AddPackEntries(entries);
     const std::string pack = (dir / "scene.dat").string();
     ASSERT_TRUE(WritePack(pack, entries));
