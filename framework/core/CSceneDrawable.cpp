@@ -1,4 +1,4 @@
-#include "framework/core/CSceneMembership.h"
+#include "framework/core/CSceneDrawable.h"
 
 #include "framework/core/TSmartIPtr.h"
 
@@ -9,18 +9,18 @@ using DrawablePtr = TSmartIPtr<IDrawable, kIdDrawable>;
 
 }  // namespace
 
-void CSceneMembership::SetScene(IDrawable& drawable, const THolder<IScene>& scene) {
-  const DrawablePtr self(&drawable);
+void CSceneDrawable::SetScene(const THolder<IScene>& scene) {
+  const DrawablePtr self(this);
   if (const THolder<IScene> old = m_scene; old && m_shown) old->RemoveDrawable(self);
   m_scene = scene;
   if (m_scene && m_shown) m_scene->AddDrawable(self);
 }
 
-void CSceneMembership::SetShown(IDrawable& drawable, bool shown) {
+void CSceneDrawable::SetShown(bool shown) {
   if (shown == m_shown) return;
   m_shown = shown;
   if (!m_scene) return;
-  const DrawablePtr self(&drawable);
+  const DrawablePtr self(this);
   if (shown) {
     m_scene->AddDrawable(self);
   } else {

@@ -6,15 +6,20 @@
 
 namespace GF {
 
-// A drawable's scene and shown flag, for drawables that host nothing else: a shown
-// drawable stands in its scene's drawable list, a hidden one does not.
-class CSceneMembership {
+// A drawable that keeps its scene and shown flag and hosts nothing else: a shown drawable
+// stands in its scene's drawable list, a hidden one does not.
+class CSceneDrawable : public IDrawable {
  public:
-  const THolder<IScene>& GetScene() const { return m_scene; }
-  bool IsShown() const { return m_shown; }
+  THolder<IScene> GetScene() const override { return m_scene; }
+  bool IsShown() const override { return m_shown; }
   // Leaves the old scene's list and, while shown, joins the new one's.
-  void SetScene(IDrawable& drawable, const THolder<IScene>& scene);
-  void SetShown(IDrawable& drawable, bool shown);
+  void SetScene(const THolder<IScene>& scene) override;
+  void SetShown(bool shown) override;
+
+ protected:
+  ~CSceneDrawable() = default;
+  // The scene without a new reference, for the per-frame path.
+  const THolder<IScene>& SceneRef() const { return m_scene; }
 
  private:
   bool m_shown = true;

@@ -86,7 +86,7 @@ bool CFGFParticle::Update(const float&) {
   } else {
     ResetTracksChanged();
   }
-  const GF::THolder<GF::IScene>& scene = m_membership.GetScene();
+  const GF::THolder<GF::IScene>& scene = SceneRef();
   if ((m_world.changed & GF::CObjectProperties::kChangedLayer) && scene) scene->RequestSort();
   // The node's opacity fades the particles for this frame only.
   ParticleParams& params = m_emitter.GetParams();

@@ -3,8 +3,7 @@
 #include "framework/core/CBaseObject.h"
 #include "framework/core/CObjectAnimationAbstract.h"
 #include "framework/core/CObjectProperties.h"
-#include "framework/core/CSceneMembership.h"
-#include "framework/core/IDrawable.h"
+#include "framework/core/CSceneDrawable.h"
 #include "framework/core/IParticle.h"
 #include "framework/core/IPropertiesTransform.h"
 #include "framework/core/TParamTrack.h"
@@ -22,7 +21,7 @@ namespace GF::HGENS {
 class CFGFParticle : public GF::CBaseObject,
                      public GF::CObjectAnimationAbstract<GF::THolder<GF::IParticleObjectData>>,
                      public IParticle,
-                     public GF::IDrawable,
+                     public GF::CSceneDrawable,
                      public GF::IPropertiesTransform {
  public:
   using ObjectPtr = GF::TSmartIPtr<GF::IObjectAnimation, GF::kIdObjectAnimation>;
@@ -52,12 +51,6 @@ class CFGFParticle : public GF::CBaseObject,
   void Render() override { m_emitter.Render(); }
   int GetLayer() const override { return m_world.layer; }
   const GF::TRect<int>& GetBoundingRect() override { return m_rect; }
-  GF::THolder<GF::IScene> GetScene() const override { return m_membership.GetScene(); }
-  bool IsShown() const override { return m_membership.IsShown(); }
-  void SetScene(const GF::THolder<GF::IScene>& scene) override {
-    m_membership.SetScene(*this, scene);
-  }
-  void SetShown(bool shown) override { m_membership.SetShown(*this, shown); }
 
   // IParticle
   bool IsFreeStanding() const override { return !animation_; }
@@ -95,7 +88,6 @@ class CFGFParticle : public GF::CBaseObject,
   void ApplyBlend();
 
   Engine* m_engine;
-  GF::CSceneMembership m_membership;
   GF::TParamTrack<GF::kKindResourceId> m_particleId;
   GF::TParamTrack<GF::kKindBlendMode> m_blend;
   GF::TParamTrack<GF::kKindOffset> m_offset;

@@ -107,7 +107,7 @@ void CFGParticle::PlaceEmitter() {
 void CFGParticle::SetLayer(int layer) {
   if (layer == m_layer) return;
   m_layer = layer;
-  if (const GF::THolder<GF::IScene>& scene = m_membership.GetScene()) scene->RequestSort();
+  if (const GF::THolder<GF::IScene>& scene = SceneRef()) scene->RequestSort();
 }
 
 }  // namespace GF::HGENS

@@ -4,9 +4,8 @@
 
 #include "framework/core/CBaseObject.h"
 #include "framework/core/CObjectProperties.h"
-#include "framework/core/CSceneMembership.h"
+#include "framework/core/CSceneDrawable.h"
 #include "framework/core/IAnimation.h"
-#include "framework/core/IDrawable.h"
 #include "framework/core/IObjectAnimation.h"
 #include "framework/core/IParticle.h"
 #include "framework/core/TRect.h"
@@ -17,10 +16,11 @@ namespace GF::HGENS {
 // A particle effect made by the game's code from a ".fgp" file: it may follow an owner
 // node (its position, or its rectangle), waits out a start delay and stops emitting after
 // its lifetime. Registered at birth, so a free-standing one runs until its last particle
-// has died.
+// has died. SetScene is its way into a scene: a system only added with the scene's
+// AddDrawable doesn't know its scene and so can't leave it when it expires.
 class CFGParticle : public GF::CBaseObject,
                     public GF::IObjectAnimation,
-                    public GF::IDrawable,
+                    public GF::CSceneDrawable,
                     public IParticle,
                     public CFGParticleImpl {
  public:
@@ -58,14 +58,6 @@ class CFGParticle : public GF::CBaseObject,
   void Render() override { CFGParticleImpl::Render(); }
   int GetLayer() const override { return m_layer; }
   const GF::TRect<int>& GetBoundingRect() override { return m_rect; }
-  GF::THolder<GF::IScene> GetScene() const override { return m_membership.GetScene(); }
-  bool IsShown() const override { return m_membership.IsShown(); }
-  // The way into a scene: a system only added with the scene's AddDrawable doesn't know
-  // its scene and so can't leave it when it expires.
-  void SetScene(const GF::THolder<GF::IScene>& scene) override {
-    m_membership.SetScene(*this, scene);
-  }
-  void SetShown(bool shown) override { m_membership.SetShown(*this, shown); }
 
   // IParticle
   bool IsFreeStanding() const override { return !m_parent || !m_followParent; }
@@ -105,7 +97,6 @@ class CFGParticle : public GF::CBaseObject,
   float m_offsetY = 0.0f;
   bool m_autoStop = false;
   float m_lifetime = kEndless;  // seconds
-  GF::CSceneMembership m_membership;
   GF::CObjectProperties m_properties;
   GF::TRect<int> m_rect;  // always empty: a particle effect is never hit-tested
   int m_layer = kDefaultLayer;
