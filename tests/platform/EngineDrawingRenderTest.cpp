@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "tests/platform/DrawFixtures.h"
 #include "tests/platform/EngineFixture.h"
 #include "tests/support/KeepDriversLoaded.h"
 #include "tests/support/TestSupport.h"
@@ -33,25 +34,8 @@ int Channel(std::uint32_t argb, int shift) {
   return ::testing::AssertionSuccess();
 }
 
-// The first error OpenGL recorded in the current context (0: none).
-unsigned GlError() {
-  using GetError = unsigned (*)();
-  auto getError = reinterpret_cast<GetError>(SDL_GL_GetProcAddress("glGetError"));
-  return getError ? getError() : ~0u;  // unresolved counts as an error
-}
-
-EngineQuad Quad(float x0, float y0, float x1, float y1, EngineTexture tex = 0,
-                std::uint32_t color = 0xFFFFFFFF, int blend = BLEND_DEFAULT, float u0 = 0,
-                float v0 = 0, float u1 = 1, float v1 = 1) {
-  EngineQuad q{};
-  q.v[0] = {x0, y0, 0.5f, color, u0, v0};
-  q.v[1] = {x1, y0, 0.5f, color, u1, v0};
-  q.v[2] = {x1, y1, 0.5f, color, u1, v1};
-  q.v[3] = {x0, y1, 0.5f, color, u0, v1};
-  q.tex = tex;
-  q.blend = blend;
-  return q;
-}
+using pm::test::GlError;
+using pm::test::Quad;
 
 // Each test draws into a 64 x 48 target (the canvas) and reads it back.
 class EngineDrawingRenderTest : public pm::test::EngineFixture {
