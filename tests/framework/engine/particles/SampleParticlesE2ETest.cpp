@@ -7,10 +7,8 @@
 #include "framework/engine/particles/CFGParticle.h"
 #include "framework/engine/particles/ParticleRegistry.h"
 #include "framework/engine/particles/ParticleServices.h"
-#include "framework/engine/resources/CResource.h"
 #include "framework/engine/scene/CResourceCache.h"
-#include "platform/OsServices.h"
-#include "tests/support/RenderSession.h"
+#include "tests/support/SampleContentFixture.h"
 
 namespace {
 
@@ -18,25 +16,14 @@ using GF::HGENS::ParticleRegistry;
 
 // The generated sample content, packed beside the program: its particle files and the
 // resource script's particle system.
-class SampleParticlesE2ETest : public testing::Test {
+class SampleParticlesE2ETest : public pm::test::SampleContentFixture {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(session.IsInitiated());
-    const std::string dir = Os::GetProgramDirectory();
-    ASSERT_TRUE(session.engine().AttachPack((dir + "resource.dat").c_str()))
-        << "the sample content is made by the sample_content target";
-    GF::HGENS::InstallParticleServices();
-    registry = GF::HGENS::GetResources();
-    ASSERT_TRUE(registry->Load());
-  }
+  void BeforeLoad() override { GF::HGENS::InstallParticleServices(); }
   void TearDown() override {
     ParticleRegistry::Instance().Clear();
-    if (registry) registry->Unload();
+    SampleContentFixture::TearDown();
     GF::HGENS::CResourceCache::ReleaseInstance();
   }
-
-  pm::test::RenderSession session;
-  GF::THolder<GF::HGENS::CResource> registry;
 };
 
 TEST_F(SampleParticlesE2ETest, EffectsLoadWithTheParticlesTexture) {

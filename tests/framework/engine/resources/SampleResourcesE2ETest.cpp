@@ -7,29 +7,13 @@
 #include "framework/engine/resources/CResource.h"
 #include "framework/engine/resources/CResourceReader.h"
 #include "platform/OsServices.h"
-#include "tests/support/RenderSession.h"
+#include "tests/support/SampleContentFixture.h"
 
 namespace {
 
 // The generated sample content, packed beside the program, fills the registry as the
 // program's start-up does.
-class SampleResourcesE2ETest : public testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(session.IsInitiated());
-    const std::string dir = Os::GetProgramDirectory();
-    ASSERT_TRUE(session.engine().AttachPack((dir + "resource.dat").c_str()))
-        << "the sample content is made by the sample_content target";
-    registry = GF::HGENS::GetResources();
-    ASSERT_TRUE(registry->Load());
-  }
-  void TearDown() override {
-    if (registry) registry->Unload();
-  }
-
-  pm::test::RenderSession session;
-  GF::THolder<GF::HGENS::CResource> registry;
-};
+class SampleResourcesE2ETest : public pm::test::SampleContentFixture {};
 
 TEST_F(SampleResourcesE2ETest, FillsEveryKindOfResource) {
   EXPECT_FALSE(session.HasLogLine("Resource script: the build failed"));

@@ -9,8 +9,7 @@
 #include "framework/engine/resources/CResource.h"
 #include "framework/engine/scene/CResourceCache.h"
 #include "framework/engine/scene/CScene.h"
-#include "platform/OsServices.h"
-#include "tests/support/RenderSession.h"
+#include "tests/support/SampleContentFixture.h"
 
 namespace {
 
@@ -29,20 +28,16 @@ Rgb Channels(std::uint32_t argb) {
 // The generated sample content, packed beside the program, in a scene drawn by the real
 // renderer: the main menu's layout, whose logo fades in while it flies down, holds, and fades
 // out while it flies back, under the game's title.
-class SampleSceneE2ETest : public testing::Test {
+class SampleSceneE2ETest : public pm::test::SampleContentFixture {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(session.IsInitiated());
-    ASSERT_TRUE(session.engine().AttachPack((Os::GetProgramDirectory() + "resource.dat").c_str()))
-        << "the sample content is made by the sample_content target";
-    registry = GF::HGENS::GetResources();
-    ASSERT_TRUE(registry->Load());
+    SampleContentFixture::SetUp();
     scene = GF::MakeHolder<GF::HGENS::CScene>();
   }
   void TearDown() override {
     if (scene) scene->Clear();
     scene.Reset();
-    if (registry) registry->Unload();
+    SampleContentFixture::TearDown();
     GF::HGENS::CResourceCache::ReleaseInstance();
   }
 
@@ -65,8 +60,6 @@ class SampleSceneE2ETest : public testing::Test {
     return session.Draw(kW, kH, [this] { scene->Render(); });
   }
 
-  pm::test::RenderSession session;
-  GF::THolder<GF::HGENS::CResource> registry;
   GF::THolder<GF::HGENS::CScene> scene;
 };
 
