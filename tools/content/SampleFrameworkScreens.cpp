@@ -160,35 +160,30 @@ void FrameworkKnob(CResourceReader@ r) {
   r.AddLayer(112, 200);
 }
 
-// A horizontal slider: "all" carries the knob from the track's left end (-120) to its right
-// end (+120).
-void FrameworkSlider(CResourceReader@ r) {
-  r.CreateAnimationData('fw_slider');
+// A slider over the track sprite: "all" carries the knob from (-dx, -dy) to (dx, dy).
+void FrameworkSliderLayout(CResourceReader@ r, const string &in name, int track, int dx,
+                           int dy) {
+  r.CreateAnimationData(name);
   r.AddNamedPart('all', 0, 1000, 1);
   r.CreateSpriteObjectData('track');
-  r.AddSpriteIDResource({s:fw_track}, 1000);
+  r.AddSpriteIDResource(track, 1000);
   r.AddHotspot(5000, 5000, 0, 1000);
   r.AddLayer(110, 1000);
   r.CreateSpriteObjectData('_cursor');
   r.AddSubstAnimation('interfaces', 'fw_knob');
-  r.AddOffset(-120, 0, 1, 1000);
-  r.AddOffset(120, 0, 0, 0);
+  r.AddOffset(-dx, -dy, 1, 1000);
+  r.AddOffset(dx, dy, 0, 0);
   r.AddLayer(112, 1000);
+}
+
+// A horizontal slider: the knob from the track's left end (-120) to its right end (+120).
+void FrameworkSlider(CResourceReader@ r) {
+  FrameworkSliderLayout(r, 'fw_slider', {s:fw_track}, 120, 0);
 }
 
 // The list box's scroll bar: a vertical slider from -48 to +48.
 void FrameworkScrollBar(CResourceReader@ r) {
-  r.CreateAnimationData('fw_scroll');
-  r.AddNamedPart('all', 0, 1000, 1);
-  r.CreateSpriteObjectData('track');
-  r.AddSpriteIDResource({s:fw_vtrack}, 1000);
-  r.AddHotspot(5000, 5000, 0, 1000);
-  r.AddLayer(110, 1000);
-  r.CreateSpriteObjectData('_cursor');
-  r.AddSubstAnimation('interfaces', 'fw_knob');
-  r.AddOffset(0, -48, 1, 1000);
-  r.AddOffset(0, 48, 0, 0);
-  r.AddLayer(112, 1000);
+  FrameworkSliderLayout(r, 'fw_scroll', {s:fw_vtrack}, 0, 48);
 }
 
 // One row of a list box: highlighted while selected.
@@ -249,10 +244,7 @@ void FrameworkRadio(CResourceReader@ r) {
 
 // A dialog panel that fades in while showing and out while hiding.
 void FrameworkPanel(CResourceReader@ r) {
-  r.AddNamedPart('_show', 0, 300, 1);
-  r.AddNamedPart('_idle', 300, 1300, 0);
-  r.AddNamedPart('_hide', 1300, 1600, 1);
-  r.AddNamedPart('all', 0, 1600, 1);
+  ShowIdleHide(r, 300, 1000, 300);
   r.CreateSpriteObjectData('panel');
   r.AddSpriteIDResource({s:fw_panel}, 1600);
   r.AddHotspot(5000, 5000, 0, 1600);

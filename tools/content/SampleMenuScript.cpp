@@ -69,10 +69,7 @@ void CheckBox(CResourceReader@ r) {
 // The menu: "play" and "quit" buttons, the "sound" check box and the hint line.
 void MenuLayout(CResourceReader@ r) {
   r.CreateAnimationData('menu');
-  r.AddNamedPart('_show', 0, 500, 1);
-  r.AddNamedPart('_idle', 500, 1500, 0);
-  r.AddNamedPart('_hide', 1500, 2000, 1);
-  r.AddNamedPart('all', 0, 2000, 1);
+  ShowIdleHide(r, 500, 1000, 500);
   r.CreateSpriteObjectData('background');
   r.AddSpriteIDResource(0, 2000);
   r.AddHotspot(5000, 5000, 0, 2000);

@@ -40,6 +40,15 @@ void Resources(CResourceReader@ r) {
   r.AddTextInfo('welcome', 0, 0, 0, 0x00, 7);
 }
 
+// A layout's parts: it shows for `show` ms, idles (looping) for `idle` ms and hides for
+// `hide` ms; "all" spans the three.
+void ShowIdleHide(CResourceReader@ r, int show, int idle, int hide) {
+  r.AddNamedPart('_show', 0, show, 1);
+  r.AddNamedPart('_idle', show, show + idle, 0);
+  r.AddNamedPart('_hide', show + idle, show + idle + hide, 1);
+  r.AddNamedPart('all', 0, show + idle + hide, 1);
+}
+
 // A button: out, over and down looks of 100 ms each, with its caption on top.
 void Button(CResourceReader@ r, const string &in name, int caption) {
   r.CreateAnimationData(name);
@@ -77,10 +86,7 @@ void Interfaces(CResourceReader@ r) {
 void MainMenu(CResourceReader@ r) {
   r.CreateModule('main_menu');
   r.CreateAnimationData('layout');
-  r.AddNamedPart('_show', 0, 500, 1);
-  r.AddNamedPart('_idle', 500, 2500, 0);
-  r.AddNamedPart('_hide', 2500, 3000, 1);
-  r.AddNamedPart('all', 0, 3000, 1);
+  ShowIdleHide(r, 500, 2000, 500);
   r.CreateSpriteObjectData('background');
   r.AddSpriteIDResource(0, 3000);
   r.AddLayer(0, 3000);
