@@ -42,6 +42,7 @@ enum class Prim { Quads, Triangles, Lines };
 // An affine 2D map: x' = a*x + b*y + c, y' = d*x + e*y + f.
 struct Affine {
   float a = 1, b = 0, c = 0, d = 0, e = 1, f = 0;
+  bool operator==(const Affine&) const = default;
 };
 
 const char* const kVertexShader = R"(#version 330 core
@@ -157,6 +158,12 @@ struct GlRenderer::Impl {
   GLuint boundTexture[kMaxSlots] = {};
   int appliedBlend = -1;
   Affine transform;
+  // The open scene's clipping rectangle; all zero when it clips nothing. A scene ends its
+  // drawing by clearing a clipping it may never have set, and that must not cut the batch.
+  struct Clip {
+    int x = 0, y = 0, w = 0, h = 0;
+    bool operator==(const Clip&) const = default;
+  } clip;
   bool wrap = false;
   EngineCull cull = EngineCull::None;
 
@@ -618,6 +625,7 @@ bool GlRenderer::BeginScene(EngineTarget target) {
   r.BindDrawTarget();
   glViewport(0, 0, t->texture.width, t->texture.height);
   glDisable(GL_SCISSOR_TEST);
+  r.clip = {};
   r.transform = Affine{};
   r.ApplyMatrix();
   r.SetCull(r.cull);
@@ -645,8 +653,11 @@ void GlRenderer::EndScene() {
   glBindFramebuffer(GL_READ_FRAMEBUFFER, r.screen.fbo);
   glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
   glDisable(GL_SCISSOR_TEST);
-  glClearColor(0, 0, 0, 1);
-  glClear(GL_COLOR_BUFFER_BIT);
+  // Only letterboxing needs the black: a picture that fills the window covers every pixel.
+  if (vx != 0 || vy != 0 || vw != drawableW || vh != drawableH) {
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+  }
   // The window counts rows from the bottom; the viewport is given from the top.
   glBlitFramebuffer(0, 0, sw, sh, vx, drawableH - vy, vx + vw, drawableH - vy - vh,
                     GL_COLOR_BUFFER_BIT, (vw == sw && vh == sh) ? GL_NEAREST : GL_LINEAR);
@@ -658,7 +669,7 @@ void GlRenderer::Clear(std::uint32_t color) {
   Impl& r = *impl_;
   if (!r.current) return;
   r.Flush();
-  const GLboolean scissor = glIsEnabled(GL_SCISSOR_TEST);
+  const bool scissor = r.clip != Impl::Clip{};
   glDisable(GL_SCISSOR_TEST);
   glClearColor(static_cast<float>((color >> 16) & 0xFF) / 255.0f,
                static_cast<float>((color >> 8) & 0xFF) / 255.0f,
@@ -757,8 +768,11 @@ void GlRenderer::Flush() {
 void GlRenderer::SetClipping(int x, int y, int w, int h) {
   Impl& r = *impl_;
   if (!r.current) return;
+  const Impl::Clip clip{x, y, w, h};
+  if (clip == r.clip) return;
   r.Flush();
-  if (x == 0 && y == 0 && w == 0 && h == 0) {
+  r.clip = clip;
+  if (clip == Impl::Clip{}) {
     glDisable(GL_SCISSOR_TEST);
     return;
   }
@@ -770,7 +784,6 @@ void GlRenderer::SetClipping(int x, int y, int w, int h) {
 void GlRenderer::SetTransform(float x, float y, float dx, float dy, float rot, float hscale,
                               float vscale) {
   Impl& r = *impl_;
-  r.Flush();
   Affine m;
   if (vscale != 0.0f) {
     // Scale about (x, y), rotate (clockwise on the screen for a positive angle), then move
@@ -783,6 +796,9 @@ void GlRenderer::SetTransform(float x, float y, float dx, float dy, float rot, f
     m.c = x + dx - (m.a * x + m.b * y);
     m.f = y + dy - (m.d * x + m.e * y);
   }
+  // The same transform again (the screen's, set at every frame's start) changes nothing.
+  if (m == r.transform) return;
+  r.Flush();
   r.transform = m;
   r.ApplyMatrix();
 }
