@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "framework/core/CContainerRef.h"
 #include "framework/core/DoLine.h"
@@ -120,8 +121,8 @@ class TParamTrack {
 
   void Evaluate(const Segment& seg, int32_t next, float t) {
     if (seg.index != segment_) LoadSegment(seg, next);
-    if (interpolator_) {
-      interpolator_->Calc(current_, t - seg.start);
+    if (Interpolator* interpolator = CurrentInterpolator()) {
+      interpolator->Calc(current_, t - seg.start);
       time_ = t;
     }
   }
@@ -130,14 +131,17 @@ class TParamTrack {
     time_ = seg.start;
     segment_ = seg.index;
     current_ = seg.index < 0 ? DefaultKey() : (*keys_)[seg.index];
-    // A new calculator only on a change of segment; the same one runs while it stays.
-    if (current_.mode == kParamHold) {
-      interpolator_ = THolder<Interpolator>(new DoNothing<Key>());
-    } else if (current_.mode == kParamLinear) {
-      interpolator_ = THolder<Interpolator>(new DoLine<Key>((*keys_)[seg.index], (*keys_)[next]));
-    } else {
-      interpolator_.Reset();
-    }
+    // The calculator changes only with the segment; the same one runs while it stays.
+    mode_ = current_.mode;
+    if (mode_ == kParamLinear) line_.emplace((*keys_)[seg.index], (*keys_)[next]);
+  }
+
+  // The calculators live in the track: a frame-by-frame animation changes segment every
+  // few frames, and that must not cost an allocation each time.
+  Interpolator* CurrentInterpolator() {
+    if (mode_ == kParamHold) return &hold_;
+    if (mode_ == kParamLinear) return &*line_;
+    return nullptr;
   }
 
   bool changed_ = false;
@@ -146,7 +150,9 @@ class TParamTrack {
   Key current_;
   float time_ = 0.0f;
   float length_ = 0.0f;
-  THolder<Interpolator> interpolator_;
+  int32_t mode_ = -1;  // the current segment's mode; -1 before the first
+  DoNothing<Key> hold_;
+  std::optional<DoLine<Key>> line_;
 };
 
 }  // namespace GF
