@@ -36,7 +36,7 @@ bool CBaseControl::UpdateIfVisible(const float& dt) {
 }
 
 void CBaseControl::Reset(THolder<CBaseControl> control, THolder<IScreen> screen) {
-  SetState(MakeHolder<CBaseControlOutState>());
+  SetState(StateOf<CBaseControlOutState>());
   resetEvent.Fire(control, screen);
 }
 
@@ -87,9 +87,9 @@ void CBaseControl::SetEnabled(bool enabled) {
   m_enabled = enabled;
   OnEnabledChanged(THolder<CBaseControl>(this));
   if (enabled) {
-    SetState(MakeHolder<CBaseControlInitState>());
+    SetState(StateOf<CBaseControlInitState>());
   } else {
-    SetState(MakeHolder<CBaseControlDisabledState>());
+    SetState(StateOf<CBaseControlDisabledState>());
   }
 }
 

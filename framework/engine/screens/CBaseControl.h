@@ -57,6 +57,15 @@ class CBaseControl : public CRefCount {
 
   // Enters the state and keeps it when its OnEnter agrees; the old state is dropped.
   bool SetState(THolder<State> state);
+  // The control's own instance of state S (a state class with its kId), made at its first
+  // entry and entered again after that: the cursor moving over and off a control, every
+  // few frames, allocates nothing. Each state sets all it keeps in OnEnter.
+  template <class S>
+  THolder<State> StateOf() {
+    THolder<State>& slot = m_states[S::kId];
+    if (!slot) slot = MakeHolder<S>();
+    return slot;
+  }
   void SetVisible(bool visible);
   // Enabling restarts from the init state; disabling parks the control in the disabled one.
   void SetEnabled(bool enabled);
@@ -101,6 +110,7 @@ class CBaseControl : public CRefCount {
  private:
   int m_tag = 0;
   THolder<State> m_state;
+  THolder<State> m_states[kInit + 1];  // by state id
   bool m_visible = true;
   bool m_enabled = true;
 };

@@ -7,7 +7,9 @@ namespace GF::HGENS {
 // A disabled control: nothing happens until SetEnabled(true).
 class CBaseControlDisabledState : public CBaseControl::State {
  public:
-  CBaseControlDisabledState() : CBaseState(CBaseControl::kDisabled) {}
+  static constexpr int kId = CBaseControl::kDisabled;
+
+  CBaseControlDisabledState() : CBaseState(kId) {}
 
   bool Update(const float&) override { return true; }
 };

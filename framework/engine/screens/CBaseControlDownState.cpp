@@ -8,7 +8,7 @@ namespace GF::HGENS {
 bool CBaseControlDownState::Update(const float&) {
   CBaseControl* control = GetOwner();
   if (!control->IsMouseOver()) {
-    control->SetState(MakeHolder<CBaseControlOutState>());
+    control->SetState(control->StateOf<CBaseControlOutState>());
     return false;
   }
   const int buttons = CBaseControl::GetMouseButtons();
@@ -18,7 +18,7 @@ bool CBaseControlDownState::Update(const float&) {
   control->OnUp(self, point, buttons);
   control->OnClick(self, point, buttons);
   // A click handler that disabled the control has already parked it.
-  if (control->IsEnabled()) control->SetState(MakeHolder<CBaseControlOverState>());
+  if (control->IsEnabled()) control->SetState(control->StateOf<CBaseControlOverState>());
   return false;
 }
 

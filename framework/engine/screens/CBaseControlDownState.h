@@ -7,7 +7,9 @@ namespace GF::HGENS {
 // The left button was pressed on the control; releasing it inside clicks.
 class CBaseControlDownState : public CBaseControl::State {
  public:
-  CBaseControlDownState() : CBaseState(CBaseControl::kDown) {}
+  static constexpr int kId = CBaseControl::kDown;
+
+  CBaseControlDownState() : CBaseState(kId) {}
 
   bool Update(const float& dt) override;
 };

@@ -7,7 +7,7 @@ namespace GF::HGENS {
 bool CBaseControlInitState::Update(const float&) {
   CBaseControl* control = GetOwner();
   if (!control->IsMouseOver()) return true;
-  control->SetState(MakeHolder<CBaseControlOverState>());
+  control->SetState(control->StateOf<CBaseControlOverState>());
   return false;
 }
 

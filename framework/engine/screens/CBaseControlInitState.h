@@ -7,7 +7,9 @@ namespace GF::HGENS {
 // The starting state after Reset or SetEnabled(true): waits for the cursor to come in.
 class CBaseControlInitState : public CBaseControl::State {
  public:
-  CBaseControlInitState() : CBaseState(CBaseControl::kInit) {}
+  static constexpr int kId = CBaseControl::kInit;
+
+  CBaseControlInitState() : CBaseState(kId) {}
 
   bool Update(const float& dt) override;
 };

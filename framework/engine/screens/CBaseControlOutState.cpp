@@ -13,7 +13,7 @@ bool CBaseControlOutState::OnEnter(CBaseControl* control) {
 bool CBaseControlOutState::Update(const float&) {
   CBaseControl* control = GetOwner();
   if (!control->IsMouseOver()) return true;
-  control->SetState(MakeHolder<CBaseControlOverState>());
+  control->SetState(control->StateOf<CBaseControlOverState>());
   return false;
 }
 

@@ -7,7 +7,9 @@ namespace GF::HGENS {
 // The cursor is outside the control; entering it fires the leave event.
 class CBaseControlOutState : public CBaseControl::State {
  public:
-  CBaseControlOutState() : CBaseState(CBaseControl::kOut) {}
+  static constexpr int kId = CBaseControl::kOut;
+
+  CBaseControlOutState() : CBaseState(kId) {}
 
   bool OnEnter(CBaseControl* control) override;
   bool Update(const float& dt) override;

@@ -18,13 +18,13 @@ bool CBaseControlOverState::Update(const float&) {
   const bool leftDown = (buttons & CBaseControl::kLeftButton) != 0;
   m_held = m_held && leftDown;
   if (!control->IsMouseOver()) {
-    control->SetState(MakeHolder<CBaseControlOutState>());
+    control->SetState(control->StateOf<CBaseControlOutState>());
     return false;
   }
   if (m_held || !leftDown) return true;
   m_held = true;
   control->OnDown(THolder<CBaseControl>(control), CBaseControl::GetMousePoint(), buttons);
-  control->SetState(MakeHolder<CBaseControlDownState>());
+  control->SetState(control->StateOf<CBaseControlDownState>());
   return false;
 }
 

@@ -8,7 +8,9 @@ namespace GF::HGENS {
 // held when the cursor came in does not press the control: it must be released first.
 class CBaseControlOverState : public CBaseControl::State {
  public:
-  CBaseControlOverState() : CBaseState(CBaseControl::kOver) {}
+  static constexpr int kId = CBaseControl::kOver;
+
+  CBaseControlOverState() : CBaseState(kId) {}
 
   bool OnEnter(CBaseControl* control) override;
   bool Update(const float& dt) override;

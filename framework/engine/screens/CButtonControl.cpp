@@ -43,7 +43,7 @@ bool CButtonControl::Bind(const AnimationPtr& layout) {
 }
 
 void CButtonControl::Reset(THolder<CBaseControl> control, THolder<IScreen> screen) {
-  SetState(MakeHolder<CBaseControlInitState>());
+  SetState(StateOf<CBaseControlInitState>());
   resetEvent.Fire(control, screen);
   PlayLook("_up");
 }
