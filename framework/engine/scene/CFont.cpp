@@ -269,8 +269,10 @@ void CFont::RenderText(const float& x, const float& y, const wchar_t* text, int 
 
 void CFont::Printf(float x, float y, const wchar_t* format, ...) {
   // Formatted whole first (a buffer that is too small leaves its contents unspecified),
-  // then cut to the 255 characters that are drawn.
-  std::wstring buffer(256, L'\0');
+  // then cut to the 255 characters that are drawn. The buffer is the font's own, so a line
+  // printed every frame allocates only the first time.
+  std::wstring& buffer = m_printBuffer;
+  buffer.assign(256, L'\0');
   va_list args;
   va_start(args, format);
   for (;;) {

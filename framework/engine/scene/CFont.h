@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "framework/core/THolder.h"
@@ -78,6 +79,7 @@ class CFont : public GF::IFont {
   float m_cos = 1.0f;
   GF::TPoint<float> m_scale{1.0f, 1.0f};
   int m_blend = BLEND_DEFAULT;
+  std::wstring m_printBuffer;  // Printf's
 };
 
 }  // namespace GF::HGENS
