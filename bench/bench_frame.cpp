@@ -10,8 +10,8 @@
 //
 //   bench_frame [--where]
 //
-// --where prints the call stack of every allocation in the first measured frame (mangled
-// names; pipe through c++filt) to find where a frame allocates.
+// --where prints the call stack of every allocation in the measured frames and the loop
+// passes after them, to standard error (mangled names; pipe through c++filt).
 #include <execinfo.h>
 #include <unistd.h>
 
@@ -213,7 +213,8 @@ class CBenchApplication : public GF::HGENS::CApplication {
       std::fprintf(stderr, "-- frame %d (%s)\n", m_frame, kPhases[phase].name);
     t_tracing = g_where && phase >= 0;
     const bool more = CApplication::Frame(dt);
-    t_tracing = false;
+    t_tracing = t_tracing && m_frame + 1 < kFrames;  // not the shutdown after the last
+    if (t_tracing) std::fprintf(stderr, "-- engine loop after frame %d\n", m_frame);
     const Clock::time_point end = Clock::now();
     if (phase >= 0) {
       const RenderStats& stats = m_renderer->Stats();
