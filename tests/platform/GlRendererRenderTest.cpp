@@ -132,6 +132,30 @@ TEST_F(GlRendererRenderTest, BatchesMergeQuadsAndFlushOnStateChanges) {
   r().TextureFree(tex);
 }
 
+// A scene clears a clipping it may never have set, and the screen sets its transform at
+// every frame's start: repeating the state in force must not cut the batch.
+TEST_F(GlRendererRenderTest, TheSameClippingOrTransformAgainKeepsTheBatchOpen) {
+  const EngineQuad green = Quad(0, 0, 8, 8, 0, 0xFF00FF00);
+  const EngineQuad red = Quad(0, 0, 8, 8, 0, 0xFFFF0000);
+  ASSERT_TRUE(r().BeginScene());
+  r().Clear(0xFF000000);
+  r().ResetStats();
+  r().SetClipping(0, 0, 0, 0);
+  r().SetTransform(0, 0, 0, 0, 0, 1, 1);  // both as the scene began
+  r().RenderQuad(&green);
+  r().SetClipping(0, 0, 4, 4);  // a change: the green quad goes out first
+  r().RenderQuad(&red);
+  r().SetClipping(0, 0, 4, 4);  // the same again
+  r().SetTransform(0, 0, 0, 0, 0, 1, 1);
+  r().RenderQuad(&red);
+  r().EndScene();
+  EXPECT_EQ(r().Stats().uploads, 2u);
+  EXPECT_EQ(r().Stats().drawCalls, 2u);
+  const auto p = Screen();
+  EXPECT_EQ(At(p, 1, 1), 0xFFFF0000u);
+  EXPECT_EQ(At(p, 6, 6), 0xFF00FF00u);  // the clipping still holds after its repeat
+}
+
 TEST_F(GlRendererRenderTest, QueuedDrawsKeepTheirOrderPastAFullQueue) {
   const EngineTexture red = Solid(2, 2, {0xFFFF0000});
   const EngineTexture green = Solid(2, 2, {0xFF00FF00});
