@@ -377,7 +377,7 @@ bool EngineImpl::Start() {
           if (event.kind == ReplayEvent::Kind::Shot) TakeScreenshot(event.path);
       }
     }
-    events_.clear();
+    ClearEvents();
     lastKey_ = 0;
     lastChar_ = 0;
     if (done || (replay_ && replay_->FrameLimit() != 0 && frame_ >= replay_->FrameLimit())) break;
@@ -846,7 +846,7 @@ std::int32_t EngineImpl::ModifierFlags() const {
 
 void EngineImpl::ResetInput() {
   keyDown_.fill(false);
-  events_.clear();
+  ClearEvents();
   lastKey_ = 0;
   lastChar_ = 0;
   cursorX_ = 0;
@@ -1039,10 +1039,15 @@ int EngineImpl::GetChar() {
 }
 
 bool EngineImpl::GetEvent(EngineInputEvent* event) {
-  if (events_.empty() || !event) return false;
-  *event = events_.front();
-  events_.pop_front();
+  if (nextEvent_ >= events_.size() || !event) return false;
+  *event = events_[nextEvent_++];
+  if (nextEvent_ == events_.size()) ClearEvents();
   return true;
+}
+
+void EngineImpl::ClearEvents() {
+  events_.clear();
+  nextEvent_ = 0;
 }
 
 void EngineImpl::GetMousePos(float* x, float* y) {

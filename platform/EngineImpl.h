@@ -9,7 +9,6 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
-#include <deque>
 #include <memory>
 #include <set>
 #include <string>
@@ -164,6 +163,7 @@ class EngineImpl final : public Engine {
   void InputMove(int clientX, int clientY);
   void InputWheel(int steps);
   void InputText(const std::u16string& units);
+  void ClearEvents();
   void PushEvent(std::int32_t type, std::int32_t key, std::int32_t flags, std::int32_t chr,
                  std::int32_t wheel);
   std::int32_t ModifierFlags() const;
@@ -209,7 +209,9 @@ class EngineImpl final : public Engine {
 
   // Input
   std::array<bool, 256> keyDown_{};
-  std::deque<EngineInputEvent> events_;
+  // Cleared every frame; the vector keeps its storage so queuing events allocates nothing.
+  std::vector<EngineInputEvent> events_;
+  std::size_t nextEvent_ = 0;  // the first event GetEvent has not handed out
   int lastKey_ = 0;
   int lastChar_ = 0;
   int cursorX_ = 0;  // client coordinates

@@ -175,6 +175,30 @@ TEST_F(EngineInputTest, UnreadEventsAndThisFramesKeyEndWithTheFrame) {
   EXPECT_FALSE(engine->GetKeyState(256));
 }
 
+TEST_F(EngineInputTest, EventsLeftAfterAPartialReadGoWithTheFrameAndNewOnesFollowInOrder) {
+  Initiate();
+  PushKey(SDLK_a, true);
+  PushKey(SDLK_b, true);
+  PushKey(SDLK_c, true);
+  std::vector<int> keys;
+  Run([&](int) {
+    EngineInputEvent event{};
+    if (engine->GetEvent(&event)) keys.push_back(event.key);
+    return true;
+  });
+  EXPECT_EQ(keys, (std::vector<int>{0x41}));
+  const std::pair<SDL_Keycode, SDL_Keycode> rounds[] = {
+      {SDLK_d, SDLK_e}, {SDLK_f, SDLK_g}, {SDLK_h, SDLK_i}};
+  for (const auto& [first, second] : rounds) {
+    PushKey(first, true);
+    PushKey(second, true);
+    std::vector<int> next;
+    for (const auto& event : NextFrameEvents()) next.push_back(event.key);
+    const int code = static_cast<int>(first - SDLK_a) + 0x41;
+    EXPECT_EQ(next, (std::vector<int>{code, code + 1}));
+  }
+}
+
 TEST_F(EngineInputTest, RegainingTheFocusForgetsKeysReleasedElsewhere) {
   Initiate();
   PushKey(SDLK_LALT, true);
