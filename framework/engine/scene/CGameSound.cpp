@@ -51,7 +51,12 @@ void CGameSound::Play(const std::string& name, int count, float delay, float spa
 }
 
 void CGameSound::Update(const float& dt) {
-  const int volume = GF::CGameProperties::Instance()->GetInt("SoundVolume");
+  // Looked up by name only on a frame where a sound starts.
+  int volume = -1;
+  const auto startVolume = [&volume] {
+    if (volume < 0) volume = GF::CGameProperties::Instance()->GetInt("SoundVolume");
+    return volume;
+  };
   for (auto& [name, list] : m_sounds) {
     for (auto it = list->begin(); it != list->end();) {
       SoundData& r = *it;
@@ -66,9 +71,9 @@ void CGameSound::Update(const float& dt) {
       }
       if (r.count > 0) {
         --r.count;
-        r.channel = m_engine->StreamPlay(r.sound->GetHandle(), false, volume);
+        r.channel = m_engine->StreamPlay(r.sound->GetHandle(), false, startVolume());
       } else {
-        r.channel = m_engine->StreamPlay(r.sound->GetHandle(), true, volume);
+        r.channel = m_engine->StreamPlay(r.sound->GetHandle(), true, startVolume());
         m_engine->ChannelSetPitch(r.channel, kLoopPitch);
       }
       if (r.extra != 0.0f) m_engine->ChannelSetPitch(r.channel, r.extra);

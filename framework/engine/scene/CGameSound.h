@@ -15,7 +15,7 @@ namespace GF::HGENS {
 // The game's short sounds by name. A request may play several times in a row or loop, may
 // wait for a delay, and is refused while another instance of the name started (or will
 // start) less than its spacing before it. Requests are records driven by Update with the
-// frame time; the volume is the "SoundVolume" game property at each update.
+// frame time; the volume is the "SoundVolume" game property when a play starts.
 class CGameSound : public IGameSound {
  public:
   // One pending or playing instance.
