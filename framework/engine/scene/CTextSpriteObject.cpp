@@ -48,8 +48,12 @@ bool CTextSpriteObject::Update(const float& dt) {
     m_description = registry->GetTextInfo(id_.GetValue());
     m_font = m_description ? registry->GetFont(m_description->GetFontNumber()) : nullptr;
     if (m_description && !m_textGiven) m_sourceText = m_description->GetText();
+    m_layoutDone = false;
   }
-  Layout();
+  if (!m_layoutDone || properties_.x != m_laidX || properties_.y != m_laidY ||
+      properties_.scaleX != m_laidScaleX || properties_.scaleY != m_laidScaleY) {
+    Layout();
+  }
   return true;
 }
 
@@ -79,6 +83,11 @@ void CTextSpriteObject::SetColor(std::uint32_t color) {
 
 void CTextSpriteObject::Layout() {
   if (!m_description || !m_font) return;
+  m_layoutDone = true;
+  m_laidX = properties_.x;
+  m_laidY = properties_.y;
+  m_laidScaleX = properties_.scaleX;
+  m_laidScaleY = properties_.scaleY;
   m_font->SetTracking(m_description->GetSecondValue());
   m_font->SetLineSpacing(m_description->GetThirdValue());
   m_font->SetScale({properties_.scaleX, properties_.scaleY});

@@ -43,6 +43,8 @@ class CTextSpriteObject : public CDrawableObject, public GF::ITextSprite {
   const GF::TPoint<float>& GetAnchor() const { return m_anchor; }
 
  private:
+  // Measures the text and places its box; Update runs it only when the text, the
+  // description, the font, the position or the scale changed since the last one.
   void Layout();
 
   int m_lineCount = 0;
@@ -55,6 +57,11 @@ class CTextSpriteObject : public CDrawableObject, public GF::ITextSprite {
   std::wstring m_sourceText;
   GF::TPoint<float> m_anchor{0.0f, 0.0f};
   GF::TRect<int> m_rect;
+  bool m_layoutDone = false;
+  float m_laidX = 0.0f;
+  float m_laidY = 0.0f;
+  float m_laidScaleX = 0.0f;
+  float m_laidScaleY = 0.0f;
 };
 
 }  // namespace GF::HGENS
