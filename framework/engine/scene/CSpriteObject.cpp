@@ -5,6 +5,7 @@
 
 #include "framework/core/ColorConversion.h"
 #include "framework/engine/resources/CResource.h"
+#include "framework/engine/scene/CResourceCache.h"
 
 namespace GF::HGENS {
 namespace {
@@ -34,8 +35,7 @@ void CSpriteObject::AdjustProperties() {
 bool CSpriteObject::Update(const float& dt) {
   if (!CDrawableAbstract::Update(dt)) return false;
   if (id_.IsChanged()) {
-    const GF::THolder<GF::IImage> image = GetResources()->GetSprite(id_.GetValue());
-    m_sprite = image ? image->GetSprite() : nullptr;
+    m_sprite = SpriteFor(id_.GetValue());
     if (m_sprite) {
       ApplyColor();
       ApplyHotSpot();
@@ -50,6 +50,21 @@ bool CSpriteObject::Update(const float& dt) {
   m_drawX = properties_.x;
   m_drawY = properties_.y;
   return true;
+}
+
+GF::THolder<CHGESprite> CSpriteObject::SpriteFor(int id) {
+  const CHGESpriteInfo* info = GetResources()->GetSpriteInfo(id);
+  if (!info) return nullptr;
+  // Textures may have been freed and loaded again since the sprite was made.
+  const EngineTexture texture = CResourceCache::Instance()->GetTextureById(info->texture);
+  for (const CachedSprite& cached : m_sprites) {
+    if (cached.id != id || cached.info != info) continue;
+    if (cached.sprite->GetTexture() != texture) cached.sprite->SetTexture(texture);
+    return cached.sprite;
+  }
+  auto sprite = GF::MakeHolder<CHGESprite>(texture, info->x, info->y, info->width, info->height);
+  m_sprites.push_back({id, info, sprite});
+  return sprite;
 }
 
 void CSpriteObject::ApplyColor() {

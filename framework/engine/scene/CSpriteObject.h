@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "framework/engine/particles/CHGESprite.h"
+#include "framework/engine/resources/CHGESpriteInfo.h"
 #include "framework/engine/scene/CDrawableObject.h"
 #include "framework/engine/scene/ISprite.h"
 
@@ -37,10 +39,21 @@ class CSpriteObject : public CDrawableObject, public GF::ISprite {
   const GF::THolder<CHGESprite>& GetSprite() const { return m_sprite; }
 
  private:
+  // The object's own sprite for a registry sprite id, made on first use; null for an unknown
+  // id. Each object keeps its own sprites, so colour and hot spot set here touch no other.
+  GF::THolder<CHGESprite> SpriteFor(int id);
   void ApplyColor();
   void ApplyHotSpot();
 
+  struct CachedSprite {
+    int id;
+    const CHGESpriteInfo* info;
+    GF::THolder<CHGESprite> sprite;
+  };
+
   std::uint32_t m_color = kNoColor;
+  // The sprites of the ids shown so far: switching frames allocates nothing.
+  std::vector<CachedSprite> m_sprites;
   GF::THolder<CHGESprite> m_sprite;
   GF::TRect<int> m_rect;
   float m_drawX = 0.0f;

@@ -102,6 +102,23 @@ void FillResource(CResourceReader@ r) {
   r.AddOffset(100, 0, 0, 1000);
   r.AddParamModifier(2, 1, 1, -5.0f, 5.0f, 100.0f, 100.0f);
 
+  // Red, green, red, green for 100 ms each, centred on (50, 50); apart, a red sprite with
+  // the hot spot at its corner.
+  r.CreateAnimationData('frames');
+  r.AddNamedPart('all', 0, 400, 1);
+  r.CreateSpriteObjectData('flip');
+  r.AddSpriteIDResource(0, 100);
+  r.AddSpriteIDResource(1, 100);
+  r.AddSpriteIDResource(0, 100);
+  r.AddSpriteIDResource(1, 100);
+  r.AddHotspot(5000, 5000, 0, 400);
+  r.AddOffset(50, 50, 0, 400);
+  r.CreateAnimationData('still');
+  r.AddNamedPart('all', 0, 400, 1);
+  r.CreateSpriteObjectData('still');
+  r.AddSpriteIDResource(0, 400);
+  r.AddOffset(100, 0, 0, 400);
+
   // Sound 7 (150 ms): played at 0, paused at 100, resumed at 200. Sound 8 (100 ms): played
   // and repeated until 600, then stopped.
   r.CreateAnimationData('sounds');

@@ -146,6 +146,71 @@ TEST_F(SceneRenderTest, SpriteHotSpotRectangleAndMissingSprite) {
   EXPECT_EQ(At(px, 10, 10), 0xFF000000u);
 }
 
+TEST_F(SceneRenderTest, SpriteFramesReuseTheObjectsOwnSprites) {
+  const auto node = scene->PlayAnimation("interfaces.frames", 0.0f, 0.0f, "all", 1, 0.0f);
+  const auto other = scene->PlayAnimation("interfaces.still", 0.0f, 0.0f, "all", 1, 0.0f);
+  ASSERT_TRUE(node);
+  ASSERT_TRUE(other);
+  auto* flip = dynamic_cast<GF::HGENS::CSpriteObject*>(node->FindDrawable("flip").Get());
+  auto* still = dynamic_cast<GF::HGENS::CSpriteObject*>(other->FindDrawable("still").Get());
+  ASSERT_NE(flip, nullptr);
+  ASSERT_NE(still, nullptr);
+  Run(50.0f);
+  const auto red = flip->GetSprite();
+  Run(100.0f);
+  const auto green = flip->GetSprite();
+  ASSERT_TRUE(red);
+  ASSERT_TRUE(green);
+  EXPECT_NE(green, red);
+  Run(100.0f);
+  EXPECT_EQ(flip->GetSprite(), red);  // back to id 0: the same sprite, none made
+  // The other object showing id 0 has its own sprite: its hot spot stays at the corner.
+  EXPECT_NE(still->GetSprite(), red);
+  EXPECT_EQ(flip->GetBoundingRect(), (GF::TRect<int>{34, 42, 66, 58}));
+  EXPECT_EQ(still->GetBoundingRect(), (GF::TRect<int>{100, 0, 132, 16}));
+  const Pixels px = Draw();
+  EXPECT_EQ(At(px, 34, 42), 0xFFFF0000u);
+  EXPECT_EQ(At(px, 100, 0), 0xFFFF0000u);
+  Run(100.0f);
+  EXPECT_EQ(flip->GetSprite(), green);
+}
+
+TEST_F(SceneRenderTest, ASpriteShownAgainAfterTheTexturesWereFreedDrawsTheReloadedTexture) {
+  const auto node = scene->PlayAnimation("interfaces.frames", 0.0f, 0.0f, "all", 1, 0.0f);
+  ASSERT_TRUE(node);
+  auto* flip = dynamic_cast<GF::HGENS::CSpriteObject*>(node->FindDrawable("flip").Get());
+  ASSERT_NE(flip, nullptr);
+  Run(150.0f);  // green
+  GF::HGENS::GetResources()->FreeTextures();
+  Run(100.0f);  // red again, its texture loaded anew
+  EXPECT_EQ(At(Draw(), 34, 42), 0xFFFF0000u);
+  Run(100.0f);
+  EXPECT_EQ(At(Draw(), 65, 57), 0xFF00FF00u);
+}
+
+TEST_F(SceneRenderTest, TextBoxFollowsPositionAndScaleButLeavesTheFontAloneOtherwise) {
+  const auto node = scene->CreateAnimation("interfaces.banner");
+  ASSERT_TRUE(node);
+  node->Play("all", 1, false);
+  Run(10.0f);
+  const auto drawable = node->FindDrawable("caption");
+  auto* text = dynamic_cast<GF::HGENS::CTextSpriteObject*>(drawable.Get());
+  ASSERT_NE(text, nullptr);
+  EXPECT_EQ(drawable->GetBoundingRect(), (GF::TRect<int>{100, 40, 112, 50}));
+  // Nothing changed: no new layout, which would set the shared font's tracking back.
+  text->GetFont()->SetTracking(5);
+  Run(10.0f);
+  EXPECT_EQ(text->GetFont()->GetTracking(), 5);
+  node->SetPosition(10.0f, 5.0f);
+  Run(10.0f);
+  EXPECT_EQ(drawable->GetBoundingRect(), (GF::TRect<int>{110, 45, 122, 55}));
+  node->SetScale(2.0f, 2.0f);
+  Run(10.0f);
+  const GF::TRect<int> scaled = drawable->GetBoundingRect();
+  EXPECT_EQ(scaled.right - scaled.left, 24);
+  EXPECT_EQ(scaled.bottom - scaled.top, 20);
+}
+
 // Frames through the engine's loop, so that the modifier sees the engine's frame time.
 class SceneLoopRenderTest : public pm::test::ReplayMode, public pm::test::SceneFixture {};
 
