@@ -10,7 +10,6 @@ namespace GF {
 namespace {
 
 using ParentPtr = TSmartIPtr<ISubstitutedContainer, kIdSubstitutedContainer>;
-using DrawablePtr = TSmartIPtr<IDrawable, kIdDrawable>;
 
 }  // namespace
 
@@ -115,7 +114,8 @@ bool CDrawableAbstract::Update(const float& dt) {
   } else if (!playing_ && !stopped) {
     playing_ = true;
   }
-  if ((properties_.changed & CObjectProperties::kChangedLayer) && scene_) scene_->RequestSort();
+  if ((properties_.changed & CObjectProperties::kChangedLayer) && SceneRef())
+    SceneRef()->RequestSort();
   return true;
 }
 
@@ -131,26 +131,15 @@ void CDrawableAbstract::PlaySubstitution() {
 }
 
 void CDrawableAbstract::SetScene(const THolder<IScene>& scene) {
-  const DrawablePtr self(static_cast<IDrawable*>(this));
-  if (const THolder<IScene> old = scene_; old && shown_) old->RemoveDrawable(self);
-  scene_ = scene;
-  if (scene_ && shown_) scene_->AddDrawable(self);
+  CSceneDrawable::SetScene(scene);
   for (size_t i = 0; i < substituted_.size(); ++i) {
-    AnimationPtr(substituted_[i])->SetObjectsScene(scene_);
+    AnimationPtr(substituted_[i])->SetObjectsScene(SceneRef());
   }
 }
 
 void CDrawableAbstract::SetShown(bool shown) {
-  if (shown == shown_) return;
-  shown_ = shown;
-  if (scene_) {
-    const DrawablePtr self(static_cast<IDrawable*>(this));
-    if (shown) {
-      scene_->AddDrawable(self);
-    } else {
-      scene_->RemoveDrawable(self);
-    }
-  }
+  if (shown == IsShown()) return;
+  CSceneDrawable::SetShown(shown);
   for (size_t i = 0; i < substituted_.size(); ++i) AnimationPtr(substituted_[i])->SetShown(shown);
 }
 
@@ -172,7 +161,7 @@ IAnimation::AnimationPtr CDrawableAbstract::AddSubstituted(const THolder<IAnimat
   node->SetAnimationData(data);
   node->SetParent(ParentPtr(static_cast<ISubstitutedContainer*>(this)), true);
   node->SetScene(THolder<IScene>());
-  node->SetObjectsScene(scene_);
+  node->SetObjectsScene(SceneRef());
   node->Play("all", 0, false);
   return node;
 }

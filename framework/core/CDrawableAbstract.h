@@ -2,6 +2,7 @@
 
 #include "framework/core/CCommandSubst.h"
 #include "framework/core/CObjectAnimationAbstract.h"
+#include "framework/core/CSceneDrawable.h"
 #include "framework/core/IDrawable.h"
 #include "framework/core/IDrawableObjectData.h"
 #include "framework/core/IPropertiesTransform.h"
@@ -16,7 +17,7 @@ namespace GF {
 // command-substitution keys start. Concrete classes supply Render, GetBoundingRect, the
 // reference count and QueryInterface.
 class CDrawableAbstract : public CObjectAnimationAbstract<THolder<IDrawableObjectData>>,
-                          public virtual IDrawable,
+                          public CSceneDrawable,
                           public virtual ISubstitutedContainer,
                           public IPropertiesTransform {
  public:
@@ -30,8 +31,7 @@ class CDrawableAbstract : public CObjectAnimationAbstract<THolder<IDrawableObjec
 
   // IDrawable
   int GetLayer() const override { return properties_.layer; }
-  THolder<IScene> GetScene() const override { return scene_; }
-  bool IsShown() const override { return shown_; }
+  // Scene membership as CSceneDrawable's, carried on to the substituted animations.
   void SetScene(const THolder<IScene>& scene) override;
   void SetShown(bool shown) override;
 
@@ -88,8 +88,6 @@ class CDrawableAbstract : public CObjectAnimationAbstract<THolder<IDrawableObjec
   TParamTrack<kKindCommandSubst> subst_;
   CObjectProperties properties_;
   AnimationList substituted_;
-  bool shown_ = true;
-  THolder<IScene> scene_;
 };
 
 }  // namespace GF

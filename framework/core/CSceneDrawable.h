@@ -8,7 +8,7 @@ namespace GF {
 
 // A drawable that keeps its scene and shown flag and hosts nothing else: a shown drawable
 // stands in its scene's drawable list, a hidden one does not.
-class CSceneDrawable : public IDrawable {
+class CSceneDrawable : public virtual IDrawable {
  public:
   THolder<IScene> GetScene() const override { return m_scene; }
   bool IsShown() const override { return m_shown; }
