@@ -30,12 +30,15 @@
 #include "framework/engine/screens/ScreenServices.h"
 #include "platform/Engine.h"
 #include "tests/framework/engine/screens/ScreensTestSupport.h"
+#include "tests/support/ReplayShot.h"
 #include "tests/support/TestSupport.h"
 
 namespace {
 
 using GF::THolder;
 using Lines = std::vector<std::string>;
+using pm::test::Near;
+using pm::test::Shot;
 
 // Logo -> question -> name entry, the way a game's flow would chain them.
 class CFrameworkTestApplication : public GF::HGENS::CApplication {
@@ -76,61 +79,6 @@ Lines* g_closed = nullptr;
 
 std::unique_ptr<GF::HGENS::CApplication> MakeApplication(Engine* engine) {
   return std::make_unique<CFrameworkTestApplication>(engine, *g_closed);
-}
-
-// A screenshot read back through the engine.
-class Shot {
- public:
-  Shot(Engine& engine, const std::filesystem::path& file)
-      : m_engine(engine), m_texture(engine.TextureLoad(file.c_str())) {
-    if (!m_texture) return;
-    m_width = engine.TextureGetWidth(m_texture);
-    const std::uint32_t* pixels = engine.TextureLock(m_texture);
-    m_pixels.assign(
-        pixels, pixels + static_cast<std::size_t>(m_width) * engine.TextureGetHeight(m_texture));
-    engine.TextureUnlock(m_texture);
-  }
-  ~Shot() {
-    if (m_texture) m_engine.TextureFree(m_texture);
-  }
-  Shot(const Shot&) = delete;
-  Shot& operator=(const Shot&) = delete;
-
-  bool IsLoaded() const { return !m_pixels.empty(); }
-  std::uint32_t At(int x, int y) const {
-    return m_pixels[static_cast<std::size_t>(y) * m_width + x] & 0x00FFFFFF;
-  }
-  // Pixels of the rectangle whose brightest channel is above (or, when dark, below) the
-  // level.
-  int Count(int left, int top, int right, int bottom, int level, bool dark) const {
-    int count = 0;
-    for (int y = top; y < bottom; ++y) {
-      for (int x = left; x < right; ++x) {
-        const std::uint32_t p = At(x, y);
-        const int peak = std::max({(p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF});
-        count += dark ? peak < level : peak > level;
-      }
-    }
-    return count;
-  }
-
- private:
-  Engine& m_engine;
-  EngineTexture m_texture;
-  int m_width = 0;
-  std::vector<std::uint32_t> m_pixels;
-};
-
-// Each channel within tolerance of the expected colour.
-::testing::AssertionResult Near(std::uint32_t actual, std::uint32_t expected, int tolerance) {
-  for (int shift = 0; shift <= 16; shift += 8) {
-    const int a = static_cast<int>((actual >> shift) & 0xFF);
-    const int e = static_cast<int>((expected >> shift) & 0xFF);
-    if (std::abs(a - e) > tolerance)
-      return ::testing::AssertionFailure()
-             << std::hex << "0x" << actual << " is not near 0x" << expected;
-  }
-  return ::testing::AssertionSuccess();
 }
 
 constexpr std::uint32_t kSplash1 = 0xE08020;
