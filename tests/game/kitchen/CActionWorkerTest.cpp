@@ -130,23 +130,15 @@ const Case kCases[] = {
      {"walk", "walk", "walk", "walk", "walk", "execute", "sound:Play ding 1 0.000000",
       "tail empty"}},
 
-    {"a wait of 0 is done after its first update",
+    {"a wait of 0 or less is done after its first update",
      [](Ctx& c) {
        c.worker.Append(MakeWaitAction(0.0f));
        c.worker.Append(Probe("B", -1));
+       c.worker.Run(MakeWaitAction(-5.0f))->AddNext(Probe("C", -1));
        c.Walk();
        c.Walk();
      },
-     {"walk", "walk", "B start", "B update 20"}},
-
-    {"a negative wait too",
-     [](Ctx& c) {
-       c.worker.Append(MakeWaitAction(-5.0f));
-       c.worker.Append(Probe("B", -1));
-       c.Walk();
-       c.Walk();
-     },
-     {"walk", "walk", "B start", "B update 20"}},
+     {"walk", "walk", "B start", "C start", "B update 20", "C update 20"}},
 
     {"StopAll half-way finishes each running action once and starts no follow-up",
      [](Ctx& c) {
