@@ -2,12 +2,15 @@
 
 // The few operating-system services the game needs beside the engine: message boxes, the
 // single-instance lock, the program's and the save folder, display and system queries, the
-// registry stand-in, process priority, cursor and window placement, and debugger output.
-// Each service lives in its own platform/Os*.cpp; nothing here exposes SDL or POSIX types.
+// registry stand-in, process priority, cursor and window placement, debugger output, and
+// printing.
+// Each service lives in its own platform/Os*.cpp; nothing here exposes SDL, POSIX, cairo or
+// CUPS types.
 // Paths and texts are UTF-8; wide strings hold UTF-16 units.
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -123,5 +126,58 @@ bool GetClientSize(std::uintptr_t window, int* width, int* height);
 // Restores a minimised or maximised window and sizes it so that its client is
 // width x height, keeping its position (windowed mode only).
 bool SetClientSize(std::uintptr_t window, int width, int height);
+
+// ---- Printing (OsPrinting.cpp) ----
+
+// Text layout flags of PrintJob::DrawText, with the values of the Windows DrawText call.
+enum : unsigned {
+  kTextCenter = 0x01,      // each line centred between left and right
+  kTextWordBreak = 0x10,   // lines wrap at blanks to fit the rectangle
+  kTextExpandTabs = 0x40,  // accepted; tabs never reach the printer
+  kTextNoClip = 0x100,     // text may leave the rectangle
+};
+
+// A one-page print job in device pixels of 300 dpi, origin at the page's top-left corner.
+// Its destination: the file that PANMASTER_PRINT_FILE names (a picture of the page when
+// the name ends in ".png", else a PDF), and then nothing goes to a printer; otherwise the
+// default printer of the print system. The steps follow a printer job's life, each false
+// when it failed; a job dropped before EndDocument leaves no file and prints nothing.
+class PrintJob {
+ public:
+  PrintJob();
+  ~PrintJob();
+  PrintJob(const PrintJob&) = delete;
+  PrintJob& operator=(const PrintJob&) = delete;
+
+  // The destination; false when no file is named and there is no default printer.
+  bool FindDestination();
+  // The page, as large as the destination's default paper (A4 when unknown).
+  bool CreateSurface();
+  // The document, named title for the printer's queue and the PDF.
+  bool StartDocument(const std::string& title);
+  bool StartPage();
+  int PageWidth() const;
+  int PageHeight() const;
+
+  // Text: black, on a band of the background colour (0xRRGGBB) behind each line, in the
+  // face given (DejaVu Sans stands in for "Arial") sized so that a line is cellHeight
+  // pixels high. LF, CR, CR LF and LF CR each break a line; a word too wide for the
+  // rectangle stands alone on its line. Texts are UTF-16.
+  void SetBackgroundColour(std::uint32_t rgb);
+  void SelectFont(const std::string& face, int cellHeight);
+  void DrawText(std::wstring_view text, int left, int top, int right, int bottom, unsigned flags);
+  // An opaque picture of width x height 0xRRGGBB words, rows from the top, stretched over
+  // the rectangle at (x, y) of w x h pixels.
+  void DrawImage(const std::uint32_t* rgb, int width, int height, double x, double y, double w,
+                 double h);
+
+  bool EndPage();
+  // Writes the file; for a printer, submits it as one job.
+  bool EndDocument();
+
+ private:
+  struct State;
+  std::unique_ptr<State> state_;
+};
 
 }  // namespace Os

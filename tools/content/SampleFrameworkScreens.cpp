@@ -51,14 +51,6 @@ const std::vector<SampleText> kTexts = {
     {"confirm_new_player_02", u"Create a new player?"},
 };
 
-int CountCalls(const std::string& script, const std::string& verb) {
-  int count = 0;
-  for (std::size_t at = script.find(verb); at != std::string::npos;
-       at = script.find(verb, at + verb.size()))
-    ++count;
-  return count;
-}
-
 int TextIndex(const std::string& key) {
   const std::vector<SampleText>& texts = SampleTexts();
   const auto it = std::find_if(texts.begin(), texts.end(),
@@ -350,9 +342,9 @@ const std::vector<SampleText>& FrameworkScreenTexts() {
 
 std::string MakeFrameworkScreensScript(const std::string& before) {
   std::string script = kScript;
-  const int firstTexture = CountCalls(before, "r.AddTexture(");
-  const int firstSprite = CountCalls(before, "r.AddHGESpriteInfo(");
-  const int firstTextInfo = CountCalls(before, "r.AddTextInfo(");
+  const int firstTexture = CountScriptCalls(before, "r.AddTexture(");
+  const int firstSprite = CountScriptCalls(before, "r.AddHGESpriteInfo(");
+  const int firstTextInfo = CountScriptCalls(before, "r.AddTextInfo(");
   std::string sprites = "  r.AddHGESpriteInfo('fw_panel', " + std::to_string(firstTexture) +
                         ", 0, 0, " + std::to_string(kPanelWidth) + ", " +
                         std::to_string(kPanelHeight) + ");\n";

@@ -15,13 +15,6 @@ namespace {
 constexpr int kDotSize = 32;
 constexpr const char* kTextureCall = "r.AddTexture('particles')";
 
-int CountCalls(const std::string& script, const std::string& call) {
-  int count = 0;
-  for (auto at = script.find(call); at != std::string::npos; at = script.find(call, at + 1))
-    ++count;
-  return count;
-}
-
 // White, opaque in the middle and fading to nothing at the rim.
 std::vector<std::uint32_t> SoftDot() {
   std::vector<std::uint32_t> pixels;
@@ -101,8 +94,8 @@ ParticleFile MakeSampleSmokePuff() {
 }
 
 std::string MakeParticleResourceScript(const std::string& before) {
-  const std::string texture = std::to_string(CountCalls(before, "r.AddTexture("));
-  const std::string sprite = std::to_string(CountCalls(before, "r.AddHGESpriteInfo("));
+  const std::string texture = std::to_string(CountScriptCalls(before, "r.AddTexture("));
+  const std::string sprite = std::to_string(CountScriptCalls(before, "r.AddHGESpriteInfo("));
   return R"(
 // Particles: the dot texture the effects draw with, and a script particle system.
 void Particles(CResourceReader@ r) {
@@ -135,7 +128,7 @@ bool WriteSampleParticles(const std::filesystem::path& outDir) {
   const std::string script = MakeResourceScript();
   const auto at = script.find(kTextureCall);
   if (at == std::string::npos) return ok;
-  const int texture = CountCalls(script.substr(0, at), "r.AddTexture(");
+  const int texture = CountScriptCalls(script.substr(0, at), "r.AddTexture(");
   return WriteContentFile(outDir, "Texture/" + std::to_string(texture) + ".png",
                           EncodePng(kDotSize, kDotSize, SoftDot())) &&
          ok;

@@ -1,6 +1,7 @@
 #include <system_error>
 
 #include "tools/content/SampleContent.h"
+#include "tools/content/SampleCookBook.h"
 #include "tools/content/SampleFrameworkScreens.h"
 #include "tools/content/SampleParticles.h"
 #include "tools/content/SampleResources.h"
@@ -141,15 +142,24 @@ void FillResource(CResourceReader@ r) {
   Menus(r);
   FrameworkScreens(r);
   Particles(r);
+  CookBook(r);
 }
 )";
 
 }  // namespace
 
+int CountScriptCalls(const std::string& script, const std::string& call) {
+  int count = 0;
+  for (auto at = script.find(call); at != std::string::npos; at = script.find(call, at + 1))
+    ++count;
+  return count;
+}
+
 std::string MakeResourceScript() {
   const std::string script = kScript + MakeMenuResourceScript();
   const std::string screens = script + MakeFrameworkScreensScript(script);
-  return screens + MakeParticleResourceScript(screens);
+  const std::string particles = screens + MakeParticleResourceScript(screens);
+  return particles + MakeCookBookScript(particles);
 }
 
 bool WriteSampleResourceScript(const std::filesystem::path& outDir) {

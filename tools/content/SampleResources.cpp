@@ -1,5 +1,6 @@
 #include "tools/content/SampleResources.h"
 
+#include "tools/content/SampleCookBook.h"
 #include "tools/content/SampleFrameworkScreens.h"
 
 bool WriteSampleResources(const std::filesystem::path& outDir) {
@@ -9,5 +10,6 @@ bool WriteSampleResources(const std::filesystem::path& outDir) {
   ok = WriteSampleFont(outDir) && ok;
   ok = WriteSampleSounds(outDir) && ok;
   ok = WriteFrameworkScreenImages(outDir, static_cast<int>(SampleTextures().size())) && ok;
+  ok = WriteSampleCookBook(outDir) && ok;
   return ok;
 }

@@ -26,6 +26,9 @@ const std::vector<SampleText>& SampleTexts();
 
 const std::vector<std::string>& SampleSoundNames();
 
+// How often a call ("r.AddTexture(") occurs in a script: the number the next one gets.
+int CountScriptCalls(const std::string& script, const std::string& call);
+
 // "Animation/effects.as" (and no stale "Animation/effects.bs").
 std::string MakeResourceScript();
 // The part of the script with the menu screen's layout and controls ("Menus").

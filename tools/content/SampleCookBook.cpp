@@ -1,0 +1,144 @@
+#include "tools/content/SampleCookBook.h"
+
+#include <cstdlib>
+
+#include "tools/content/SampleContent.h"
+#include "tools/content/SampleResources.h"
+
+namespace {
+
+constexpr int kAtlasWidth = 256;
+constexpr int kAtlasHeight = 128;
+constexpr const char* kFrameTexture = "cookingbook_frame";
+constexpr const char* kDishTexture = "dishes";
+constexpr int kClearCorner = 16;  // legs of the transparent triangle in a frame piece's corner
+constexpr std::uint32_t kPlate = 0xFFE0E4EC;
+constexpr std::uint32_t kBerry = 0xFF6A1B9A;
+
+// The corner of each frame piece that is left transparent: the frame's outer corners, and
+// the outer side's first corner on the edges.
+enum Corner { kTopLeftCorner, kTopRightCorner, kBottomRightCorner, kBottomLeftCorner };
+constexpr Corner kClearCorners[] = {kTopLeftCorner,    kTopLeftCorner,    kTopRightCorner,
+                                    kBottomLeftCorner, kBottomLeftCorner, kBottomRightCorner};
+
+std::uint32_t Darker(std::uint32_t colour) {
+  return (colour & 0xFF000000) | ((colour >> 1) & 0x007F7F7F);
+}
+
+void DrawFramePiece(std::vector<std::uint32_t>& px, const SampleCookBookPiece& p, Corner corner) {
+  for (int y = 0; y < p.height; ++y) {
+    for (int x = 0; x < p.width; ++x) {
+      const int dx =
+          corner == kTopRightCorner || corner == kBottomRightCorner ? p.width - 1 - x : x;
+      const int dy =
+          corner == kBottomLeftCorner || corner == kBottomRightCorner ? p.height - 1 - y : y;
+      const bool rim = x < 3 || y < 3 || x >= p.width - 3 || y >= p.height - 3;
+      std::uint32_t& texel = px[static_cast<std::size_t>(p.y + y) * kAtlasWidth + p.x + x];
+      texel = dx + dy < kClearCorner ? 0 : (rim ? Darker(p.colour) : p.colour);
+    }
+  }
+}
+
+// Whether the middle of texel (x, y) lies in the ellipse.
+bool InEllipse(int x, int y, int cx, int cy, int rx, int ry) {
+  const double ex = (x + 0.5 - cx) / rx, ey = (y + 0.5 - cy) / ry;
+  return ex * ex + ey * ey <= 1.0;
+}
+
+// A plate seen from the side with the dish on it; berries on the berry pancakes.
+void DrawDish(std::vector<std::uint32_t>& px, const SampleCookBookPiece& p, bool berries) {
+  const int cx = p.width / 2, cy = p.height / 2;
+  for (int y = 0; y < p.height; ++y) {
+    for (int x = 0; x < p.width; ++x) {
+      std::uint32_t texel = 0;
+      if (InEllipse(x, y, cx, cy, p.width / 2 - 4, p.height / 2 - 4)) texel = kPlate;
+      if (InEllipse(x, y, cx, cy, p.width / 3, p.height / 4)) texel = p.colour;
+      const bool berry = berries && std::abs(y - cy) < 4 && std::abs(x - cx) > 12 &&
+                         std::abs(x - cx) < 36 && (std::abs(x - cx) / 8) % 2 == 0;
+      if (berry) texel = kBerry;
+      px[static_cast<std::size_t>(p.y + y) * kAtlasWidth + p.x + x] = texel;
+    }
+  }
+}
+
+std::vector<std::uint32_t> FramePixels() {
+  std::vector<std::uint32_t> px(static_cast<std::size_t>(kAtlasWidth) * kAtlasHeight, 0);
+  for (std::size_t i = 0; i < SampleCookBookFrame().size(); ++i)
+    DrawFramePiece(px, SampleCookBookFrame()[i], kClearCorners[i]);
+  return px;
+}
+
+std::vector<std::uint32_t> DishPixels() {
+  std::vector<std::uint32_t> px(static_cast<std::size_t>(kAtlasWidth) * kAtlasHeight, 0);
+  for (const SampleCookBookPiece& dish : SampleDishPictures())
+    DrawDish(px, dish, std::string(dish.name) == "berry_pancakes");
+  return px;
+}
+
+// An atlas's texture and sprite infos, then a module of one single-sprite animation per
+// piece.
+void AddAtlas(std::string& resources, std::string& modules, const char* texture, int textureNumber,
+              const char* module, const std::vector<SampleCookBookPiece>& pieces, int& sprite) {
+  resources += "  r.AddTexture('" + std::string(texture) + "');  // Texture\\" +
+               std::to_string(textureNumber) + "\n";
+  modules += "  r.CreateModule('" + std::string(module) + "');\n";
+  for (const SampleCookBookPiece& p : pieces) {
+    resources += "  r.AddHGESpriteInfo('" + std::string(p.name) + "', " +
+                 std::to_string(textureNumber) + ", " + std::to_string(p.x) + ", " +
+                 std::to_string(p.y) + ", " + std::to_string(p.width) + ", " +
+                 std::to_string(p.height) + ");  // sprite " + std::to_string(sprite) + "\n";
+    modules += "  r.CreateAnimationData('" + std::string(p.name) +
+               "');\n"
+               "  r.AddNamedPart('all', 0, 1000, 0);\n"
+               "  r.CreateSpriteObjectData('picture');\n"
+               "  r.AddSpriteIDResource(" +
+               std::to_string(sprite++) +
+               ", 1000);\n"
+               "  r.AddHotspot(5000, 5000, 0, 1000);\n";
+  }
+}
+
+}  // namespace
+
+const std::vector<SampleCookBookPiece>& SampleCookBookFrame() {
+  static const std::vector<SampleCookBookPiece> pieces = {
+      {"top_left", 0, 0, 64, 64, 0xFFC0392B},       {"top_centr", 64, 0, 64, 48, 0xFFE67E22},
+      {"top_right", 128, 0, 64, 64, 0xFFF1C40F},    {"bottom_left", 0, 64, 64, 64, 0xFF27AE60},
+      {"bottom_centr", 64, 64, 64, 48, 0xFF2980B9}, {"bottom_right", 128, 64, 64, 64, 0xFF8E44AD},
+  };
+  return pieces;
+}
+
+const std::vector<SampleCookBookPiece>& SampleDishPictures() {
+  static const std::vector<SampleCookBookPiece> dishes = {
+      {"batter", 0, 0, 128, 64, 0xFFF3E5AB},
+      {"pancakes", 128, 0, 128, 64, 0xFFD9A441},
+      {"omelette", 0, 64, 128, 64, 0xFFF7D038},
+      {"berry_pancakes", 128, 64, 128, 64, 0xFFC98B3A},
+  };
+  return dishes;
+}
+
+std::string MakeCookBookScript(const std::string& before) {
+  const int texture = CountScriptCalls(before, "r.AddTexture(");
+  int sprite = CountScriptCalls(before, "r.AddHGESpriteInfo(");
+  std::string resources, modules;
+  AddAtlas(resources, modules, kFrameTexture, texture, "cookingbook", SampleCookBookFrame(),
+           sprite);
+  AddAtlas(resources, modules, kDishTexture, texture + 1, "Dishes", SampleDishPictures(), sprite);
+  return "\n// The cook book: the frame of a printed recipe page and the dishes' pictures.\n"
+         "void CookBook(CResourceReader@ r) {\n" +
+         resources + modules + "}\n";
+}
+
+bool WriteSampleCookBook(const std::filesystem::path& outDir) {
+  const std::string script = MakeResourceScript();
+  const auto at = script.find("r.AddTexture('" + std::string(kFrameTexture) + "')");
+  if (at == std::string::npos) return false;
+  const int frame = CountScriptCalls(script.substr(0, at), "r.AddTexture(");
+  bool ok = WriteContentFile(outDir, "Texture/" + std::to_string(frame) + ".png",
+                             EncodePng(kAtlasWidth, kAtlasHeight, FramePixels()));
+  return WriteContentFile(outDir, "Texture/" + std::to_string(frame + 1) + ".png",
+                          EncodePng(kAtlasWidth, kAtlasHeight, DishPixels())) &&
+         ok;
+}
