@@ -22,9 +22,9 @@ class Shot {
       : m_engine(engine), m_texture(engine.TextureLoad(file.c_str())) {
     if (!m_texture) return;
     m_width = engine.TextureGetWidth(m_texture);
+    m_height = engine.TextureGetHeight(m_texture);
     const std::uint32_t* pixels = engine.TextureLock(m_texture);
-    m_pixels.assign(
-        pixels, pixels + static_cast<std::size_t>(m_width) * engine.TextureGetHeight(m_texture));
+    m_pixels.assign(pixels, pixels + static_cast<std::size_t>(m_width) * m_height);
     engine.TextureUnlock(m_texture);
   }
   ~Shot() {
@@ -34,6 +34,9 @@ class Shot {
   Shot& operator=(const Shot&) = delete;
 
   bool IsLoaded() const { return !m_pixels.empty(); }
+  int Width() const { return m_width; }
+  int Height() const { return m_height; }
+  const std::vector<std::uint32_t>& Pixels() const { return m_pixels; }
   std::uint32_t At(int x, int y) const {
     return m_pixels[static_cast<std::size_t>(y) * m_width + x] & 0x00FFFFFF;
   }
@@ -55,6 +58,7 @@ class Shot {
   Engine& m_engine;
   EngineTexture m_texture;
   int m_width = 0;
+  int m_height = 0;
   std::vector<std::uint32_t> m_pixels;
 };
 

@@ -12,6 +12,7 @@
 #include "framework/engine/scene/CResourceCache.h"
 #include "framework/engine/scene/CScene.h"
 #include "game/screens/cookbook/RecipePrinting.h"
+#include "tests/support/ReplayShot.h"
 #include "tests/support/SampleContentFixture.h"
 #include "tests/support/TestSupport.h"
 #include "tools/content/SampleCookBook.h"
@@ -28,46 +29,14 @@ constexpr const wchar_t* kFirstText =
     L"Whisk the eggs with the flour and the milk \tuntil the batter is smooth and thick "
     L"enough to coat a spoon, then let it rest.\\nFry on a hot griddle.";
 
-// A printed PNG read back through the engine.
-class Picture {
- public:
-  Picture(Engine& engine, const fs::path& file)
-      : m_engine(engine), m_texture(engine.TextureLoad(file.c_str())) {
-    if (!m_texture) return;
-    m_width = engine.TextureGetWidth(m_texture);
-    m_height = engine.TextureGetHeight(m_texture);
-    const std::uint32_t* pixels = engine.TextureLock(m_texture);
-    if (pixels) m_pixels.assign(pixels, pixels + static_cast<std::size_t>(m_width) * m_height);
-    engine.TextureUnlock(m_texture);
-  }
-  ~Picture() {
-    if (m_texture) m_engine.TextureFree(m_texture);
-  }
-  Picture(const Picture&) = delete;
-  Picture& operator=(const Picture&) = delete;
-
-  int Width() const { return m_width; }
-  int Height() const { return m_height; }
-  const std::vector<std::uint32_t>& Pixels() const { return m_pixels; }
-  std::uint32_t At(int x, int y) const {
-    return m_pixels[static_cast<std::size_t>(y) * m_width + x] & 0xFFFFFF;
-  }
-  // Pixels of the rectangle for which the test holds.
-  template <class Test>
-  int Count(int left, int top, int right, int bottom, Test test) const {
-    int count = 0;
-    for (int y = top; y < bottom; ++y)
-      for (int x = left; x < right; ++x) count += test(At(x, y)) ? 1 : 0;
-    return count;
-  }
-
- private:
-  Engine& m_engine;
-  EngineTexture m_texture;
-  int m_width = 0;
-  int m_height = 0;
-  std::vector<std::uint32_t> m_pixels;
-};
+// Pixels of the rectangle for which the test holds.
+template <class Test>
+int Count(const pm::test::Shot& page, int left, int top, int right, int bottom, Test test) {
+  int count = 0;
+  for (int y = top; y < bottom; ++y)
+    for (int x = left; x < right; ++x) count += test(page.At(x, y)) ? 1 : 0;
+  return count;
+}
 
 bool IsDark(std::uint32_t rgb) {
   return ((rgb >> 16) & 0xFF) < 0x40 && ((rgb >> 8) & 0xFF) < 0x40 && (rgb & 0xFF) < 0x40;
@@ -179,21 +148,21 @@ TEST_F(RecipePrintingRenderTest, ImagesPrintTheirOwnRegionOfTheirTexture) {
   EXPECT_FALSE(context.job);
   session.engine().TextureFree(texture);
 
-  const Picture page(session.engine(), dir / "images.png");
+  const pm::test::Shot page(session.engine(), dir / "images.png");
   ASSERT_EQ(page.Width(), kPageWidth);
   EXPECT_EQ(page.At(200, 50), 0x00FF00u);
   EXPECT_EQ(page.At(200, 150), 0xFFFFFFu);  // transparent texels
   EXPECT_EQ(page.At(200, 500), 0xFFFFFFu);  // the empty holder's place
   EXPECT_EQ(page.At(100, 850), 0x00FF00u);
   EXPECT_EQ(page.At(300, 850), 0xFFFFFFu);  // nothing read past the texture
-  EXPECT_EQ(page.Count(0, 1000, 500, 1300, [](std::uint32_t p) { return p != 0xFFFFFF; }), 0);
+  EXPECT_EQ(Count(page, 0, 1000, 500, 1300, [](std::uint32_t p) { return p != 0xFFFFFF; }), 0);
   EXPECT_TRUE(session.LogLines().empty());
 }
 
 TEST_F(RecipePrintingRenderTest, SamplePageShowsFrameHeadingTextsAndPicture) {
   ASSERT_TRUE(PrintSamplePage("page.png"));
   EXPECT_TRUE(session.LogLines().empty());
-  const Picture page(session.engine(), dir / "page.png");
+  const pm::test::Shot page(session.engine(), dir / "page.png");
   ASSERT_EQ(page.Width(), kPageWidth);
   ASSERT_EQ(page.Height(), kPageHeight);
   const auto& frame = SampleCookBookFrame();
@@ -214,27 +183,27 @@ TEST_F(RecipePrintingRenderTest, SamplePageShowsFrameHeadingTextsAndPicture) {
   // The heading: black on its band, centred, on one line ("Berry pancakes"), over the top
   // edge only as wide as the text.
   const int bandPixels =
-      page.Count(0, 192, kPageWidth, 288, [](std::uint32_t p) { return p == 0x93D7EB; });
-  const int headingInk = page.Count(0, 192, kPageWidth, 288, IsDark);
+      Count(page, 0, 192, kPageWidth, 288, [](std::uint32_t p) { return p == 0x93D7EB; });
+  const int headingInk = Count(page, 0, 192, kPageWidth, 288, IsDark);
   EXPECT_GT(bandPixels, 20000);
   EXPECT_GT(headingInk, 5000);
-  EXPECT_EQ(page.Count(0, 288, kPageWidth, 384, IsDark), 0);  // no second line
+  EXPECT_EQ(Count(page, 0, 288, kPageWidth, 384, IsDark), 0);  // no second line
   EXPECT_EQ(page.At(1240, 194), 0x93D7EBu);
   EXPECT_EQ(page.At(600, 240), Rgb(Piece(frame, "top_centr")));
   EXPECT_EQ(page.At(1880, 240), Rgb(Piece(frame, "top_centr")));
-  const int inkLeft = page.Count(0, 192, 1240, 288, IsDark);
+  const int inkLeft = Count(page, 0, 192, 1240, 288, IsDark);
   EXPECT_NEAR(inkLeft, headingInk - inkLeft, headingInk / 10);
 
   // The first text: black on white from x 200, wrapped short of 100 pixels before the
   // right edge, then the line break; the second text prints nothing.
   for (int line = 0; line < 3; ++line)
-    EXPECT_GT(page.Count(200, 1260 + 50 * line, 260, 1310 + 50 * line, IsDark), 50) << line;
-  EXPECT_GT(page.Count(1800, 1260, 2380, 1310, IsDark), 50);
-  EXPECT_EQ(page.Count(1300, 1360, 2380, 1410, IsDark), 0);  // "Fry on a hot griddle."
-  EXPECT_EQ(page.Count(0, 1260, 200, 1410, IsDark), 0);
-  EXPECT_EQ(page.Count(2380, 1260, kPageWidth, 1410, IsDark), 0);
-  EXPECT_EQ(page.Count(0, 1260, kPageWidth, 1410, [](std::uint32_t p) { return !IsGrey(p); }), 0);
-  EXPECT_EQ(page.Count(0, 1410, kPageWidth, 3190, IsDark), 0);
+    EXPECT_GT(Count(page, 200, 1260 + 50 * line, 260, 1310 + 50 * line, IsDark), 50) << line;
+  EXPECT_GT(Count(page, 1800, 1260, 2380, 1310, IsDark), 50);
+  EXPECT_EQ(Count(page, 1300, 1360, 2380, 1410, IsDark), 0);  // "Fry on a hot griddle."
+  EXPECT_EQ(Count(page, 0, 1260, 200, 1410, IsDark), 0);
+  EXPECT_EQ(Count(page, 2380, 1260, kPageWidth, 1410, IsDark), 0);
+  EXPECT_EQ(Count(page, 0, 1260, kPageWidth, 1410, [](std::uint32_t p) { return !IsGrey(p); }), 0);
+  EXPECT_EQ(Count(page, 0, 1410, kPageWidth, 3190, IsDark), 0);
 
   // The picture: 128 x 64 texels, 800 units wide and 400 high, transparent around the plate.
   const auto& pancakes = Piece(SampleDishPictures(), "pancakes");
@@ -249,8 +218,8 @@ TEST_F(RecipePrintingRenderTest, SamplePageMatchesItsGolden) {
   const fs::path golden = fs::path(PM_GOLDEN_DIR) / "recipe_page.png";
   if (std::getenv("PANMASTER_UPDATE_GOLDEN"))
     fs::copy_file(dir / "page.png", golden, fs::copy_options::overwrite_existing);
-  const Picture page(session.engine(), dir / "page.png");
-  const Picture expected(session.engine(), golden);
+  const pm::test::Shot page(session.engine(), dir / "page.png");
+  const pm::test::Shot expected(session.engine(), golden);
   ASSERT_EQ(expected.Width(), kPageWidth) << "PANMASTER_UPDATE_GOLDEN=1 writes " << golden;
   EXPECT_TRUE(page.Pixels() == expected.Pixels()) << "the page differs from " << golden;
 }
