@@ -33,22 +33,21 @@ bool EndsWithPng(const std::string& path) {
   return ending == ".png";
 }
 
-int MillimetresToPixels(int hundredths) {
+int HundredthsOfMmToPixels(int hundredths) {
   return static_cast<int>(std::lround(hundredths / 2540.0 * kDotsPerInch));
 }
 
-// The default paper of a printer in pixels; false when the printer names none.
-bool DefaultPaper(cups_dest_t* dest, int* width, int* height) {
+// The default paper of a printer in pixels; the sizes stay when the printer names none.
+void DefaultPaper(cups_dest_t* dest, int* width, int* height) {
   cups_dinfo_t* info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest);
   cups_size_t size{};
   const bool known = info && cupsGetDestMediaDefault(CUPS_HTTP_DEFAULT, dest, info, 0, &size) &&
                      size.width > 0 && size.length > 0;
   if (known) {
-    *width = MillimetresToPixels(size.width);
-    *height = MillimetresToPixels(size.length);
+    *width = HundredthsOfMmToPixels(size.width);
+    *height = HundredthsOfMmToPixels(size.length);
   }
   cupsFreeDestInfo(info);
-  return known;
 }
 
 cairo_status_t AppendBytes(void* closure, const unsigned char* data, unsigned int length) {
