@@ -1,5 +1,6 @@
 #include <system_error>
 
+#include "tools/content/SampleArt.h"
 #include "tools/content/SampleContent.h"
 #include "tools/content/SampleFrameworkScreens.h"
 #include "tools/content/SampleParticles.h"
@@ -141,6 +142,7 @@ void FillResource(CResourceReader@ r) {
   Menus(r);
   FrameworkScreens(r);
   Particles(r);
+  Art(r);
 }
 )";
 
@@ -149,7 +151,16 @@ void FillResource(CResourceReader@ r) {
 std::string MakeResourceScript() {
   const std::string script = kScript + MakeMenuResourceScript();
   const std::string screens = script + MakeFrameworkScreensScript(script);
-  return screens + MakeParticleResourceScript(screens);
+  const std::string particles = screens + MakeParticleResourceScript(screens);
+  return particles + MakeArtResourceScript(particles);
+}
+
+int CountCalls(const std::string& script, const std::string& verb) {
+  int count = 0;
+  for (std::size_t at = script.find(verb); at != std::string::npos;
+       at = script.find(verb, at + verb.size()))
+    ++count;
+  return count;
 }
 
 bool WriteSampleResourceScript(const std::filesystem::path& outDir) {

@@ -9,5 +9,6 @@ bool WriteSampleResources(const std::filesystem::path& outDir) {
   ok = WriteSampleFont(outDir) && ok;
   ok = WriteSampleSounds(outDir) && ok;
   ok = WriteFrameworkScreenImages(outDir, static_cast<int>(SampleTextures().size())) && ok;
+  ok = WriteSampleArt(outDir) && ok;
   return ok;
 }
