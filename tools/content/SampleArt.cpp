@@ -154,9 +154,26 @@ const std::vector<ArtSheet>& SampleArtSheets() {
         "carry_1", "happy", "sad"},
        5000,
        9600},
+      Device("mixer"),
+      Device("UPG_mixer"),
+      Device("saucepan"),
+      Device("griddle"),
+      Device("microwave"),
+      Device("electric_stove"),
       {"icons_ingredients", "icons_ingredients.svg", 256, 64, 32, 32, Ids(IngredientIcons()), 5000,
        5000, true},
       {"icons_dishes", "icons_dishes.svg", 256, 128, 64, 64, Ids(DishIcons()), 5000, 5000, true},
+      // Three customers, each happy, waiting and cross.
+      {"customers",
+       "customers.svg",
+       216,
+       288,
+       72,
+       96,
+       {"girl_happy", "girl_waiting", "girl_cross", "man_happy", "man_waiting", "man_cross",
+        "granny_happy", "granny_waiting", "granny_cross"},
+       5000,
+       10000},
   };
   return sheets;
 }
