@@ -142,6 +142,8 @@ const std::vector<ArtIcon>& DishIcons() {
 
 const std::vector<ArtSheet>& SampleArtSheets() {
   static const std::vector<ArtSheet> sheets = {
+      {"kitchen_background", "kitchen_background.svg", 800, 600},
+      {"floor_tiles", "floor_tiles.svg", 128, 64, 64, 64, {"light", "dark"}},
       // The cook stands on her hot spot; walking down-right and up-right, mirrored for left.
       {"cook",
        "cook.svg",
@@ -174,6 +176,18 @@ const std::vector<ArtSheet>& SampleArtSheets() {
         "granny_happy", "granny_waiting", "granny_cross"},
        5000,
        10000},
+      {"order_bubble", "order_bubble.svg", 160, 120},
+      {"plate", "plate.svg", 80, 48},
+      {"delivery_button", "delivery_button.svg", 448, 48, 112, 48,
+       {"up", "over", "down", "disabled"}},
+      {"wall_clock", "wall_clock.svg", 240, 80, 80, 80, {"face", "hand_long", "hand_short"}},
+      {"score_plate", "score_plate.svg", 200, 56},
+      {"standings_plate", "standings_plate.svg", 200, 128},
+      {"map_background", "map_background.svg", 800, 600},
+      {"level_ribbons", "level_ribbons.svg", 256, 96, 128, 48,
+       {"locked", "open", "current", "done"}},
+      {"curtain", "curtain.svg", 256, 512},
+      {"portraits", "portraits.svg", 320, 200, 160, 200, {"cook", "customer"}, 5000, 10000},
   };
   return sheets;
 }
