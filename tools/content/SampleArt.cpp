@@ -1,15 +1,12 @@
 #include "tools/content/SampleArt.h"
 
-#include <cairo.h>
-
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 #include "tools/codecs/ImageEncoders.h"
 #include "tools/content/ArtCanvas.h"
 #include "tools/content/SampleContent.h"
-#include "tools/content/SampleFrameworkScreens.h"
-#include "tools/content/SampleParticles.h"
 #include "tools/content/SampleResources.h"
 
 namespace {
@@ -41,23 +38,6 @@ ArtSheet Device(const std::string& name) {
           5000, 9000};
 }
 
-}  // namespace
-
-bool DrawArtSheet(const ArtSheet& sheet, ArtCanvas& canvas) {
-  if (sheet.frames.empty()) return canvas.Draw(sheet.file, "", 0, 0, sheet.width, sheet.height);
-  const int columns = sheet.width / sheet.cellWidth;
-  bool ok = true;
-  for (std::size_t k = 0; k < sheet.frames.size(); ++k) {
-    const int column = static_cast<int>(k) % columns, row = static_cast<int>(k) / columns;
-    ok = canvas.Draw(sheet.file, sheet.frames[k], column * sheet.cellWidth, row * sheet.cellHeight,
-                     sheet.cellWidth, sheet.cellHeight) &&
-         ok;
-  }
-  return ok;
-}
-
-namespace {
-
 std::string SpriteLine(const ArtSprite& s, int texture, int number, const ArtSheet& sheet) {
   char line[256];
   std::snprintf(line, sizeof line,
@@ -79,17 +59,33 @@ const ArtSheet* SheetOfSprite(const std::string& sprite) {
   return nullptr;
 }
 
+// Frame k's cell: left to right in rows.
+std::pair<int, int> CellOf(const ArtSheet& sheet, std::size_t k) {
+  const int columns = sheet.width / sheet.cellWidth;
+  return {static_cast<int>(k) % columns * sheet.cellWidth,
+          static_cast<int>(k) / columns * sheet.cellHeight};
+}
+
 }  // namespace
+
+bool DrawArtSheet(const ArtSheet& sheet, ArtCanvas& canvas) {
+  if (sheet.frames.empty()) return canvas.Draw(sheet.file, "", 0, 0, sheet.width, sheet.height);
+  bool ok = true;
+  for (std::size_t k = 0; k < sheet.frames.size(); ++k) {
+    const auto [x, y] = CellOf(sheet, k);
+    ok = canvas.Draw(sheet.file, sheet.frames[k], x, y, sheet.cellWidth, sheet.cellHeight) && ok;
+  }
+  return ok;
+}
 
 std::vector<ArtSprite> ArtSprites(const ArtSheet& sheet) {
   if (sheet.frames.empty() || sheet.wholeSheetSprite)
     return {{sheet.name, 0, 0, sheet.width, sheet.height}};
   std::vector<ArtSprite> sprites;
-  const int columns = sheet.width / sheet.cellWidth;
   for (std::size_t k = 0; k < sheet.frames.size(); ++k) {
-    const int column = static_cast<int>(k) % columns, row = static_cast<int>(k) / columns;
-    sprites.push_back({sheet.name + "_" + sheet.frames[k], column * sheet.cellWidth,
-                       row * sheet.cellHeight, sheet.cellWidth, sheet.cellHeight});
+    const auto [x, y] = CellOf(sheet, k);
+    sprites.push_back(
+        {sheet.name + "_" + sheet.frames[k], x, y, sheet.cellWidth, sheet.cellHeight});
   }
   return sprites;
 }
@@ -178,13 +174,23 @@ const std::vector<ArtSheet>& SampleArtSheets() {
        10000},
       {"order_bubble", "order_bubble.svg", 160, 120},
       {"plate", "plate.svg", 80, 48},
-      {"delivery_button", "delivery_button.svg", 448, 48, 112, 48,
+      {"delivery_button",
+       "delivery_button.svg",
+       448,
+       48,
+       112,
+       48,
        {"up", "over", "down", "disabled"}},
       {"wall_clock", "wall_clock.svg", 240, 80, 80, 80, {"face", "hand_long", "hand_short"}},
       {"score_plate", "score_plate.svg", 200, 56},
       {"standings_plate", "standings_plate.svg", 200, 128},
       {"map_background", "map_background.svg", 800, 600},
-      {"level_ribbons", "level_ribbons.svg", 256, 96, 128, 48,
+      {"level_ribbons",
+       "level_ribbons.svg",
+       256,
+       96,
+       128,
+       48,
        {"locked", "open", "current", "done"}},
       {"curtain", "curtain.svg", 256, 512},
       {"portraits", "portraits.svg", 320, 200, 160, 200, {"cook", "customer"}, 5000, 10000},
