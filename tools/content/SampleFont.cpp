@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr const char* kFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 constexpr int kPixelSize = 22;
 constexpr int kPage = 256;
 constexpr int kGap = 1;  // between glyphs, so filtering never bleeds a neighbour in
@@ -53,13 +52,17 @@ class PagePacker {
 
 }  // namespace
 
+const char* SampleFontFile() {
+  return "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+}
+
 bool WriteSampleFont(const std::filesystem::path& outDir) {
   FT_Library library = nullptr;
   FT_Face face = nullptr;
   if (FT_Init_FreeType(&library) != 0) return false;
-  if (FT_New_Face(library, kFontFile, 0, &face) != 0 ||
+  if (FT_New_Face(library, SampleFontFile(), 0, &face) != 0 ||
       FT_Set_Pixel_Sizes(face, 0, kPixelSize) != 0) {
-    std::fprintf(stderr, "ContentGenerator: can't open the font %s\n", kFontFile);
+    std::fprintf(stderr, "ContentGenerator: can't open the font %s\n", SampleFontFile());
     FT_Done_FreeType(library);
     return false;
   }

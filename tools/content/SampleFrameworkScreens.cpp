@@ -15,24 +15,17 @@ constexpr int kAtlasHeight = 256;
 struct AtlasRect {
   const char* sprite;
   int x, y, w, h;
-  std::uint32_t colour;
 };
 
-// Sprite infos in the atlas, in script order.
+// Sprite infos in the atlas, in script order; "fw_widgets.svg" draws each face in its place.
 const AtlasRect kAtlas[] = {
-    {"fw_button_up", 0, 0, 160, 40, 0xFF3C6496},
-    {"fw_button_over", 0, 40, 160, 40, 0xFF5A8CC8},
-    {"fw_button_down", 0, 80, 160, 40, 0xFF28466E},
-    {"fw_button_disabled", 0, 120, 160, 40, 0xFF707070},
-    {"fw_edit", 160, 0, 320, 40, 0xFFF0F0E6},
-    {"fw_cursor", 160, 40, 4, 28, 0xFF101010},
-    {"fw_track", 160, 80, 256, 8, 0xFF506070},
-    {"fw_knob", 160, 96, 16, 24, 0xFFE0A020},
-    {"fw_radio_off", 200, 96, 24, 24, 0xFFA0A0A0},
-    {"fw_radio_on", 224, 96, 24, 24, 0xFF30C040},
-    {"fw_row", 160, 128, 320, 28, 0xFFC06020},
-    {"fw_list", 0, 160, 340, 124 - 28, 0xFF203040},
-    {"fw_vtrack", 480, 0, 8, 120, 0xFF506070},
+    {"fw_button_up", 0, 0, 160, 40},    {"fw_button_over", 0, 40, 160, 40},
+    {"fw_button_down", 0, 80, 160, 40}, {"fw_button_disabled", 0, 120, 160, 40},
+    {"fw_edit", 160, 0, 320, 40},       {"fw_cursor", 160, 40, 4, 28},
+    {"fw_track", 160, 80, 256, 8},      {"fw_knob", 160, 96, 16, 24},
+    {"fw_radio_off", 200, 96, 24, 24},  {"fw_radio_on", 224, 96, 24, 24},
+    {"fw_row", 160, 128, 320, 28},      {"fw_list", 0, 160, 340, 124 - 28},
+    {"fw_vtrack", 480, 0, 8, 120},
 };
 
 constexpr int kPanelWidth = 400;
@@ -306,34 +299,22 @@ void FrameworkScreens(CResourceReader@ r) {
 }
 )";
 
-std::uint32_t Shade(std::uint32_t colour, int x, int y, int w, int h) {
-  // A one-pixel darker border shows each face's edge.
-  const bool edge = x == 0 || y == 0 || x == w - 1 || y == h - 1;
-  return edge ? (colour & 0xFF000000) | ((colour >> 1) & 0x007F7F7F) : colour;
-}
-
-std::vector<std::uint32_t> AtlasPixels() {
-  std::vector<std::uint32_t> px(static_cast<std::size_t>(kAtlasWidth) * kAtlasHeight, 0);
-  for (const AtlasRect& r : kAtlas)
-    for (int y = 0; y < r.h; ++y)
-      for (int x = 0; x < r.w; ++x)
-        px[static_cast<std::size_t>(r.y + y) * kAtlasWidth + r.x + x] =
-            Shade(r.colour, x, y, r.w, r.h);
-  return px;
-}
-
-std::vector<std::uint32_t> Solid(int w, int h, std::uint32_t colour) {
-  std::vector<std::uint32_t> px(static_cast<std::size_t>(w) * h);
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) px[static_cast<std::size_t>(y) * w + x] = Shade(colour, x, y, w, h);
-  return px;
-}
-
 }  // namespace
 
 const std::vector<SplashImage>& SampleSplashImages() {
-  static const std::vector<SplashImage> images = {{320, 200, 0xFFE08020}, {480, 360, 0xFF2080E0}};
+  static const std::vector<SplashImage> images = {
+      {{"splash_1", "splash_1.svg", 320, 200}, 0xFFE08020},
+      {{"splash_2", "splash_2.svg", 480, 360}, 0xFF2080E0},
+  };
   return images;
+}
+
+const std::vector<ArtSheet>& FrameworkScreenSheets() {
+  static const std::vector<ArtSheet> sheets = {
+      {"fw_panel", "fw_panel.svg", kPanelWidth, kPanelHeight},
+      {"fw_widgets", "fw_widgets.svg", kAtlasWidth, kAtlasHeight},
+  };
+  return sheets;
 }
 
 const std::vector<SampleText>& FrameworkScreenTexts() {
@@ -367,18 +348,12 @@ std::string MakeFrameworkScreensScript(const std::string& before) {
 }
 
 bool WriteFrameworkScreenImages(const std::filesystem::path& outDir, int firstTexture) {
-  bool ok = WriteContentFile(
-      outDir, "Texture/" + std::to_string(firstTexture) + ".png",
-      EncodePng(kPanelWidth, kPanelHeight, Solid(kPanelWidth, kPanelHeight, 0xF0283C50)));
-  ok = WriteContentFile(outDir, "Texture/" + std::to_string(firstTexture + 1) + ".png",
-                        EncodePng(kAtlasWidth, kAtlasHeight, AtlasPixels())) &&
-       ok;
-  int n = 1;
+  bool ok = true;
+  for (const ArtSheet& sheet : FrameworkScreenSheets())
+    ok = WriteArtTexture(outDir, firstTexture++, sheet) && ok;
   for (const SplashImage& image : SampleSplashImages()) {
-    ok = WriteContentFile(outDir, "splash_" + std::to_string(n++) + ".png",
-                          EncodePng(image.width, image.height,
-                                    Solid(image.width, image.height, image.colour))) &&
-         ok;
+    const std::vector<std::uint8_t> png = DrawArtSheetPng(image.art);
+    ok = !png.empty() && WriteContentFile(outDir, image.art.name + ".png", png) && ok;
   }
   return ok;
 }

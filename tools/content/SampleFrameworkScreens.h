@@ -22,10 +22,12 @@ const std::vector<SampleText>& FrameworkScreenTexts();
 // Its textures, numbered from firstTexture ("Texture/<n>.png"), and the splash images.
 bool WriteFrameworkScreenImages(const std::filesystem::path& outDir, int firstTexture);
 
-// The splash images' sizes, in order.
+// The textures "fw_panel" and "fw_widgets".
+const std::vector<ArtSheet>& FrameworkScreenSheets();
+
+// The splash images, in order ("splash_1.png" beside the content folders).
 struct SplashImage {
-  int width;
-  int height;
+  ArtSheet art;
   std::uint32_t colour;  // ARGB of the image's middle
 };
 const std::vector<SplashImage>& SampleSplashImages();

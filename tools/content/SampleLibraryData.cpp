@@ -25,9 +25,10 @@ void Add(LibraryData& lib, ObjectDescription object) {
   lib.Objects[key] = std::move(object);
 }
 
+// The icon sheets, named as their animations in module "Devices" (the art's icon sheets).
 void AddIcons(LibraryData& lib) {
-  for (const IconRecord& icon : {IconRecord{"interfaces.icons_ingredients", 256, 64, 32, 32},
-                                 IconRecord{"interfaces.icons_dishes", 256, 128, 64, 64}})
+  for (const IconRecord& icon : {IconRecord{"icons_ingredients", 256, 64, 32, 32},
+                                 IconRecord{"icons_dishes", 256, 128, 64, 64}})
     lib.Icons[icon.Name] = icon;
 }
 

@@ -1,10 +1,5 @@
 #include "tools/content/SampleParticles.h"
 
-#include <algorithm>
-#include <cmath>
-#include <cstdint>
-#include <vector>
-
 #include "tools/content/SampleContent.h"
 #include "tools/content/SampleResources.h"
 
@@ -15,21 +10,12 @@ namespace {
 constexpr int kDotSize = 32;
 constexpr const char* kTextureCall = "r.AddTexture('particles')";
 
-// White, opaque in the middle and fading to nothing at the rim.
-std::vector<std::uint32_t> SoftDot() {
-  std::vector<std::uint32_t> pixels;
-  const float centre = (kDotSize - 1) / 2.0f;
-  for (int y = 0; y < kDotSize; ++y) {
-    for (int x = 0; x < kDotSize; ++x) {
-      const float d = std::hypot(x - centre, y - centre) / (kDotSize / 2.0f);
-      const float a = std::clamp(1.0f - d * d, 0.0f, 1.0f);
-      pixels.push_back(static_cast<std::uint32_t>(a * 255.0f) << 24 | 0xFFFFFFu);
-    }
-  }
-  return pixels;
-}
-
 }  // namespace
+
+const ArtSheet& ParticleDotSheet() {
+  static const ArtSheet sheet = {"particles", "particle_dot.svg", kDotSize, kDotSize};
+  return sheet;
+}
 
 ParticleFile MakeSampleSparkBurst() {
   ParticleFile file;
@@ -129,7 +115,5 @@ bool WriteSampleParticles(const std::filesystem::path& outDir) {
   const auto at = script.find(kTextureCall);
   if (at == std::string::npos) return ok;
   const int texture = CountScriptCalls(script.substr(0, at), "r.AddTexture(");
-  return WriteContentFile(outDir, "Texture/" + std::to_string(texture) + ".png",
-                          EncodePng(kDotSize, kDotSize, SoftDot())) &&
-         ok;
+  return WriteArtTexture(outDir, texture, ParticleDotSheet()) && ok;
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "framework/engine/particles/ParticleFile.h"
+#include "tools/content/SampleArt.h"
 
 // The sample particle effects, written in the particle file format.
 
@@ -11,6 +12,9 @@
 GF::HGENS::ParticleFile MakeSampleSparkBurst();
 // A soft grey puff that rises, drifts to the right, grows and fades.
 GF::HGENS::ParticleFile MakeSampleSmokePuff();
+
+// The texture "particles": a soft white dot, opaque in the middle and fading to nothing.
+const ArtSheet& ParticleDotSheet();
 
 // The resource script's part: the texture "particles" with its sprite "particle_dot", and
 // the animation "effects.glow", a particle system showing particle file 1 with that sprite,

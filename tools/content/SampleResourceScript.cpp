@@ -1,5 +1,6 @@
 #include <system_error>
 
+#include "tools/content/SampleArt.h"
 #include "tools/content/SampleContent.h"
 #include "tools/content/SampleCookBook.h"
 #include "tools/content/SampleFrameworkScreens.h"
@@ -143,6 +144,7 @@ void FillResource(CResourceReader@ r) {
   FrameworkScreens(r);
   Particles(r);
   CookBook(r);
+  Art(r);
 }
 )";
 
@@ -159,7 +161,8 @@ std::string MakeResourceScript() {
   const std::string script = kScript + MakeMenuResourceScript();
   const std::string screens = script + MakeFrameworkScreensScript(script);
   const std::string particles = screens + MakeParticleResourceScript(screens);
-  return particles + MakeCookBookScript(particles);
+  const std::string cookBook = particles + MakeCookBookScript(particles);
+  return cookBook + MakeArtResourceScript(cookBook);
 }
 
 bool WriteSampleResourceScript(const std::filesystem::path& outDir) {

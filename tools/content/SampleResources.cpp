@@ -11,5 +11,6 @@ bool WriteSampleResources(const std::filesystem::path& outDir) {
   ok = WriteSampleSounds(outDir) && ok;
   ok = WriteFrameworkScreenImages(outDir, static_cast<int>(SampleTextures().size())) && ok;
   ok = WriteSampleCookBook(outDir) && ok;
+  ok = WriteSampleArt(outDir) && ok;
   return ok;
 }

@@ -5,18 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "tools/content/SampleArt.h"
+
 // The sample resources, one kind per function, each writing below outDir in the folders the
 // engine looks in. The script, the text table, the textures and the sounds agree through the
 // lists below: a texture's number is its place in SampleTextures(), a text info's text index
 // the place of its key in SampleTexts().
 
-struct SampleTexture {
-  std::string name;  // the script's name
-  int width;
-  int height;
-  bool jpeg2000;  // "Texture\<n>.jp2" with the mask "Texture\m_<n>.gif", else a PNG
-};
-const std::vector<SampleTexture>& SampleTextures();
+// The menu's textures, drawn from tools/content/art.
+const std::vector<ArtSheet>& SampleTextures();
 
 struct SampleText {
   std::string key;
@@ -39,6 +36,8 @@ std::vector<std::uint8_t> MakeSampleTextTable();
 bool WriteSampleTextTable(const std::filesystem::path& outDir);
 // "Texture/<n>.png", or "Texture/<n>.jp2" and "Texture/m_<n>.gif".
 bool WriteSampleTextures(const std::filesystem::path& outDir);
+// The TrueType font the sample font and the contact sheet's labels are drawn from.
+const char* SampleFontFile();
 // "Font/0.fnt" and its page "Font/0/0_000.png", rasterised from DejaVu Sans.
 bool WriteSampleFont(const std::filesystem::path& outDir);
 // "Sound/<name>.ogg" and the same as "Sound/<n>", generated tones in Ogg Vorbis.
@@ -53,3 +52,4 @@ bool WriteResourcePack(const std::filesystem::path& contentDir,
 
 // A PNG of 0xAARRGGBB pixels, rows from the top.
 std::vector<std::uint8_t> EncodePng(int width, int height, const std::vector<std::uint32_t>& argb);
+

@@ -48,7 +48,7 @@ TEST_F(SampleContentTest, LibraryDataLoadsAsGenerated) {
   ASSERT_TRUE(LoadLibraryDataFile());
   EXPECT_EQ(GetLibraryData(), MakeSampleLibraryData());
   EXPECT_NE(GetLibraryData().FindObject("Devices.mixer"), nullptr);
-  EXPECT_NE(GetLibraryData().FindIcon("interfaces.icons_ingredients"), nullptr);
+  EXPECT_NE(GetLibraryData().FindIcon("icons_ingredients"), nullptr);
   EXPECT_TRUE(source.log.empty());
 }
 

@@ -1,0 +1,278 @@
+#include "tools/content/SampleArt.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <utility>
+
+#include "tools/codecs/ImageEncoders.h"
+#include "tools/content/ArtCanvas.h"
+#include "tools/content/SampleContent.h"
+#include "tools/content/SampleResources.h"
+
+namespace {
+
+constexpr const char* kArtMark = "\n// The sample art:";
+
+// The alpha bytes of 0xAARRGGBB pixels as a grey GIF (index = grey), rows from the top.
+std::vector<std::uint8_t> EncodeGifMask(int width, int height,
+                                        const std::vector<std::uint32_t>& argb) {
+  pm::codecs::GifImage mask;
+  mask.screenW = mask.w = width;
+  mask.screenH = mask.h = height;
+  mask.palette = pm::codecs::GreyPalette();
+  mask.indices.reserve(argb.size());
+  for (std::uint32_t px : argb) mask.indices.push_back(static_cast<std::uint8_t>(px >> 24));
+  return pm::codecs::EncodeGif(mask);
+}
+
+std::vector<std::string> Ids(const std::vector<ArtIcon>& icons) {
+  std::vector<std::string> ids;
+  for (const ArtIcon& icon : icons) ids.push_back(icon.id);
+  return ids;
+}
+
+// A device: idle, two working frames, done (ready to take) and highlighted (under the
+// cursor), its hot spot at the middle of its base.
+ArtSheet Device(const std::string& name) {
+  return {name, name + ".svg", 480, 96, 96, 96, {"idle", "work_0", "work_1", "done", "highlight"},
+          5000, 9000};
+}
+
+std::string SpriteLine(const ArtSprite& s, int texture, int number, const ArtSheet& sheet) {
+  char line[256];
+  std::snprintf(line, sizeof line,
+                "  r.AddHGESpriteInfo('%s', %d, %d, %d, %d, %d);  // sprite %d, hot spot %d, %d\n",
+                s.name.c_str(), texture, s.x, s.y, s.width, s.height, number, sheet.hotX,
+                sheet.hotY);
+  return line;
+}
+
+int SpriteNumber(const std::string& script, const std::string& sprite) {
+  const auto at = script.find("r.AddHGESpriteInfo('" + sprite + "',");
+  return at == std::string::npos ? -1 : CountScriptCalls(script.substr(0, at), "r.AddHGESpriteInfo(");
+}
+
+const ArtSheet* SheetOfSprite(const std::string& sprite) {
+  for (const ArtSheet& sheet : SampleArtSheets())
+    for (const ArtSprite& s : ArtSprites(sheet))
+      if (s.name == sprite) return &sheet;
+  return nullptr;
+}
+
+// Frame k's cell: left to right in rows.
+std::pair<int, int> CellOf(const ArtSheet& sheet, std::size_t k) {
+  const int columns = sheet.width / sheet.cellWidth;
+  return {static_cast<int>(k) % columns * sheet.cellWidth,
+          static_cast<int>(k) / columns * sheet.cellHeight};
+}
+
+}  // namespace
+
+bool DrawArtSheet(const ArtSheet& sheet, ArtCanvas& canvas) {
+  if (sheet.frames.empty()) return canvas.Draw(sheet.file, "", 0, 0, sheet.width, sheet.height);
+  bool ok = true;
+  for (std::size_t k = 0; k < sheet.frames.size(); ++k) {
+    const auto [x, y] = CellOf(sheet, k);
+    ok = canvas.Draw(sheet.file, sheet.frames[k], x, y, sheet.cellWidth, sheet.cellHeight) && ok;
+  }
+  return ok;
+}
+
+std::vector<ArtSprite> ArtSprites(const ArtSheet& sheet) {
+  if (sheet.frames.empty() || sheet.wholeSheetSprite)
+    return {{sheet.name, 0, 0, sheet.width, sheet.height}};
+  std::vector<ArtSprite> sprites;
+  for (std::size_t k = 0; k < sheet.frames.size(); ++k) {
+    const auto [x, y] = CellOf(sheet, k);
+    sprites.push_back(
+        {sheet.name + "_" + sheet.frames[k], x, y, sheet.cellWidth, sheet.cellHeight});
+  }
+  return sprites;
+}
+
+std::vector<std::uint32_t> DrawArtSheet(const ArtSheet& sheet) {
+  ArtCanvas canvas(sheet.width, sheet.height);
+  return DrawArtSheet(sheet, canvas) ? canvas.Pixels() : std::vector<std::uint32_t>{};
+}
+
+std::vector<std::uint8_t> DrawArtSheetPng(const ArtSheet& sheet) {
+  ArtCanvas canvas(sheet.width, sheet.height);
+  return DrawArtSheet(sheet, canvas) ? canvas.Png() : std::vector<std::uint8_t>{};
+}
+
+bool WriteArtTexture(const std::filesystem::path& outDir, int number, const ArtSheet& sheet) {
+  const std::string n = std::to_string(number);
+  if (!sheet.jpeg2000) {
+    const auto png = DrawArtSheetPng(sheet);
+    return !png.empty() && WriteContentFile(outDir, "Texture/" + n + ".png", png);
+  }
+  // Colour planes only: the alpha comes from the GIF mask.
+  const std::vector<std::uint32_t> px = DrawArtSheet(sheet);
+  if (px.empty()) return false;
+  const auto jp2 = pm::codecs::EncodeJp2Argb(sheet.width, sheet.height, px, 3);
+  const auto mask = EncodeGifMask(sheet.width, sheet.height, px);
+  return !jp2.empty() && !mask.empty() && WriteContentFile(outDir, "Texture/" + n + ".jp2", jp2) &&
+         WriteContentFile(outDir, "Texture/m_" + n + ".gif", mask);
+}
+
+const std::vector<ArtIcon>& IngredientIcons() {
+  static const std::vector<ArtIcon> icons = {
+      {"strawberry", 0xFFE8503A}, {"egg", 0xFFFFF4DC},    {"flour", 0xFFFFFDF6},
+      {"milk", 0xFF7EC8E3},       {"butter", 0xFFFFD45A}, {"sugar", 0xFFF7A1B5},
+      {"cheese", 0xFFF59A3B},     {"tomato", 0xFFB8322A}, {"mushroom", 0xFFA0643C},
+      {"bacon", 0xFFF08A7A},      {"bread", 0xFFD9A066},  {"honey", 0xFFE0A020},
+      {"lemon", 0xFFFFE77A},      {"apple", 0xFF7CC46A},  {"chocolate", 0xFF6B3A24},
+      {"blueberry", 0xFF3E7CB1},
+  };
+  return icons;
+}
+
+const std::vector<ArtIcon>& DishIcons() {
+  static const std::vector<ArtIcon> icons = {
+      {"batter", 0xFFFFF4DC},         {"pancakes", 0xFFD9A066}, {"omelette", 0xFFFFD45A},
+      {"berry_pancakes", 0xFFE8503A}, {"soup", 0xFFF59A3B},     {"toast", 0xFFE0B070},
+      {"salad", 0xFF7CC46A},          {"cake", 0xFFF7A1B5},
+  };
+  return icons;
+}
+
+const std::vector<ArtSheet>& SampleArtSheets() {
+  static const std::vector<ArtSheet> sheets = {
+      {"kitchen_background", "kitchen_background.svg", 800, 600},
+      {"floor_tiles", "floor_tiles.svg", 128, 64, 64, 64, {"light", "dark"}},
+      // The cook stands on her hot spot; walking down-right and up-right, mirrored for left.
+      {"cook",
+       "cook.svg",
+       384,
+       288,
+       64,
+       96,
+       {"idle_0", "idle_1", "blink", "walk_down_0", "walk_down_1", "walk_down_2", "walk_down_3",
+        "walk_up_0", "walk_up_1", "walk_up_2", "walk_up_3", "work_0", "work_1", "work_2", "carry_0",
+        "carry_1", "happy", "sad"},
+       5000,
+       9600},
+      Device("mixer"),
+      Device("UPG_mixer"),
+      Device("saucepan"),
+      Device("griddle"),
+      Device("microwave"),
+      Device("electric_stove"),
+      {"icons_ingredients", "icons_ingredients.svg", 256, 64, 32, 32, Ids(IngredientIcons()), 5000,
+       5000, true},
+      {"icons_dishes", "icons_dishes.svg", 256, 128, 64, 64, Ids(DishIcons()), 5000, 5000, true},
+      // Three customers, each happy, waiting and cross.
+      {"customers",
+       "customers.svg",
+       216,
+       288,
+       72,
+       96,
+       {"girl_happy", "girl_waiting", "girl_cross", "man_happy", "man_waiting", "man_cross",
+        "granny_happy", "granny_waiting", "granny_cross"},
+       5000,
+       10000},
+      {"order_bubble", "order_bubble.svg", 160, 120},
+      {"plate", "plate.svg", 80, 48},
+      {"delivery_button",
+       "delivery_button.svg",
+       448,
+       48,
+       112,
+       48,
+       {"up", "over", "down", "disabled"}},
+      {"wall_clock", "wall_clock.svg", 240, 80, 80, 80, {"face", "hand_long", "hand_short"}},
+      {"score_plate", "score_plate.svg", 200, 56},
+      {"standings_plate", "standings_plate.svg", 200, 128},
+      {"map_background", "map_background.svg", 800, 600},
+      {"level_ribbons",
+       "level_ribbons.svg",
+       256,
+       96,
+       128,
+       48,
+       {"locked", "open", "current", "done"}},
+      {"curtain", "curtain.svg", 256, 512},
+      {"portraits", "portraits.svg", 320, 200, 160, 200, {"cook", "customer"}, 5000, 10000},
+  };
+  return sheets;
+}
+
+const ArtSheet* FindArtSheet(const std::string& name) {
+  const auto& sheets = SampleArtSheets();
+  const auto it = std::find_if(sheets.begin(), sheets.end(),
+                               [&name](const ArtSheet& s) { return s.name == name; });
+  return it == sheets.end() ? nullptr : &*it;
+}
+
+std::string MakeArtResourceScript(const std::string& before) {
+  int texture = CountScriptCalls(before, "r.AddTexture(");
+  int sprite = CountScriptCalls(before, "r.AddHGESpriteInfo(");
+  std::string script =
+      std::string(kArtMark) + R"( every texture drawn from tools/content/art, with its
+// sprites; the hot spot in each comment is where the sprite stands.
+void Art(CResourceReader@ r) {
+)";
+  std::string iconSheets;
+  for (const ArtSheet& sheet : SampleArtSheets()) {
+    script +=
+        "  r.AddTexture('" + sheet.name + "');  // Texture\\" + std::to_string(texture) + "\n";
+    for (const ArtSprite& s : ArtSprites(sheet)) {
+      if (sheet.wholeSheetSprite)
+        iconSheets += "  IconSheet(r, '" + s.name + "', " + std::to_string(sprite) + ");\n";
+      script += SpriteLine(s, texture, sprite++, sheet);
+    }
+    ++texture;
+  }
+  return script + iconSheets + R"(}
+
+// An icon sheet where the sprite cache looks for it: the sprite of the first object of
+// "Devices.<sheet>".
+void IconSheet(CResourceReader@ r, const string &in name, int sprite) {
+  r.CreateModule('Devices');
+  r.CreateAnimationData(name);
+  r.AddNamedPart('all', 0, 100, 1);
+  r.CreateSpriteObjectData('sheet');
+  r.AddSpriteIDResource(sprite, 100);
+  r.AddLayer(0, 100);
+}
+)";
+}
+
+bool WriteSampleArt(const std::filesystem::path& outDir) {
+  const std::string script = MakeResourceScript();
+  const auto at = script.find(kArtMark);
+  if (at == std::string::npos) return false;
+  int texture = CountScriptCalls(script.substr(0, at), "r.AddTexture(");
+  bool ok = true;
+  for (const ArtSheet& sheet : SampleArtSheets())
+    ok = WriteArtTexture(outDir, texture++, sheet) && ok;
+  return ok;
+}
+
+bool FillArtSprites(std::string& part, const std::string& script) {
+  bool ok = true;
+  for (std::size_t at = part.find("{art:"); at != std::string::npos;
+       at = part.find("{art:", at + 1)) {
+    const std::size_t end = part.find('}', at);
+    const std::string name = part.substr(at + 5, end - at - 5);
+    const int number = SpriteNumber(script, name);
+    if (number < 0) {
+      ok = false;
+      continue;
+    }
+    part.replace(at, end + 1 - at, std::to_string(number));
+  }
+  for (std::size_t at = part.find("{hot:"); at != std::string::npos;
+       at = part.find("{hot:", at + 1)) {
+    const std::size_t end = part.find('}', at);
+    const ArtSheet* sheet = SheetOfSprite(part.substr(at + 5, end - at - 5));
+    if (!sheet) {
+      ok = false;
+      continue;
+    }
+    part.replace(at, end + 1 - at,
+                 std::to_string(sheet->hotX) + ", " + std::to_string(sheet->hotY));
+  }
+  return ok;
+}
