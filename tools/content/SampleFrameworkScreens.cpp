@@ -1,6 +1,5 @@
 #include "tools/content/SampleFrameworkScreens.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -43,20 +42,6 @@ const std::vector<SampleText> kTexts = {
     {"confirm_new_player_01", u"Welcome to the kitchen!"},
     {"confirm_new_player_02", u"Create a new player?"},
 };
-
-int TextIndex(const std::string& key) {
-  const std::vector<SampleText>& texts = SampleTexts();
-  const auto it = std::find_if(texts.begin(), texts.end(),
-                               [&key](const SampleText& t) { return t.key == key; });
-  return static_cast<int>(it - texts.begin());
-}
-
-// Replaces every "{name}" in text by value.
-void Fill(std::string& text, const std::string& name, int value) {
-  const std::string mark = "{" + name + "}";
-  for (std::size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, at))
-    text.replace(at, mark.size(), std::to_string(value));
-}
 
 // Sprite numbers are given as {s:name}, text infos as {t:name}; the rest is fixed. The
 // font draws a vertically centred line about 16 pixels below its anchor, so texts stand
@@ -329,21 +314,22 @@ std::string MakeFrameworkScreensScript(const std::string& before) {
   std::string sprites = "  r.AddHGESpriteInfo('fw_panel', " + std::to_string(firstTexture) +
                         ", 0, 0, " + std::to_string(kPanelWidth) + ", " +
                         std::to_string(kPanelHeight) + ");\n";
-  Fill(script, "s:fw_panel", firstSprite);
+  FillScriptNumber(script, "s:fw_panel", firstSprite);
   int sprite = firstSprite + 1;
   for (const AtlasRect& r : kAtlas) {
     sprites += "  r.AddHGESpriteInfo('" + std::string(r.sprite) + "', " +
                std::to_string(firstTexture + 1) + ", " + std::to_string(r.x) + ", " +
                std::to_string(r.y) + ", " + std::to_string(r.w) + ", " + std::to_string(r.h) +
                ");\n";
-    Fill(script, "s:" + std::string(r.sprite), sprite++);
+    FillScriptNumber(script, "s:" + std::string(r.sprite), sprite++);
   }
   const std::string mark = "{sprites}\n";
   script.replace(script.find(mark), mark.size(), sprites);
   int info = firstTextInfo;
   for (const char* name : {"fw_caption", "fw_phrase", "fw_entry", "fw_title"})
-    Fill(script, "t:" + std::string(name), info++);
-  for (const SampleText& text : kTexts) Fill(script, "text:" + text.key, TextIndex(text.key));
+    FillScriptNumber(script, "t:" + std::string(name), info++);
+  for (const SampleText& text : kTexts)
+    FillScriptNumber(script, "text:" + text.key, SampleTextIndex(text.key));
   return script;
 }
 

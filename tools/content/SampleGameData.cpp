@@ -3,6 +3,7 @@
 
 #include "framework/core/CMemoryOutputStream.h"
 #include "tools/content/SampleContent.h"
+#include "tools/content/SampleMapScreens.h"
 
 namespace {
 
@@ -10,6 +11,7 @@ void AddSounds(GameData& d) {
   const NamedValue sounds[] = {
       {"curtain", 0},       {"player_list", 1},  {"click", 2},         {"mouse_over", 3},
       {"order_arrives", 4}, {"order_served", 5}, {"device_start", 33}, {"device_end", 34},
+      {"stage_zoom", 10},   {"new_ribbon", 19},
   };
   for (const NamedValue& s : sounds) d.SoundNameTable[s.Number] = s;
 }
@@ -85,23 +87,6 @@ void AddTips(GameData& d) {
   };
 }
 
-// A 5 x 5 grid that breathes: the nodes swing out and back over the cycle.
-void AddGridAnimation(GameData& d) {
-  GridAnimation wave{"map_background", {}};
-  for (float time : {0.0f, 0.5f, 1.0f}) {
-    GridKeyFrame frame{0, 0, time, {}};
-    const float swing = time == 0.5f ? 6.0f : 0.0f;
-    for (int row = 0; row < 5; ++row) {
-      frame.Rows.emplace_back();
-      for (int col = 0; col < 5; ++col)
-        frame.Rows.back().push_back(
-            {swing * std::sin(static_cast<float>(row + col)), swing * std::cos(row * 0.7f)});
-    }
-    wave.KeyFrames.push_back(std::move(frame));
-  }
-  d.GridAnimationTable[wave.Name] = wave;
-}
-
 // "spiral": two turns closing in on the origin, the ingredient flights end at its last point.
 void AddMotionPaths(GameData& d) {
   MotionPath spiral{"spiral", {}};
@@ -131,7 +116,7 @@ GameData MakeSampleGameData() {
   AddSounds(d);
   SetTuning(d.Tuning);
   AddTips(d);
-  AddGridAnimation(d);
+  d.GridAnimationTable["map"] = MakeMapGridAnimation();
   AddMotionPaths(d);
   SetDefaultProgress(d.DefaultProgressBlock);
   return d;

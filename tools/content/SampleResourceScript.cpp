@@ -4,6 +4,7 @@
 #include "tools/content/SampleContent.h"
 #include "tools/content/SampleCookBook.h"
 #include "tools/content/SampleFrameworkScreens.h"
+#include "tools/content/SampleMapScreens.h"
 #include "tools/content/SampleParticles.h"
 #include "tools/content/SampleResources.h"
 
@@ -145,6 +146,7 @@ void FillResource(CResourceReader@ r) {
   Particles(r);
   CookBook(r);
   Art(r);
+  MapScreens(r);
 }
 )";
 
@@ -157,12 +159,19 @@ int CountScriptCalls(const std::string& script, const std::string& call) {
   return count;
 }
 
+void FillScriptNumber(std::string& text, const std::string& name, int value) {
+  const std::string mark = "{" + name + "}";
+  for (std::size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, at))
+    text.replace(at, mark.size(), std::to_string(value));
+}
+
 std::string MakeResourceScript() {
   const std::string script = kScript + MakeMenuResourceScript();
   const std::string screens = script + MakeFrameworkScreensScript(script);
   const std::string particles = screens + MakeParticleResourceScript(screens);
   const std::string cookBook = particles + MakeCookBookScript(particles);
-  return cookBook + MakeArtResourceScript(cookBook);
+  const std::string art = cookBook + MakeArtResourceScript(cookBook);
+  return art + MakeMapScreensScript(art);
 }
 
 bool WriteSampleResourceScript(const std::filesystem::path& outDir) {

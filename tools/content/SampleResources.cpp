@@ -2,6 +2,7 @@
 
 #include "tools/content/SampleCookBook.h"
 #include "tools/content/SampleFrameworkScreens.h"
+#include "tools/content/SampleMapScreens.h"
 
 bool WriteSampleResources(const std::filesystem::path& outDir) {
   bool ok = WriteSampleResourceScript(outDir);
@@ -12,5 +13,6 @@ bool WriteSampleResources(const std::filesystem::path& outDir) {
   ok = WriteFrameworkScreenImages(outDir, static_cast<int>(SampleTextures().size())) && ok;
   ok = WriteSampleCookBook(outDir) && ok;
   ok = WriteSampleArt(outDir) && ok;
+  ok = WriteMapScreenFiles(outDir) && ok;
   return ok;
 }

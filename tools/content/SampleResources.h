@@ -25,6 +25,10 @@ const std::vector<std::string>& SampleSoundNames();
 
 // How often a call ("r.AddTexture(") occurs in a script: the number the next one gets.
 int CountScriptCalls(const std::string& script, const std::string& call);
+// Replaces every "{name}" in text by value.
+void FillScriptNumber(std::string& text, const std::string& name, int value);
+// The text-table index of key: its place in SampleTexts().
+int SampleTextIndex(const std::string& key);
 
 // "Animation/effects.as" (and no stale "Animation/effects.bs").
 std::string MakeResourceScript();

@@ -34,12 +34,15 @@ const Tone kTones[] = {
     {1200.0, 900.0, 0.08},  // click
     {300.0, 1500.0, 0.5},   // whoosh
     {880.0, 880.0, 0.7},    // ding
+    {200.0, 600.0, 0.6},    // stage_zoom
+    {660.0, 1320.0, 0.5},   // new_ribbon
 };
 
 }  // namespace
 
 const std::vector<std::string>& SampleSoundNames() {
-  static const std::vector<std::string> names = {"click", "whoosh", "ding"};
+  static const std::vector<std::string> names = {"click", "whoosh", "ding", "stage_zoom",
+                                                 "new_ribbon"};
   return names;
 }
 

@@ -1,5 +1,8 @@
+#include <algorithm>
+
 #include "tools/content/SampleContent.h"
 #include "tools/content/SampleFrameworkScreens.h"
+#include "tools/content/SampleMapScreens.h"
 #include "tools/content/SampleResources.h"
 
 const std::vector<SampleText>& SampleTexts() {
@@ -20,9 +23,18 @@ const std::vector<SampleText>& SampleTexts() {
     };
     const std::vector<SampleText>& framework = FrameworkScreenTexts();
     all.insert(all.end(), framework.begin(), framework.end());
+    const std::vector<SampleText>& map = MapScreenTexts();
+    all.insert(all.end(), map.begin(), map.end());
     return all;
   }();
   return texts;
+}
+
+int SampleTextIndex(const std::string& key) {
+  const std::vector<SampleText>& texts = SampleTexts();
+  const auto it = std::find_if(texts.begin(), texts.end(),
+                               [&key](const SampleText& t) { return t.key == key; });
+  return static_cast<int>(it - texts.begin());
 }
 
 std::vector<std::uint8_t> MakeSampleTextTable() {
