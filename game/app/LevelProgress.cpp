@@ -21,22 +21,10 @@ constexpr std::int32_t FirstNameIndex = 24;
 constexpr std::int32_t LastNameIndex = 43;
 constexpr std::int32_t FirstItemIndex = 45;
 
-// Looked up without adding empty records for unknown keys.
-const LevelDescription& FindLevel(const std::string& levelKey) {
-  static const LevelDescription none;
-  const auto found = LevelTable.find(levelKey);
-  return found != LevelTable.end() ? found->second : none;
-}
-
 const UpgradeRecord& FindUpgrade(std::int32_t levelIndex) {
   static const UpgradeRecord none;
   const auto found = UpgradeTable.find(levelIndex);
   return found != UpgradeTable.end() ? found->second : none;
-}
-
-int LevelCountOfStage(const std::string& stageKey) {
-  const auto found = StageTable.find(stageKey);
-  return found != StageTable.end() ? found->second.LevelCount : 0;
 }
 
 bool IsPassed(int place, int stage) {
@@ -52,6 +40,17 @@ bool Contains(const std::vector<T>& list, const T& value) {
 }
 
 }  // namespace
+
+const LevelDescription& FindLevel(const std::string& levelKey) {
+  static const LevelDescription none;
+  const auto found = LevelTable.find(levelKey);
+  return found != LevelTable.end() ? found->second : none;
+}
+
+int LevelCountOfStage(const std::string& stageKey) {
+  const auto found = StageTable.find(stageKey);
+  return found != StageTable.end() ? found->second.LevelCount : 0;
+}
 
 std::string GetCurrentLevelKey() {
   if (!TestLevelKey.empty()) return TestLevelKey;

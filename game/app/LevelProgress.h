@@ -2,8 +2,15 @@
 
 #include <string>
 
+#include "game/app/LevelDescription.h"
+
 // The current player's way through the levels and stages of "levelsdata.bin": which level
 // comes next, what the end of a level books, and the stage upgrades it grants.
+
+// Looked up without adding records for unknown keys: the level's description (an empty one
+// when unknown), and the level count of a stage (0 when unknown).
+const LevelDescription& FindLevel(const std::string& levelKey);
+int LevelCountOfStage(const std::string& stageKey);
 
 // The test level of "levelsdata.bin", else the level-key override, else the secondary key,
 // else "stage<stage number>_<level in stage>".

@@ -80,9 +80,11 @@ void MapHint(CResourceReader@ r) {
   r.AddLayer(0, 400);
   r.CreateTextSpriteObjectData('_text');
   r.AddTextSpriteIDResource({t:map_hint_text}, 400);
-  r.AddColor(0, 90, 50, 20, 1, 200);
-  r.AddColor(255, 90, 50, 20, 1, 200);
-  r.AddColor(0, 90, 50, 20, 0, 0);
+  r.AddColor(255, 90, 50, 20, 0, 400);
+  r.AddBlendMode(2, 400);
+  r.AddOpaque(0, 1, 200);
+  r.AddOpaque(255, 1, 200);
+  r.AddOpaque(0, 0, 0);
   r.AddOffset(0, -16, 0, 400);
   r.AddLayer(1, 400);
 }
@@ -244,17 +246,17 @@ std::vector<std::uint32_t> Pixels(const MapTexture& t) {
 GF::HGENS::ParticleFile SparkleBurst() {
   GF::HGENS::ParticleFile file;
   auto& p = file.params;
-  p.velocityMatrix[0] = p.velocityMatrix[4] = 0.85f;
+  p.velocityMatrix[0] = p.velocityMatrix[4] = 0.92f;
   p.blendMode = 0;  // additive: the sparks glow where they cross
   p.startVelocityY = 0.0f;
-  p.spreadX = p.spreadY = 220.0f;
+  p.spreadX = p.spreadY = 360.0f;
   p.spreadShape = 1;
-  p.lifeMin = 0.4f;
-  p.lifeMax = 0.8f;
+  p.lifeMin = 0.5f;
+  p.lifeMax = 1.0f;
   p.spawnShape = 1;
-  p.spawnHalfWidth = p.spawnHalfHeight = 10.0f;
-  p.startSizeMin = 12.0f;
-  p.startSizeMax = 18.0f;
+  p.spawnHalfWidth = p.spawnHalfHeight = 12.0f;
+  p.startSizeMin = 14.0f;
+  p.startSizeMax = 22.0f;
   p.endSize = 2.0f;
   p.startRed = 255.0f;
   p.startGreen = 240.0f;

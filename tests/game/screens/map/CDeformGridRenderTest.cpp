@@ -4,18 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
 #include <vector>
 
 #include "framework/engine/scene/CResourceCache.h"
 #include "framework/engine/scene/CScene.h"
 #include "game/app/GameData.h"
 #include "game/screens/map/CDeformGrid.h"
+#include "tests/game/screens/map/MapShots.h"
 #include "tests/support/SampleContentFixture.h"
-#include "tools/content/SampleContent.h"
 #include "tools/content/SampleMapScreens.h"
-#include "tools/content/SampleResources.h"
 
 namespace {
 
@@ -27,12 +24,6 @@ GridAnimation FlatMap() {
   GridAnimation flat = MakeMapGridAnimation();
   flat.KeyFrames.resize(1);
   return flat;
-}
-
-// With PANMASTER_SHOTS naming a folder, the pictures are kept there to be looked at.
-void KeepShot(const char* name, const std::vector<std::uint32_t>& pixels) {
-  if (const char* folder = std::getenv("PANMASTER_SHOTS"))
-    WriteContentFile(folder, name, EncodePng(kWidth, kHeight, pixels));
 }
 
 class CDeformGridRenderTest : public pm::test::SampleContentFixture {
@@ -72,7 +63,7 @@ TEST_F(CDeformGridRenderTest, WrappingContinuesTheRightEdgeOnTheLeft) {
   grid->GetMesh()->SetTextureRect(-100.0f, 0.0f, kWidth, kHeight);
   const std::vector<std::uint32_t> pixels = Draw(grid);
   ASSERT_EQ(pixels.size(), static_cast<std::size_t>(kWidth * kHeight));
-  KeepShot("deform_grid_wrap.png", pixels);
+  pm::test::KeepShot("deform_grid_wrap.png", kWidth, kHeight, pixels);
   for (int y : {10, 150, 240, 330, 430, 466}) {
     for (int x : {0, 37, 99, 100, 101, 512, 899}) {
       const int column = (x - 100 + stride) % stride;  // x 0 shows column 924
@@ -89,7 +80,7 @@ TEST_F(CDeformGridRenderTest, TheMapLookBendsAndTintsTheCorners) {
   grid->SetColor(0xFF775555);
   grid->UpdateNodes(0.005f);  // the bent pose, where the map settles
   const std::vector<std::uint32_t> pixels = Draw(grid);
-  KeepShot("deform_grid_map.png", pixels);
+  pm::test::KeepShot("deform_grid_map.png", kWidth, kHeight, pixels);
   // The top-left node takes the full tint (0x77 of red, 0x55 of green and blue).
   const std::uint32_t corner = pixels[0], texel = Texel(0, 0);
   EXPECT_NEAR(static_cast<int>(corner >> 16 & 0xFF),
