@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "game/app/GridAnimation.h"
+#include "tools/content/SampleArt.h"
 #include "tools/content/SampleResources.h"
 
 // The sample content of the progress map: the background picture "map_fon" (a landscape
@@ -16,6 +17,9 @@
 // The part of the resource script goes last: its textures, sprite infos and text infos are
 // numbered after those that `before` (the script so far) declares.
 std::string MakeMapScreensScript(const std::string& before);
+
+// Its pictures, drawn from tools/content/art.
+const std::vector<ArtSheet>& MapScreenSheets();
 
 // Its texts, to be appended to the text table.
 const std::vector<SampleText>& MapScreenTexts();

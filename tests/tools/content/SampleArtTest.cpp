@@ -7,6 +7,7 @@
 #include "tools/content/ArtSources.h"
 #include "tools/content/SampleArt.h"
 #include "tools/content/SampleFrameworkScreens.h"
+#include "tools/content/SampleMapScreens.h"
 #include "tools/content/SampleParticles.h"
 #include "tools/content/SampleResources.h"
 
@@ -58,7 +59,7 @@ TEST(SampleArtTest, AMissingFileOrFrameFailsInsteadOfDrawingNothing) {
 // Every SVG file is drawn by some texture, and every frame fits its texture.
 TEST(SampleArtTest, EverySourceIsUsedAndEveryFrameFits) {
   std::vector<ArtSheet> sheets = SampleTextures();
-  for (const auto& list : {FrameworkScreenSheets(), SampleArtSheets()})
+  for (const auto& list : {FrameworkScreenSheets(), SampleArtSheets(), MapScreenSheets()})
     sheets.insert(sheets.end(), list.begin(), list.end());
   sheets.push_back(ParticleDotSheet());
   for (const SplashImage& splash : SampleSplashImages()) sheets.push_back(splash.art);
