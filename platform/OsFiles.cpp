@@ -30,4 +30,8 @@ bool ReplaceFile(const std::string& from, const std::string& to) {
   return true;
 }
 
+bool DeleteFile(const std::string& path) {
+  return unlink(path.c_str()) == 0;
+}
+
 }  // namespace Os

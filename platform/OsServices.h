@@ -75,6 +75,9 @@ std::string GetSaveFolder(std::string_view title);
 // Renames from over to, after the bytes of from reached the disk; false on failure.
 bool ReplaceFile(const std::string& from, const std::string& to);
 
+// Removes the file; false when it could not be removed (missing, a folder, no permission).
+bool DeleteFile(const std::string& path);
+
 // ---- Text conversion at OS boundaries (OsText.cpp) ----
 
 // UTF-16 units (one per wchar_t) <-> UTF-8. Unpaired surrogates and invalid bytes become

@@ -90,6 +90,17 @@ TEST(OsServicesTest, InstanceLockIsSeenByAnotherProcess) {
   EXPECT_EQ(std::system(command.c_str()), 0);
 }
 
+TEST(OsServicesTest, DeleteFileRemovesAFileAndReportsWhatItCouldNot) {
+  const auto dir = pm::test::MakeTempDir("delete");
+  const std::filesystem::path file = dir / "Setting";
+  std::ofstream(file) << "x";
+  EXPECT_TRUE(Os::DeleteFile(file.string()));
+  EXPECT_FALSE(std::filesystem::exists(file));
+  EXPECT_FALSE(Os::DeleteFile(file.string()));  // gone already
+  EXPECT_FALSE(Os::DeleteFile(dir.string()));   // a folder is not a file
+  EXPECT_TRUE(std::filesystem::is_directory(dir));
+}
+
 TEST(OsServicesTest, Utf16AndUtf8RoundTrip) {
   const std::wstring units = {L'A', 0x00E9, 0x20AC, 0xD83D, 0xDE00, 0x0008};
   const std::string text = Os::Utf16ToUtf8(units);

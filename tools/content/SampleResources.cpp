@@ -10,6 +10,7 @@ bool WriteSampleResources(const std::filesystem::path& outDir) {
   ok = WriteSampleTextures(outDir) && ok;
   ok = WriteSampleFont(outDir) && ok;
   ok = WriteSampleSounds(outDir) && ok;
+  ok = WriteSampleIcon(outDir) && ok;
   ok = WriteFrameworkScreenImages(outDir, static_cast<int>(SampleTextures().size())) && ok;
   ok = WriteSampleCookBook(outDir) && ok;
   ok = WriteSampleArt(outDir) && ok;

@@ -19,6 +19,9 @@ class Engine;
 
 namespace GF::HGENS {
 
+// Makes a new screen of one class; the game manager registers one per screen name.
+using ScreenCreator = THolder<IScreen> (*)();
+
 // False between a Suspend and the next Resume of the game manager (the particle renderer
 // draws nothing then); true at start.
 bool IsApplicationActive();
@@ -30,7 +33,7 @@ bool IsApplicationActive();
 // and of the application being suspended and resumed. One per process (GetGameManager).
 class CGameManager : public CRefCount {
  public:
-  using ScreenCreator = THolder<IScreen> (*)();
+  using ScreenCreator = HGENS::ScreenCreator;
   using ScreenEvent = TEventList<THolder<IScreen>>;
   using SaveEvent = TEventList<THolder<IDataOutputStream>>;
   using LoadEvent = TEventList<THolder<IDataInputStream>>;
@@ -55,6 +58,8 @@ class CGameManager : public CRefCount {
   // Destroys the lowest screen of that name.
   virtual void DestroyScreen(const std::string& name);
   virtual void SetTransitionEffect(const THolder<IGfxEffect>& effect);
+  // The effect drawn over the screens until it finishes; empty when none.
+  const THolder<IGfxEffect>& GetTransitionEffect() const { return m_host.GetEffect(); }
   virtual void SetNoEffect();
 
   CharEvent& CharInputEvent() { return m_charInput; }

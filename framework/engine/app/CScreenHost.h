@@ -33,6 +33,7 @@ class CScreenHost {
   void EndFrame();
   // An empty holder removes the effect.
   void SetEffect(const THolder<IGfxEffect>& effect) { m_effect = effect; }
+  const THolder<IGfxEffect>& GetEffect() const { return m_effect; }
 
   const ScreenTransform* GetTransform() const { return &m_transform; }
 

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 
+#include "game/app/ScreenTable.h"
 #include "tests/game/app/CTestDataFileSource.h"
 #include "tests/support/TestSupport.h"
 #include "tools/content/SampleContent.h"
@@ -38,7 +40,7 @@ TEST_F(SampleContentTest, GameDataLoadsAsGenerated) {
   EXPECT_TRUE(MotionPathTable.contains("spiral"));
   EXPECT_EQ(GridAnimationTable.size(), 1u);
   EXPECT_FALSE(TipRecords.empty());
-  EXPECT_TRUE(FlowRules.empty());
+  EXPECT_FALSE(FlowRules.empty());
   EXPECT_GT(OrderQueueCapacity, 0);
   EXPECT_EQ(GameSpeedFactor, 1.0f);
   EXPECT_TRUE(source.log.empty());
@@ -69,6 +71,20 @@ TEST_F(SampleContentTest, LevelsDataLoadsAsGeneratedWithEveryLevel) {
   EXPECT_EQ(bonusTypes, (std::set<std::string>{"bonus_diference", "bonus_ispy", "bonus_ispy_dark",
                                                "bonus_place_in"}));
   EXPECT_TRUE(TestLevelKey.empty());
+}
+
+// Every rule's target is a screen of the game, and the start-up events reach one.
+TEST_F(SampleContentTest, FlowRulesTargetTheGamesScreens) {
+  std::set<std::string> events;
+  for (const FlowRule& rule : MakeSampleGameData().FlowRules) {
+    SCOPED_TRACE(rule.screen + "/" + rule.event);
+    if (rule.target == "None") continue;
+    EXPECT_NE(std::find(GameScreenNames.begin(), GameScreenNames.end(), rule.target),
+              GameScreenNames.end());
+    events.insert(rule.event);
+  }
+  EXPECT_TRUE(events.contains("show_publisher"));
+  EXPECT_TRUE(events.contains("test_starting"));
 }
 
 // The levels name only recipes, stages and catalogue objects that exist.
