@@ -36,9 +36,9 @@ bool WriteResourcePack(const std::filesystem::path& contentDir,
       }
     }
   }
-  // The splash images stand beside the folders ("splash_1.png").
+  // The splash images and the window's icon stand beside the folders ("splash_1.png").
   for (const auto& entry : std::filesystem::directory_iterator(contentDir)) {
-    if (entry.is_regular_file() && entry.path().filename().string().rfind("splash_", 0) == 0)
+    if (entry.is_regular_file() && entry.path().extension() == ".png")
       files.push_back(entry.path());
   }
   std::sort(files.begin(), files.end());  // the same archive for the same content

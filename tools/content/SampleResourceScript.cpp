@@ -86,6 +86,16 @@ void Interfaces(CResourceReader@ r) {
   Button(r, 'button', 1);
 }
 
+// The game's own cursor ("cursor.custom"): the arrow, its tip at the hot spot.
+void GameCursor(CResourceReader@ r) {
+  r.CreateModule('cursor');
+  r.CreateAnimationData('custom');
+  r.AddNamedPart('all', 0, 1000, 0);
+  r.CreateSpriteObjectData('arrow');
+  r.AddSpriteIDResource(5, 1000);
+  r.AddLayer(1000, 1000);
+}
+
 void MainMenu(CResourceReader@ r) {
   r.CreateModule('main_menu');
   r.CreateAnimationData('layout');
@@ -140,6 +150,7 @@ void MainMenu(CResourceReader@ r) {
 void FillResource(CResourceReader@ r) {
   Resources(r);
   Interfaces(r);
+  GameCursor(r);
   MainMenu(r);
   Menus(r);
   FrameworkScreens(r);
