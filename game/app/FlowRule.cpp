@@ -6,6 +6,25 @@ namespace {
 constexpr std::size_t MinRuleItemBytes = 38;  // an expression leaf and the five fields
 }  // namespace
 
+FlowRule MakeFlowRule(const std::string& screen, const std::string& event,
+                      const std::string& target) {
+  FlowRule rule;
+  rule.enabled = true;
+  rule.screen = screen;
+  rule.previousScreen = "None";
+  rule.event = event;
+  rule.target = target;
+  return rule;
+}
+
+RuleItem FloatAssignment(std::int32_t id, float value) {
+  RuleItem item;
+  item.propertyId = id;
+  item.valueType = 1;
+  item.number = value;
+  return item;
+}
+
 void ReadRuleItem(GF::CStreamReader& in, RuleItem& item) {
   ReadExprNode(in, item.expression);
   item.propertyId = in.Int32BE();

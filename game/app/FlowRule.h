@@ -38,6 +38,13 @@ struct FlowRule {
   bool operator==(const FlowRule&) const = default;
 };
 
+// A rule as most are written: enabled, after any previous screen, without conditions or
+// actions; target "None" arms nothing.
+FlowRule MakeFlowRule(const std::string& screen, const std::string& event,
+                      const std::string& target);
+// The action "float property id := value".
+RuleItem FloatAssignment(std::int32_t id, float value);
+
 void ReadRuleItem(GF::CStreamReader& in, RuleItem& item);
 void ReadFlowRule(GF::CStreamReader& in, FlowRule& rule);
 void WriteRuleItem(GF::COutputStream& out, const RuleItem& item);

@@ -108,36 +108,17 @@ void SetDefaultProgress(ProgressBlock& block) {
   player.StageKey = "stage1";
 }
 
-FlowRule Rule(const std::string& screen, const std::string& event, const std::string& target) {
-  FlowRule rule;
-  rule.enabled = true;
-  rule.screen = screen;
-  rule.previousScreen = "None";
-  rule.event = event;
-  rule.target = target;
-  return rule;
-}
-
-RuleItem SetFloat(std::int32_t id, float value) {
-  RuleItem item;
-  item.propertyId = id;
-  item.op = 0;
-  item.valueType = 1;
-  item.number = value;
-  return item;
-}
-
 // The start of the game: the first player's settings, the logo screen with its two images
 // held 1000 ms each, then the title, faded over; a test level starts at once.
 void AddStartRules(GameData& d) {
-  FlowRule settings = Rule("None", "def_settings", "None");
-  settings.actions = {SetFloat(7, 60.0f), SetFloat(8, 100.0f), SetFloat(9, 0.0f),
-                      SetFloat(10, 1.0f)};
-  FlowRule publisher = Rule("None", "show_publisher", "PublisherScreen");
+  FlowRule settings = MakeFlowRule("None", "def_settings", "None");
+  settings.actions = {FloatAssignment(7, 60.0f), FloatAssignment(8, 100.0f),
+                      FloatAssignment(9, 0.0f), FloatAssignment(10, 1.0f)};
+  FlowRule publisher = MakeFlowRule("None", "show_publisher", "PublisherScreen");
   publisher.parameter = "1000,1000";
-  FlowRule title = Rule("PublisherScreen", "starting", "SplashScreen");
+  FlowRule title = MakeFlowRule("PublisherScreen", "starting", "SplashScreen");
   title.smooth = true;
-  d.FlowRules = {settings, publisher, Rule("None", "test_starting", "GameScreen"), title};
+  d.FlowRules = {settings, publisher, MakeFlowRule("None", "test_starting", "GameScreen"), title};
 }
 
 }  // namespace

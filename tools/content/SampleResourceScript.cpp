@@ -76,24 +76,25 @@ void Button(CResourceReader@ r, const string &in name, int caption) {
   r.AddActionSound(1, 100);
 }
 
-void Interfaces(CResourceReader@ r) {
-  r.CreateModule('interfaces');
-  r.CreateAnimationData('cursor');
+// The arrow, its tip at the hot spot.
+void ArrowCursor(CResourceReader@ r, const string &in name) {
+  r.CreateAnimationData(name);
   r.AddNamedPart('all', 0, 1000, 0);
   r.CreateSpriteObjectData('arrow');
   r.AddSpriteIDResource(5, 1000);
   r.AddLayer(1000, 1000);
+}
+
+void Interfaces(CResourceReader@ r) {
+  r.CreateModule('interfaces');
+  ArrowCursor(r, 'cursor');
   Button(r, 'button', 1);
 }
 
-// The game's own cursor ("cursor.custom"): the arrow, its tip at the hot spot.
+// The game's own cursor, "cursor.custom".
 void GameCursor(CResourceReader@ r) {
   r.CreateModule('cursor');
-  r.CreateAnimationData('custom');
-  r.AddNamedPart('all', 0, 1000, 0);
-  r.CreateSpriteObjectData('arrow');
-  r.AddSpriteIDResource(5, 1000);
-  r.AddLayer(1000, 1000);
+  ArrowCursor(r, 'custom');
 }
 
 void MainMenu(CResourceReader@ r) {

@@ -88,35 +88,17 @@ void ReleaseShared() {
   g_releasedWithScreensLeft = !g_live.empty();
 }
 
-FlowRule Rule(const std::string& screen, const std::string& event, const std::string& target) {
-  FlowRule rule;
-  rule.enabled = true;
-  rule.screen = screen;
-  rule.previousScreen = "None";
-  rule.event = event;
-  rule.target = target;
-  return rule;
-}
-
 FlowRule Modal(const std::string& screen, const std::string& event, const std::string& target,
                bool closeFirst = false) {
-  FlowRule rule = Rule(screen, event, target);
+  FlowRule rule = MakeFlowRule(screen, event, target);
   rule.modal = true;
   rule.closeFirst = closeFirst;
   return rule;
 }
 
-RuleItem SetFloat(std::int32_t id, float value) {
-  RuleItem item;
-  item.propertyId = id;
-  item.valueType = 1;
-  item.number = value;
-  return item;
-}
-
 // The first screen is the main menu unless a test says otherwise.
 std::vector<FlowRule> StartingOn(const std::string& first, std::vector<FlowRule> more = {}) {
-  more.insert(more.begin(), Rule("None", "show_publisher", first));
+  more.insert(more.begin(), MakeFlowRule("None", "show_publisher", first));
   return more;
 }
 
@@ -185,8 +167,8 @@ class CApplicationTest : public testing::Test {
 };
 
 TEST_F(CApplicationTest, StartUpRunsTheFirstRunRuleForFewerThanTwoPlayersThenTheFirstScreen) {
-  FlowRule firstRun = Rule("None", "def_settings", "None");
-  firstRun.actions = {SetFloat(40, 1.0f)};
+  FlowRule firstRun = MakeFlowRule("None", "def_settings", "None");
+  firstRun.actions = {FloatAssignment(40, 1.0f)};
   for (int players : {1, 2}) {
     SCOPED_TRACE(players);
     Start(StartingOn("MainMenuScreen", {firstRun}), players);
@@ -203,15 +185,15 @@ TEST_F(CApplicationTest, TheFirstRunGivesThePlayerTheKeyOfTheirStage) {
   LevelsData levels;
   levels.StageTable["stage2"] = {0, 3, 2, "stage2"};
   source.files["Binary\\levelsdata.bin"] = pm::test::EncodeFile(&WriteLevelsData, levels);
-  FlowRule firstRun = Rule("None", "def_settings", "None");
-  firstRun.actions = {SetFloat(ProfileFloat::StageNumber, 2.0f)};
+  FlowRule firstRun = MakeFlowRule("None", "def_settings", "None");
+  firstRun.actions = {FloatAssignment(ProfileFloat::StageNumber, 2.0f)};
   Start(StartingOn("MainMenuScreen", {firstRun}));
   EXPECT_EQ(CurrentProfile().StageKey, "stage2");
 }
 
 TEST_F(CApplicationTest, ALevelOnTheCommandLineStartsThroughTheTestRule) {
   (*GF::HGENS::GetGameProperties())["TestLevelFromLevelEditor"] = L"stage1_2";
-  Start(StartingOn("MainMenuScreen", {Rule("None", "test_starting", "GameScreen")}));
+  Start(StartingOn("MainMenuScreen", {MakeFlowRule("None", "test_starting", "GameScreen")}));
   EXPECT_EQ(TestLevelKey, "stage1_2");
   EXPECT_EQ(Stack(), Names{"GameScreen"});
   EXPECT_EQ(Activations("GameScreen"), 1);
@@ -258,8 +240,8 @@ TEST_F(CApplicationTest, ARuleArmedOnAnotherScreenIsDroppedAndTheClosingScreensC
     SCOPED_TRACE(c.command + (c.ruled ? " ruled" : ""));
     std::vector<FlowRule> rules =
         StartingOn("MainMenuScreen", {Modal("MainMenuScreen", "options", "OptionsScreen"),
-                                      Rule("MainMenuScreen", "later", "GameScreen")});
-    if (c.ruled) rules.push_back(Rule("OptionsScreen", c.command, "HelpScreen"));
+                                      MakeFlowRule("MainMenuScreen", "later", "GameScreen")});
+    if (c.ruled) rules.push_back(MakeFlowRule("OptionsScreen", c.command, "HelpScreen"));
     Start(rules);
     Leave("options");
     ASSERT_EQ(Stack(), (Names{"MainMenuScreen", "OptionsScreen"}));
@@ -303,7 +285,7 @@ TEST_F(CApplicationTest, ClosingTheWindowAsksTheTopScreenToQuit) {
 
 TEST_F(CApplicationTest, OverlaysNeverBecomeTheLastScreen) {
   Start(StartingOn("MainMenuScreen", {Modal("MainMenuScreen", "ask", "confirm_screen"),
-                                      Rule("confirm_screen", "yes", "OptionsScreen")}));
+                                      MakeFlowRule("confirm_screen", "yes", "OptionsScreen")}));
   Leave("ask");
   EXPECT_EQ(app->LastScreenName(), "MainMenuScreen");
   Leave("yes");
@@ -338,7 +320,7 @@ TEST_F(CApplicationTest, ASmoothRuleFadesTheOldPictureOutOverASecond) {
   ASSERT_TRUE(session.engine().Initiate());
   for (bool smooth : {false, true}) {
     SCOPED_TRACE(smooth);
-    FlowRule options = Rule("MainMenuScreen", "options", "OptionsScreen");
+    FlowRule options = MakeFlowRule("MainMenuScreen", "options", "OptionsScreen");
     options.smooth = smooth;
     Start(StartingOn("MainMenuScreen", {options}));
     Leave("options");  // the fade has run 20 ms of this frame
