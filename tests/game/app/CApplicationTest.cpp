@@ -219,6 +219,7 @@ TEST_F(CApplicationTest, OnlyTheGamesScreenNamesAreRegistered) {
 TEST_F(CApplicationTest, SharedPiecesAreReleasedOnceAfterTheLastScreen) {
   Start(StartingOn("MainMenuScreen"));
   app->Shutdown();
+  app.reset();
   EXPECT_EQ(g_releases, 1);
   EXPECT_FALSE(g_releasedWithScreensLeft);
 }
