@@ -112,6 +112,7 @@ bool WriteContactSheet(const std::filesystem::path& png) {
   for (const ArtSheet& s : FrameworkScreenSheets()) sheets.push_back(&s);
   sheets.push_back(&ParticleDotSheet());
   for (const SplashImage& s : SampleSplashImages()) sheets.push_back(&s.art);
+  sheets.push_back(&SampleIconArt());
   for (const ArtSheet& s : SampleArtSheets()) sheets.push_back(&s);
 
   std::vector<std::unique_ptr<ArtCanvas>> canvases;

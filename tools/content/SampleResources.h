@@ -46,7 +46,8 @@ const char* SampleFontFile();
 bool WriteSampleFont(const std::filesystem::path& outDir);
 // "Sound/<name>.ogg" and the same as "Sound/<n>", generated tones in Ogg Vorbis.
 bool WriteSampleSounds(const std::filesystem::path& outDir);
-// "icon.png": the window's icon, 32 x 32.
+// "icon.png": the window's icon, 32 x 32, drawn from "icon.svg".
+const ArtSheet& SampleIconArt();
 bool WriteSampleIcon(const std::filesystem::path& outDir);
 // Every kind above.
 bool WriteSampleResources(const std::filesystem::path& outDir);
