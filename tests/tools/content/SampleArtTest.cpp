@@ -63,6 +63,7 @@ TEST(SampleArtTest, EverySourceIsUsedAndEveryFrameFits) {
     sheets.insert(sheets.end(), list.begin(), list.end());
   sheets.push_back(ParticleDotSheet());
   for (const SplashImage& splash : SampleSplashImages()) sheets.push_back(splash.art);
+  sheets.push_back(SampleIconArt());
   std::set<std::string> used;
   for (const ArtSheet& sheet : sheets) {
     used.insert(sheet.file);
