@@ -1,7 +1,8 @@
 // Runs the real program headless in the deterministic mode on the sample content
 // ("resource.dat" beside this program, made by the sample_content target): the sample menu
-// (items "play" and "quit", the check box "sound", the hint line), the custom cursor and the
-// looping particle system "effects.glow", in two phases of cursor moves (see kPhases).
+// (items "play" and "quit", the check box "sound", the hint line), the custom cursor, the
+// looping particle system "effects.glow" and the game's curtain, in three phases (see
+// kPhases): two of cursor moves, and one where the curtain closes and opens over the menu.
 // After the warm-up (the menu's show animation) it prints, for each phase, per-frame
 // medians of the renderer's draw calls (one per batch), vertex uploads, quads and other
 // primitives, of the heap allocations on the main thread inside the frame callback and in
@@ -37,6 +38,10 @@
 #include "framework/engine/screens/CCheckBoxControl.h"
 #include "framework/engine/screens/CMenuScreenAbstract.h"
 #include "framework/engine/screens/ScreenServices.h"
+#include "game/app/GameData.h"
+#include "game/app/PlayerProfiles.h"
+#include "game/screens/CWindowShadesEffect.h"
+#include "game/screens/GameScreens.h"
 #include "platform/EngineImpl.h"
 #include "platform/GlRenderer.h"
 
@@ -129,10 +134,11 @@ constexpr int kStepMs = 20;
 constexpr int kWarmupFrames = 60;  // the menu's show animation takes 26 frames of 20 ms
 constexpr int kPhaseFrames = 300;
 
-// The cursor in the two measured phases. Hover: it circles inside the "play" button,
+// The cursor in the measured phases. Hover: it circles inside the "play" button,
 // (352, 228)-(448, 252), whose hint shows. Sweep: it goes from "play" to the gap below it,
 // to "quit" and to the check box "sound", four frames at each, so the controls change
-// state and the hint line changes text every few frames.
+// state and the hint line changes text every few frames. Curtain: as hover, while the
+// curtain's runs of 1250 ms close and open over the menu one after the other.
 struct Phase {
   const char* name;
   void (*cursor)(int frame, int* x, int* y);
@@ -150,7 +156,10 @@ void SweepCursor(int frame, int* x, int* y) {
   *y = kStopY[frame / 4 % 4];
 }
 
-const Phase kPhases[] = {{"hover", HoverCursor}, {"sweep", SweepCursor}};
+const Phase kPhases[] = {{"hover", HoverCursor}, {"sweep", SweepCursor}, {"curtain", HoverCursor}};
+constexpr int kCurtainPhase = 2;
+constexpr float kCurtainRun = 1250.0f;          // ms, as every screen runs it
+constexpr int kCurtainFrames = 1260 / kStepMs;  // a run and the frame that sees it end
 constexpr int kPhaseCount = sizeof kPhases / sizeof kPhases[0];
 constexpr int kFrames = kWarmupFrames + kPhaseCount * kPhaseFrames;
 
@@ -199,8 +208,19 @@ class CBenchApplication : public GF::HGENS::CApplication {
     if (const GF::THolder<GF::HGENS::ICustomCursor> cursor = GF::HGENS::GetCustomCursor()) {
       cursor->Enable("interfaces.menu_cursor");
     }
+    // The curtain's paths and sound come with the game data.
+    LoadGameDataFile();
+    ResetProgressToDefault();
+    m_curtain = CWindowShadesEffect::Create();
+    m_curtain->SetScene(menu->GetScene());
     m_renderer = EngineImpl::Current()->Renderer();
     return m_renderer != nullptr;
+  }
+
+  void Shutdown() override {
+    CApplication::Shutdown();
+    m_curtain.Reset();
+    ReleaseGameScreenParts();
   }
 
   bool Frame(float dt) override {
@@ -212,6 +232,7 @@ class CBenchApplication : public GF::HGENS::CApplication {
     if (g_where && phase >= 0)
       std::fprintf(stderr, "-- frame %d (%s)\n", m_frame, kPhases[phase].name);
     t_tracing = g_where && phase >= 0;
+    if (phase == kCurtainPhase) RunCurtain(m_frame - kWarmupFrames - kCurtainPhase * kPhaseFrames);
     const bool more = CApplication::Frame(dt);
     t_tracing = t_tracing && m_frame + 1 < kFrames;  // not the shutdown after the last
     if (t_tracing) std::fprintf(stderr, "-- engine loop after frame %d\n", m_frame);
@@ -236,6 +257,18 @@ class CBenchApplication : public GF::HGENS::CApplication {
   }
 
  private:
+  // Closes and opens the curtain in turn, as the flow rules would ask for it.
+  void RunCurtain(int frame) {
+    if (frame % kCurtainFrames != 0) return;
+    const bool close = frame / kCurtainFrames % 2 == 0;
+    const int mode = close ? CWindowShadesEffect::kClosing : CWindowShadesEffect::kOpening;
+    CurrentProfile()
+        .Strings[close ? ProfileString::ShadesHideRequest : ProfileString::ShadesShowRequest] =
+        close ? "curtain_close" : "curtain_open";
+    m_curtain->Start(mode, kCurtainRun);
+  }
+
+  GF::THolder<CWindowShadesEffect> m_curtain;
   GlRenderer* m_renderer = nullptr;
   int m_frame = 0;
   std::uint64_t m_lastEndAllocations = 0;
@@ -328,7 +361,8 @@ int main(int argc, char** argv) {
     return 1;
   }
   std::printf(
-      "bench_frame: sample menu, hint, particles; %d ms frames; %d frames a phase after %d\n",
+      "bench_frame: sample menu, hint, particles, curtain; %d ms frames; %d frames a phase after "
+      "%d\n",
       kStepMs, kPhaseFrames, kWarmupFrames);
   std::printf("%-36s", "per frame (median unless said)");
   for (const Phase& phase : kPhases) std::printf(" %9s", phase.name);

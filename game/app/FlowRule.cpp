@@ -25,6 +25,13 @@ RuleItem FloatAssignment(std::int32_t id, float value) {
   return item;
 }
 
+RuleItem StringAssignment(std::int32_t id, const std::string& text) {
+  RuleItem item;
+  item.propertyId = id;
+  item.text = text;
+  return item;
+}
+
 void ReadRuleItem(GF::CStreamReader& in, RuleItem& item) {
   ReadExprNode(in, item.expression);
   item.propertyId = in.Int32BE();

@@ -44,6 +44,8 @@ FlowRule MakeFlowRule(const std::string& screen, const std::string& event,
                       const std::string& target);
 // The action "float property id := value".
 RuleItem FloatAssignment(std::int32_t id, float value);
+// The action "string property id := text".
+RuleItem StringAssignment(std::int32_t id, const std::string& text);
 
 void ReadRuleItem(GF::CStreamReader& in, RuleItem& item);
 void ReadFlowRule(GF::CStreamReader& in, FlowRule& rule);

@@ -3,6 +3,7 @@
 
 #include "framework/core/CMemoryOutputStream.h"
 #include "tools/content/SampleContent.h"
+#include "tools/content/SampleCurtain.h"
 #include "tools/content/SampleMapScreens.h"
 
 namespace {
@@ -131,6 +132,7 @@ GameData MakeSampleGameData() {
   AddTips(d);
   d.GridAnimationTable["map"] = MakeMapGridAnimation();
   AddMotionPaths(d);
+  AddCurtainPaths(d);
   SetDefaultProgress(d.DefaultProgressBlock);
   AddStartRules(d);
   return d;

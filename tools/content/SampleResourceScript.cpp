@@ -3,6 +3,7 @@
 #include "tools/content/SampleArt.h"
 #include "tools/content/SampleContent.h"
 #include "tools/content/SampleCookBook.h"
+#include "tools/content/SampleCurtain.h"
 #include "tools/content/SampleFrameworkScreens.h"
 #include "tools/content/SampleMapScreens.h"
 #include "tools/content/SampleParticles.h"
@@ -159,6 +160,7 @@ void FillResource(CResourceReader@ r) {
   CookBook(r);
   Art(r);
   MapScreens(r);
+  Curtain(r);
 }
 )";
 
@@ -183,7 +185,8 @@ std::string MakeResourceScript() {
   const std::string particles = screens + MakeParticleResourceScript(screens);
   const std::string cookBook = particles + MakeCookBookScript(particles);
   const std::string art = cookBook + MakeArtResourceScript(cookBook);
-  return art + MakeMapScreensScript(art);
+  const std::string maps = art + MakeMapScreensScript(art);
+  return maps + MakeCurtainScript(maps);
 }
 
 bool WriteSampleResourceScript(const std::filesystem::path& outDir) {

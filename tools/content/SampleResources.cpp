@@ -1,6 +1,7 @@
 #include "tools/content/SampleResources.h"
 
 #include "tools/content/SampleCookBook.h"
+#include "tools/content/SampleCurtain.h"
 #include "tools/content/SampleFrameworkScreens.h"
 #include "tools/content/SampleMapScreens.h"
 
@@ -15,5 +16,6 @@ bool WriteSampleResources(const std::filesystem::path& outDir) {
   ok = WriteSampleCookBook(outDir) && ok;
   ok = WriteSampleArt(outDir) && ok;
   ok = WriteMapScreenFiles(outDir) && ok;
+  ok = WriteCurtainSounds(outDir) && ok;
   return ok;
 }

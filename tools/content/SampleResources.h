@@ -44,6 +44,8 @@ bool WriteSampleTextures(const std::filesystem::path& outDir);
 const char* SampleFontFile();
 // "Font/0.fnt" and its page "Font/0/0_000.png", rasterised from DejaVu Sans.
 bool WriteSampleFont(const std::filesystem::path& outDir);
+// A sine sweep in Ogg Vorbis: a short attack and an exponential decay.
+std::vector<std::uint8_t> EncodeSampleTone(double startHz, double endHz, double seconds);
 // "Sound/<name>.ogg" and the same as "Sound/<n>", generated tones in Ogg Vorbis.
 bool WriteSampleSounds(const std::filesystem::path& outDir);
 // "icon.png": the window's icon, 32 x 32, drawn from "icon.svg".

@@ -40,6 +40,10 @@ const Tone kTones[] = {
 
 }  // namespace
 
+std::vector<std::uint8_t> EncodeSampleTone(double startHz, double endHz, double seconds) {
+  return pm::codecs::EncodeOgg(Samples({startHz, endHz, seconds}), kRate, 1, 0.4f);
+}
+
 const std::vector<std::string>& SampleSoundNames() {
   static const std::vector<std::string> names = {"click", "whoosh", "ding", "stage_zoom",
                                                  "new_ribbon"};
@@ -49,7 +53,8 @@ const std::vector<std::string>& SampleSoundNames() {
 bool WriteSampleSounds(const std::filesystem::path& outDir) {
   bool ok = true;
   for (std::size_t i = 0; i < SampleSoundNames().size(); ++i) {
-    const std::vector<std::uint8_t> ogg = pm::codecs::EncodeOgg(Samples(kTones[i]), kRate, 1, 0.4f);
+    const Tone& tone = kTones[i];
+    const std::vector<std::uint8_t> ogg = EncodeSampleTone(tone.startHz, tone.endHz, tone.seconds);
     ok = !ogg.empty() && ok;
     // By name, and by the number the script gives it.
     ok = WriteContentFile(outDir, "Sound/" + SampleSoundNames()[i] + ".ogg", ogg) && ok;

@@ -192,12 +192,14 @@ void CScreenAbstract::OnSixthEvent() {
   SixthEvent().Fire(THolder<IScreen>(this));
 }
 
+void CScreenAbstract::ClearResultForShow() {
+  if (m_leaveRequested) return;
+  m_result.clear();
+  m_command.clear();
+}
+
 void CScreenAbstract::StartShow() {
-  // A confirmed leave keeps its command through the show that brings the screen back.
-  if (!m_leaveRequested) {
-    m_result.clear();
-    m_command.clear();
-  }
+  ClearResultForShow();
   m_state = &CScreenAbstract::ShowingUpdate;
   if (m_layout) m_layout->Play("_show", 1, false);
 }

@@ -86,6 +86,23 @@ class CScreenAbstract : public IScreen {
   // The answer of the confirmation asked for a shortcut.
   void OnConfirmAnswer(THolder<IScreen> confirmation);
 
+  // The strings a new show starts from: cleared, unless a confirmed leave still has to
+  // carry its command through the show that brings the screen back.
+  void ClearResultForShow();
+
+  // Handlers that a derived screen adds take their turn here; virtual ones dispatch to the
+  // most derived override, as the framework's own do.
+  using StateHandler = bool (CScreenAbstract::*)(const float& dt);
+  template <class D>
+  void SetStateHandler(bool (D::*handler)(const float&)) {
+    m_state = static_cast<StateHandler>(handler);
+  }
+  template <class D>
+  bool IsStateHandler(bool (D::*handler)(const float&)) const {
+    return m_state == static_cast<StateHandler>(handler);
+  }
+  const std::vector<THolder<CBaseControl>>& GetControls() const { return m_controls; }
+
   // Opens "confirm_screen" over this one, asking the question of that text key, and has
   // `onAnswer` called from its deactivation. False when no confirmation screen came up.
   bool AskConfirmation(const std::string& questionKey, ConfirmDelegate onAnswer);
@@ -98,8 +115,6 @@ class CScreenAbstract : public IScreen {
   bool m_hideAnimated = true;
 
  private:
-  using StateHandler = bool (CScreenAbstract::*)(const float& dt);
-
   struct ShortcutRecord {
     bool confirm;
     std::uint32_t flags;

@@ -55,30 +55,42 @@ class CScriptedApplication : public GF::HGENS::CApplication {
   int m_frame = 0;
 };
 
-inline const ScriptedRun*& CurrentRun() {
-  static const ScriptedRun* run = nullptr;
-  return run;
+using ApplicationMaker = std::function<std::unique_ptr<GF::HGENS::CApplication>(Engine*)>;
+
+inline ApplicationMaker& CurrentMaker() {
+  static ApplicationMaker maker;
+  return maker;
 }
 
-// Runs the program on "step 20" frames with the script's other lines; returns its exit
-// code. The engine's log lines are appended to *log when given.
-inline int RunScripted(const std::string& script, const ScriptedRun& run,
-                       std::vector<std::string>* log = nullptr) {
+// Runs the program, with the application that make makes, on "step 20" frames with the
+// script's other lines; returns its exit code. The engine's log lines are appended to *log
+// when given.
+inline int RunScriptedApplication(const std::string& script, ApplicationMaker make,
+                                  std::vector<std::string>* log = nullptr) {
   const std::filesystem::path file = MakeTempDir("replay") / "run.txt";
   std::ofstream(file) << "step 20\n" << script;
   ScopedEnv replay("PANMASTER_REPLAY", file.string());
   Engine* engine = hgeCreate(ENGINE_VERSION);  // keeps the log hook across the run
   if (log) engine->SetLogHook([log](const char* line) { log->emplace_back(line); });
-  CurrentRun() = &run;
+  CurrentMaker() = std::move(make);
   char program[] = "/bin/true";
   char* argv[] = {program};
-  const int code = GF::HGENS::RunProgram(1, argv, [](Engine* e) {
-    return std::unique_ptr<GF::HGENS::CApplication>(new CScriptedApplication(e, *CurrentRun()));
-  });
-  CurrentRun() = nullptr;
+  const int code = GF::HGENS::RunProgram(1, argv, [](Engine* e) { return CurrentMaker()(e); });
+  CurrentMaker() = nullptr;
   engine->SetLogHook(nullptr);
   engine->Release();
   return code;
+}
+
+// The same with a framework application of the test's own (ScriptedRun).
+inline int RunScripted(const std::string& script, const ScriptedRun& run,
+                       std::vector<std::string>* log = nullptr) {
+  return RunScriptedApplication(
+      script,
+      [&run](Engine* e) {
+        return std::unique_ptr<GF::HGENS::CApplication>(new CScriptedApplication(e, run));
+      },
+      log);
 }
 
 inline bool Contains(const std::vector<std::string>& lines, const std::string& line) {
