@@ -58,6 +58,12 @@ class CRecordingSound : public GF::HGENS::IGameSound {
   void ResumeAll() override {}
 };
 
+// The sound player that GetGameSound makes from now on records.
+inline void RecordGameSounds() {
+  GF::HGENS::GetServiceProviders().createGameSound =
+      +[] { return GF::THolder<GF::HGENS::IGameSound>(GF::MakeHolder<CRecordingSound>()); };
+}
+
 class CRecordingCursor : public GF::HGENS::ICustomCursor {
  public:
   void Enable(const std::string& name) override {
@@ -77,8 +83,7 @@ class GameAppSession {
     GF::HGENS::ServiceProviders& providers = GF::HGENS::GetServiceProviders();
     providers.createMusic =
         +[] { return GF::THolder<GF::IMusic>(GF::MakeHolder<CRecordingMusic>()); };
-    providers.createGameSound =
-        +[] { return GF::THolder<GF::HGENS::IGameSound>(GF::MakeHolder<CRecordingSound>()); };
+    RecordGameSounds();
     providers.createCustomCursor =
         +[] { return GF::THolder<GF::HGENS::ICustomCursor>(GF::MakeHolder<CRecordingCursor>()); };
     StopMusic();  // forget a name an earlier test left

@@ -81,7 +81,7 @@ class CShowHideEffectScreenTest : public pm::test::GameScreenTest {
  protected:
   void SetUp() override {
     GameScreenTest::SetUp();
-    RecordSounds();
+    pm::test::RecordGameSounds();
     testScreens = {
         {kProbe, CreateProbe}, {kQuietProbe, CreateNoEffectProbe}, {kLevelProbe, CreateLevelProbe}};
   }

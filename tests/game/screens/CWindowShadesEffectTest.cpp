@@ -27,11 +27,7 @@ const std::string kCurtainSound = "sound:Play curtain 1 0.000000";
 
 class CWindowShadesEffectTest : public pm::test::SampleContentFixture {
  protected:
-  void BeforeLoad() override {
-    GF::HGENS::GetServiceProviders().createGameSound = +[] {
-      return GF::THolder<GF::HGENS::IGameSound>(GF::MakeHolder<pm::test::CRecordingSound>());
-    };
-  }
+  void BeforeLoad() override { pm::test::RecordGameSounds(); }
   void SetUp() override {
     SampleContentFixture::SetUp();
     ASSERT_TRUE(LoadGameDataFile());

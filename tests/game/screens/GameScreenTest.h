@@ -72,12 +72,6 @@ class GameScreenTest : public testing::Test {
   }
   void TearDown() override { GF::HGENS::GetServiceProviders() = {}; }
 
-  // Sounds go to PlayerCalls() instead of the mixer.
-  static void RecordSounds() {
-    GF::HGENS::GetServiceProviders().createGameSound =
-        +[] { return GF::THolder<GF::HGENS::IGameSound>(GF::MakeHolder<CRecordingSound>()); };
-  }
-
   // A rule for the screen's command: after the actions the flow goes to target (with its
   // layout).
   static FlowRule Rule(const std::string& screen, const std::string& event,
