@@ -276,6 +276,8 @@ bool EngineImpl::Initiate() {
       return false;
     }
     randomState_ = replay_->Seed();
+    // The wall clock runs with the replayed time, so every run sees the same hour.
+    Os::SetLocalTimeSource([this] { return replay_->StartTimeOfDay() + time_; });
     Log("Deterministic mode: script \"%s\", step %.3f ms, seed %llu", script,
         replay_->StepSeconds() * 1000.0, static_cast<unsigned long long>(replay_->Seed()));
   }
@@ -347,6 +349,7 @@ void EngineImpl::Shutdown() {
     Log("Engine shut down");
   }
   // A failed Initiate may have read a script and opened the log before it stopped.
+  if (replay_) Os::SetLocalTimeSource(nullptr);
   replay_.reset();
   if (logFile_) std::fclose(logFile_);
   logFile_ = nullptr;

@@ -106,6 +106,23 @@ bool RaiseProcessPriority();
 // Debug builds: the text to stderr (as a debugger's output window would show it).
 void DebugOutput(const char* text);
 
+// ---- Local time (OsClock.cpp) ----
+
+// The time of day on the wall clock of the player's room.
+struct LocalTime {
+  int hour = 0;  // 0 to 23
+  int minute = 0;
+  int second = 0;
+};
+
+// The system's local time, or the pinned one while a source is set.
+LocalTime GetLocalTime();
+
+// Pins the local time to a source of seconds since midnight (wrapped into one day; the
+// fraction is dropped): replays stand the clock still so their pictures repeat, and tests
+// set the hour they need. An empty function restores the system's clock.
+void SetLocalTimeSource(std::function<double()> secondsOfDay);
+
 // ---- Registry stand-in (OsRegistry.cpp) ----
 
 // Values of the machine-wide registry the game only reads. Linux has none, so reads fail

@@ -1,5 +1,6 @@
 #include "platform/ReplayScript.h"
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <fstream>
@@ -39,6 +40,22 @@ bool ParseInt(std::string_view word, long long* out) {
       value > 0x7FFFFFFFFFFFFFFFull)
     return false;
   *out = negative ? -static_cast<long long>(value) : static_cast<long long>(value);
+  return true;
+}
+
+// "HH:MM:SS" of one day, as seconds since midnight.
+bool ParseTimeOfDay(std::string_view word, int* out) {
+  long long parts[3] = {};
+  for (int i = 0; i < 3; ++i) {
+    const std::size_t colon = i < 2 ? word.find(':') : word.size();
+    if (colon == std::string_view::npos || colon == 0 || colon > 2 ||
+        !std::isdigit(static_cast<unsigned char>(word[0])) ||
+        !ParseInt(word.substr(0, colon), &parts[i]))
+      return false;
+    word.remove_prefix(i < 2 ? colon + 1 : colon);
+  }
+  if (parts[0] > 23 || parts[1] > 59 || parts[2] > 59) return false;
+  *out = static_cast<int>(parts[0] * 3600 + parts[1] * 60 + parts[2]);
   return true;
 }
 
@@ -143,7 +160,7 @@ bool ReplayScript::ParseLine(std::string_view line, const std::string& baseDir,
   auto stripComment = [&rest] { rest = rest.substr(0, rest.find('#')); };
   long long value = 0;
   double real = 0;
-  if (first == "seed" || first == "step" || first == "frames") {
+  if (first == "seed" || first == "step" || first == "frames" || first == "time") {
     stripComment();
     const std::string_view word = NextWord(&rest);
     if (!NextWord(&rest).empty()) return *error = "extra words", false;
@@ -153,6 +170,8 @@ bool ReplayScript::ParseLine(std::string_view line, const std::string& baseDir,
     } else if (first == "step") {
       if (!ParseDouble(word, &real) || real <= 0) return *error = "bad step", false;
       stepSeconds_ = real / 1000.0;
+    } else if (first == "time") {
+      if (!ParseTimeOfDay(word, &startTimeOfDay_)) return *error = "bad time of day", false;
     } else {
       if (!ParseInt(word, &value) || value < 0 || value > 0xFFFFFFFFll)
         return *error = "bad frame count", false;

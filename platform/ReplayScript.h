@@ -7,6 +7,7 @@
 //   seed 42                 random seed (default 1)
 //   step 20                 milliseconds per frame (default 16.667)
 //   frames 300              Start returns after this many frames (default: run on)
+//   time 08:30:00           the local time at the first frame (default 12:00:00)
 //   @12 keydown 0x0D        key events with Windows key codes; keyrepeat repeats a held key
 //   @14 keyup 0x0D
 //   @20 move 400 300        cursor, logical screen coordinates
@@ -61,6 +62,8 @@ class ReplayScript {
   std::uint64_t Seed() const { return seed_; }
   double StepSeconds() const { return stepSeconds_; }
   std::uint32_t FrameLimit() const { return frameLimit_; }  // 0: none
+  // Seconds since midnight at the start; the local time runs on with the replayed time.
+  int StartTimeOfDay() const { return startTimeOfDay_; }
   // The events of a frame, in script order; null when there are none.
   const std::vector<ReplayEvent>* EventsAt(std::uint32_t frame) const;
 
@@ -71,5 +74,6 @@ class ReplayScript {
   std::uint64_t seed_ = 1;
   double stepSeconds_ = 1.0 / 60.0;
   std::uint32_t frameLimit_ = 0;
+  int startTimeOfDay_ = 12 * 60 * 60;
   std::map<std::uint32_t, std::vector<ReplayEvent>> frames_;
 };

@@ -1,10 +1,12 @@
 #include <SDL2/SDL_image.h>
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "platform/OsServices.h"
 #include "tests/platform/EngineFixture.h"
 #include "tests/support/TestSupport.h"
 
@@ -63,6 +65,8 @@ class EngineReplayTest : public pm::test::EngineFixture {
       float x = 0, y = 0;
       engine->GetMousePos(&x, &y);
       trace << " mouse " << x << "," << y << " A " << engine->GetKeyState(KEY_A);
+      const Os::LocalTime clock = Os::GetLocalTime();
+      trace << " clock " << clock.hour << ":" << clock.minute << ":" << clock.second;
       engine->BeginScene();
       engine->Clear(frame == 3 ? 0xFF204080u : 0xFF000000u);
       engine->EndScene();
@@ -150,6 +154,23 @@ TEST_F(EngineReplayTest, AnInterruptStopsAReplayWithoutAsking) {
   EXPECT_NE(trace.find("frame 2 "), std::string::npos);
   EXPECT_EQ(trace.find("frame 3 "), std::string::npos) << trace;
   EXPECT_EQ(trace.find(" exit"), std::string::npos);
+}
+
+TEST_F(EngineReplayTest, TheLocalTimeStandsAtTheScriptsTimePlusTheReplayedTime) {
+  std::string trace = RunScript("frames 1\n");
+  EXPECT_NE(trace.find(" clock 12:0:0"), std::string::npos) << trace;
+  trace = RunScript("time 23:59:59\nstep 500\nframes 3\n");
+  EXPECT_NE(trace.find("frame 1 dt 0.5 t 0.5 rnd"), std::string::npos) << trace;
+  EXPECT_NE(trace.find(" clock 23:59:59"), std::string::npos) << trace;
+  EXPECT_NE(trace.find("frame 2 dt 0.5 t 1 rnd"), std::string::npos) << trace;
+  EXPECT_EQ(trace.find(" clock 23:59:59", trace.find("frame 2 ")), std::string::npos) << trace;
+  EXPECT_NE(trace.find(" clock 0:0:0", trace.find("frame 2 ")), std::string::npos) << trace;
+  // After the run the system's clock is back.
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  const Os::LocalTime clock = Os::GetLocalTime();
+  EXPECT_EQ(clock.hour * 60 + clock.minute, local.tm_hour * 60 + local.tm_min);
 }
 
 TEST_F(EngineReplayTest, ABadScriptStopsInitiate) {

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -182,6 +183,26 @@ TEST(OsServicesTest, WindowServicesNeedTheEnginesWindow) {
   EXPECT_FALSE(Os::GetClientSize(12345, &x, &y));
   EXPECT_FALSE(Os::SetClientSize(0, 640, 480));
   EXPECT_FALSE(Os::SetCursorClientPos(0, 1, 1));
+}
+
+TEST(OsServicesTest, APinnedLocalTimeWrapsIntoOneDay) {
+  const struct {
+    double seconds;
+    int hour, minute, second;
+  } cases[] = {
+      {0.0, 0, 0, 0},        {13 * 3600 + 30 * 60 + 0.99, 13, 30, 0},
+      {86399.5, 23, 59, 59}, {86400.0 + 3723.0, 1, 2, 3},
+      {-1.0, 23, 59, 59},    {std::nan(""), 0, 0, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.seconds);
+    Os::SetLocalTimeSource([&c] { return c.seconds; });
+    const Os::LocalTime time = Os::GetLocalTime();
+    EXPECT_EQ(time.hour, c.hour);
+    EXPECT_EQ(time.minute, c.minute);
+    EXPECT_EQ(time.second, c.second);
+  }
+  Os::SetLocalTimeSource(nullptr);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@ TEST(ReplayScriptTest, ReadsSettingsAndEventsByFrame) {
       "seed 0x2A\n"
       "step 20\r\n"
       "frames 300 # a comment ends a line\n"
+      "time 08:05:09\n"
       "\n"
       "@12 keydown 0x0D\n"
       "  @12 keyup 13   \n"
@@ -29,6 +30,7 @@ TEST(ReplayScriptTest, ReadsSettingsAndEventsByFrame) {
   EXPECT_EQ(script->Seed(), 42u);
   EXPECT_DOUBLE_EQ(script->StepSeconds(), 0.02);
   EXPECT_EQ(script->FrameLimit(), 300u);
+  EXPECT_EQ(script->StartTimeOfDay(), 8 * 3600 + 5 * 60 + 9);
   EXPECT_EQ(script->EventsAt(11), nullptr);
   const auto* keys = script->EventsAt(12);
   ASSERT_NE(keys, nullptr);
@@ -59,16 +61,21 @@ TEST(ReplayScriptTest, DefaultsWithoutSettings) {
   EXPECT_EQ(script->Seed(), 1u);
   EXPECT_NEAR(script->StepSeconds(), 1.0 / 60.0, 1e-12);
   EXPECT_EQ(script->FrameLimit(), 0u);
+  EXPECT_EQ(script->StartTimeOfDay(), 12 * 3600);
 }
 
 TEST(ReplayScriptTest, RefusesBadLinesNamingTheLine) {
   const char* const bad[] = {
-      "seed x",       "step 0",       "step -5",       "step nan",
-      "frames -1",    "frames 1 2",   "@0 close",      "@x close",
-      "@1",           "@1 jump",      "@1 keydown",    "@1 keydown 256",
-      "@1 keydown 0", "@1 keyup 0x",  "@1 move 1",     "@1 move 1 y",
-      "@1 wheel",     "@1 text \\q",  "@1 text end\\", "@1 text \\u12",
-      "@1 shot",      "@1 close now", "volume 3",      "@99999999999 close",
+      "seed x",        "step 0",        "step -5",
+      "step nan",      "frames -1",     "frames 1 2",
+      "@0 close",      "@x close",      "@1",
+      "@1 jump",       "@1 keydown",    "@1 keydown 256",
+      "@1 keydown 0",  "@1 keyup 0x",   "@1 move 1",
+      "@1 move 1 y",   "@1 wheel",      "@1 text \\q",
+      "@1 text end\\", "@1 text \\u12", "@1 shot",
+      "@1 close now",  "volume 3",      "@99999999999 close",
+      "time 24:00:00", "time 12:60:00", "time 12:00",
+      "time 1:2:3:4",  "time -1:00:00", "time 12:00:00 x",
   };
   for (const char* line : bad) {
     SCOPED_TRACE(line);
