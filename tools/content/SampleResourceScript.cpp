@@ -6,6 +6,7 @@
 #include "tools/content/SampleCurtain.h"
 #include "tools/content/SampleFrameworkScreens.h"
 #include "tools/content/SampleMapScreens.h"
+#include "tools/content/SampleKitchenHud.h"
 #include "tools/content/SampleParticles.h"
 #include "tools/content/SampleResources.h"
 
@@ -161,6 +162,7 @@ void FillResource(CResourceReader@ r) {
   Art(r);
   MapScreens(r);
   Curtain(r);
+  KitchenHudContent(r);
 }
 )";
 
@@ -186,7 +188,8 @@ std::string MakeResourceScript() {
   const std::string cookBook = particles + MakeCookBookScript(particles);
   const std::string art = cookBook + MakeArtResourceScript(cookBook);
   const std::string maps = art + MakeMapScreensScript(art);
-  return maps + MakeCurtainScript(maps);
+  const std::string curtain = maps + MakeCurtainScript(maps);
+  return curtain + MakeKitchenHudScript(curtain);
 }
 
 bool WriteSampleResourceScript(const std::filesystem::path& outDir) {

@@ -36,6 +36,9 @@ const Tone kTones[] = {
     {880.0, 880.0, 0.7},    // ding
     {200.0, 600.0, 0.6},    // stage_zoom
     {660.0, 1320.0, 0.5},   // new_ribbon
+    {520.0, 260.0, 0.6},    // oops: a falling whistle
+    {660.0, 1320.0, 0.3},   // bonus_get: a rising chirp
+    {440.0, 880.0, 0.9},    // bonus_level
 };
 
 }  // namespace
@@ -45,8 +48,8 @@ std::vector<std::uint8_t> EncodeSampleTone(double startHz, double endHz, double 
 }
 
 const std::vector<std::string>& SampleSoundNames() {
-  static const std::vector<std::string> names = {"click", "whoosh", "ding", "stage_zoom",
-                                                 "new_ribbon"};
+  static const std::vector<std::string> names = {
+      "click", "whoosh", "ding", "stage_zoom", "new_ribbon", "oops", "bonus_get", "bonus_level"};
   return names;
 }
 

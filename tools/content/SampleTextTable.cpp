@@ -3,6 +3,7 @@
 #include "tools/content/SampleContent.h"
 #include "tools/content/SampleFrameworkScreens.h"
 #include "tools/content/SampleMapScreens.h"
+#include "tools/content/SampleKitchenHud.h"
 #include "tools/content/SampleResources.h"
 
 const std::vector<SampleText>& SampleTexts() {
@@ -25,6 +26,8 @@ const std::vector<SampleText>& SampleTexts() {
     all.insert(all.end(), framework.begin(), framework.end());
     const std::vector<SampleText>& map = MapScreenTexts();
     all.insert(all.end(), map.begin(), map.end());
+    const std::vector<SampleText>& kitchen = KitchenHudTexts();
+    all.insert(all.end(), kitchen.begin(), kitchen.end());
     return all;
   }();
   return texts;

@@ -33,13 +33,18 @@ void CButtonControl::Create(const std::string& name, THolder<IScreen> screen) {
 bool CButtonControl::Bind(const AnimationPtr& layout) {
   const AnimationPtr animation = HostedAnimation(layout->FindDrawable("_item_" + m_name));
   if (!animation) return false;
+  BindAnimation(animation);
+  return true;
+}
+
+void CButtonControl::BindAnimation(const AnimationPtr& animation) {
+  if (!animation) return;
   m_animation = animation;
   SetText(GetResources()->GetText("item_" + m_name));
   UpdateLook();
   m_animation->RefreshProperties();
   m_rectPart = m_animation->FindDrawable("_button_rect");
   CopyRect();
-  return true;
 }
 
 void CButtonControl::Reset(THolder<CBaseControl> control, THolder<IScreen> screen) {

@@ -40,6 +40,10 @@ class CButtonControl : public CBaseControl {
  protected:
   // Plays the named part of the animation once, with the part's own loop count.
   void PlayLook(const char* look);
+  // Makes the animation the button's own: its caption "item_" + name, the look of the
+  // enabled state, its "_button_rect" and the rectangle. Buttons over an animation that no
+  // layout hosts call it after Create; a null animation leaves the button inert.
+  void BindAnimation(const AnimationPtr& animation);
 
  private:
   bool Bind(const AnimationPtr& layout);

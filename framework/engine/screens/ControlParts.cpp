@@ -1,10 +1,13 @@
 #include "framework/engine/screens/ControlParts.h"
 
+#include <unordered_set>
+
 #include "framework/core/ISubstitutedContainer.h"
 #include "framework/core/TStaticDelegate.h"
 #include "framework/engine/app/Services.h"
 #include "framework/engine/scene/CTextSpriteObject.h"
 #include "framework/engine/screens/CBaseControl.h"
+#include "platform/Engine.h"
 
 namespace GF::HGENS {
 namespace {
@@ -32,6 +35,22 @@ void OnMenuOver(THolder<CBaseControl>) {
 
 IAnimation::AnimationPtr FindSubstitutedPart(const IAnimation& animation, const std::string& name) {
   return HostedAnimation(animation.FindDrawable(name));
+}
+
+IAnimation::AnimationPtr FindRequiredPart(const IAnimation::AnimationPtr& animation,
+                                          const std::string& name) {
+  if (!animation) return {};
+  IAnimation::AnimationPtr part = FindSubstitutedPart(*animation, name);
+  if (part) return part;
+  static std::unordered_set<std::string> logged;
+  const char* owner = animation->GetName();
+  const std::string key = std::string(owner ? owner : "?") + "/" + name;
+  if (logged.insert(key).second) {
+    Engine* engine = hgeCreate(ENGINE_VERSION);
+    engine->Log("[W] PART %s NOT FOUND", key.c_str());
+    engine->Release();
+  }
+  return part;
 }
 
 bool LayoutHasPart(const IAnimation::AnimationPtr& layout, const std::string& name) {

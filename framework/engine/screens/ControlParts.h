@@ -14,6 +14,12 @@ namespace GF::HGENS {
 // no such drawable or it hosts no animation.
 IAnimation::AnimationPtr FindSubstitutedPart(const IAnimation& animation, const std::string& name);
 
+// The same, for parts a layout must have: a missing part is logged once per animation and
+// part name ("[W] PART main_menu.layout/_clock NOT FOUND"), then quietly skipped. A null
+// animation gives an empty result without a line (its own lookup was logged).
+IAnimation::AnimationPtr FindRequiredPart(const IAnimation::AnimationPtr& animation,
+                                          const std::string& name);
+
 // True when the layout, or the animation hosted by its first object (a layout whose first
 // object holds the real menu), has a drawable of that name hosting an animation.
 bool LayoutHasPart(const IAnimation::AnimationPtr& layout, const std::string& name);

@@ -1,0 +1,320 @@
+#include "game/kitchen/CGameFieldBase.h"
+
+#include <cstdlib>
+
+#include "framework/core/TMethodDelegate.h"
+#include "framework/engine/app/Services.h"
+#include "framework/engine/screens/ControlParts.h"
+#include "game/app/GameData.h"
+#include "game/app/LevelsData.h"
+#include "game/app/PlayerProfiles.h"
+#include "game/app/SoundShortcuts.h"
+#include "game/kitchen/CAnimationWaitAction.h"
+#include "game/kitchen/CExecuteAction.h"
+#include "game/kitchen/CPlaySoundAction.h"
+#include "game/kitchen/CWaitAction.h"
+#include "game/kitchen/LevelInterfaceLayer.h"
+#include "platform/Engine.h"
+
+namespace {
+
+using AnimationPtr = CGameFieldBase::AnimationPtr;
+
+constexpr std::int32_t kBonusSound = 25;
+constexpr std::int32_t kBonusLevelSound = 27;
+constexpr int kHiderLayer = 2030;
+constexpr int kBonusBannerLayer = 15000;
+constexpr std::size_t kBalloonLineLength = 12;
+
+void Log(const char* format, const char* text) {
+  Engine* engine = hgeCreate(ENGINE_VERSION);
+  engine->Log(format, text);
+  engine->Release();
+}
+
+AnimationPtr CreateInLevelLayer(const std::string& name) {
+  const GF::THolder<GF::IScene> scene = GetLevelInterfaceLayer();
+  return scene ? scene->CreateAnimation(name) : AnimationPtr();
+}
+
+}  // namespace
+
+CGameFieldBase::CGameFieldBase() = default;
+
+CGameFieldBase::~CGameFieldBase() {
+  ReleaseDeliveryButton();
+}
+
+void CGameFieldBase::AddScore(float points) {
+  m_score += points;
+  CurrentProfile().Floats[ProfileFloat::LevelPoints] = m_score;
+}
+
+void CGameFieldBase::Shutdown() {
+  StopAll();
+}
+
+bool CGameFieldBase::LoadLevel(const std::string& levelKey) {
+  Reset();
+  const auto found = LevelTable.find(levelKey);
+  if (found == LevelTable.end()) {
+    Log("[E] LEVEL %s NOT FOUND", levelKey.c_str());
+    return false;
+  }
+  m_levelDesc = &found->second;
+  m_levelKey = levelKey;
+  if (m_levelDesc->LevelTime == 0.0f && m_clockPanel) m_clockPanel->SetVisible(false);
+  if (m_levelDesc->BonusLevel) {
+    m_hider = CreateInLevelLayer(m_levelDesc->LevelType() == "bonus_diference" ? "bonus.hider_2"
+                                                                               : "bonus.hider");
+    if (m_hider) m_hider->SetLayer(kHiderLayer);
+  }
+  return true;
+}
+
+void CGameFieldBase::SetupPlates(AnimationPtr layout) {
+  m_plate = GF::HGENS::FindRequiredPart(layout, "_plate");
+  if (m_plate) {
+    m_plate->Play("_hide", 0, false);
+    m_plate->Pause();
+    layout->Update(0.0f);
+    if (m_itemDelivery) {
+      m_itemDelivery->SetPosition(m_plate->GetPosition());
+      m_itemDelivery->SetLayer(m_plate->GetLayer() + 10);
+      ReleaseDeliveryButton();
+      m_deliveryButton = CDeliveryButton::Create(m_itemDelivery, false);
+      m_deliveryButton->SetEnabled(false);
+      // Nothing else connects the button to the field.
+      m_deliveryButton->clickEvent.Subscribe(
+          GF::MakeDelegate(this, &CGameFieldBase::OnDeliveryClicked));
+      m_itemDelivery->Pause();
+    }
+  }
+  m_ring = GF::HGENS::FindRequiredPart(layout, "_ring");
+  SetWallClockState(m_wallClock, layout);
+  StartLevel();
+}
+
+void CGameFieldBase::SetPause(bool paused) {
+  Notify(paused);
+}
+
+void CGameFieldBase::Update(const float& dt) {
+  // A level the data lacks ends before it starts, without a place.
+  if (!m_levelDesc) {
+    m_finished = true;
+    return;
+  }
+  UpdateFlyObjects(*this, dt);
+  CActionWorker::Update(dt);
+  UpdateHover(dt);
+  m_bonusRow.Update(dt);
+  UpdateWallClock(m_wallClock, dt);
+  if (m_deliveryButton) m_deliveryButton->Update(dt);
+  UpdateHider();
+}
+
+void CGameFieldBase::UpdateHover(const float& dt) {
+  const GF::THolder<GF::CMouse> mouse = GF::HGENS::GetMouse();
+  const GF::TPoint<float> at{mouse->fx, mouse->fy};
+  if (at.x == m_hoverX && at.y == m_hoverY) {
+    m_hoverTime += dt;
+    if (m_hoverTime > static_cast<float>(HoverDelay) && !m_hoverShown) {
+      m_hoverShown = true;
+      OnHoverStart(at);
+    }
+    return;
+  }
+  if (m_hoverShown) {
+    m_hoverShown = false;
+    OnHoverEnd(at);
+  }
+  m_hoverTime = 0.0f;
+  m_hoverX = at.x;
+  m_hoverY = at.y;
+}
+
+void CGameFieldBase::UpdateHider() {
+  if (!m_hider) return;
+  const GF::THolder<GF::CMouse> mouse = GF::HGENS::GetMouse();
+  auto clamp = [](int value, int top) {
+    return value >= top ? static_cast<float>(top) : value < 0 ? 0.0f : static_cast<float>(value);
+  };
+  m_hider->SetPosition(clamp(mouse->x, 800), clamp(mouse->y, 600));
+}
+
+void CGameFieldBase::BuildHUD(AnimationPtr hudRoot, GF::THolder<GF::IScreen> screen) {
+  m_profile = &CurrentProfile();
+  m_hudRoot = hudRoot;
+  m_deliveryBar = GF::HGENS::FindRequiredPart(hudRoot, "_delivery_progres");
+  if (m_deliveryBar) {
+    // The kitchen fills the bar by setting its time between 0 and the part's length, so
+    // the bar's "_idle" starts at time 0.
+    m_deliveryBar->Play("_idle", 0, false);
+    m_deliveryBarLength = m_deliveryBar->GetEndTime() - m_deliveryBar->GetStartTime();
+    m_deliveryBar->SetTime(0.0f);
+  }
+  m_hintButton = screen ? screen->GetControl("hint") : nullptr;
+  if (m_hintButton) m_hintButton->SetEnabled(false);
+  m_clockPanel = GF::HGENS::FindRequiredPart(hudRoot, "_flip");
+  const AnimationPtr clock = GF::HGENS::FindRequiredPart(m_clockPanel, "_clock");
+  m_clockSecond = GF::HGENS::FindRequiredPart(clock, "_second");
+  m_clockSegment = GF::HGENS::FindRequiredPart(clock, "_segment");
+  m_itemDelivery = CreateInLevelLayer("interfaces.item_delivery");
+  if (m_itemDelivery) m_itemDelivery->Play("_disabled", 0, false);
+  m_screen = screen;
+}
+
+void CGameFieldBase::OnKeyDown(int) {}
+
+void CGameFieldBase::OnKeyUp(int) {}
+
+void CGameFieldBase::UpdateEffectsOnly(const float& dt) {
+  UpdateFlyObjects(*this, dt);
+  CActionWorker::Update(dt);
+  UpdateWallClock(m_wallClock, dt);
+}
+
+void CGameFieldBase::UseHint() {}
+
+void CGameFieldBase::OnDelivery() {}
+
+void CGameFieldBase::UpdateResult() {}
+
+void CGameFieldBase::EndLevel() {
+  m_finished = true;
+}
+
+void CGameFieldBase::StartLevel() {}
+
+void CGameFieldBase::OnOrderExpired(RecipeRecord) {}
+
+bool CGameFieldBase::AddOrder(int) {
+  return false;
+}
+
+void CGameFieldBase::CreateBonus(const BonusDescription& record, AnimationPtr icon) {
+  const bool known = record.Kind >= 0 && record.Kind < kBonusKinds;
+  const BonusMaker maker = known ? bonusMakers[record.Kind] : nullptr;
+  const CActionBase::Holder bonus = maker ? maker(icon, record, *this) : nullptr;
+  if (!bonus) return;
+  if (icon) {
+    icon->Play("_show", 0, false);
+    icon->Pause();
+    m_bonusRow.Add(icon);
+  }
+  PlaySoundById(kBonusSound);
+  Run(bonus);
+}
+
+void CGameFieldBase::AddNextCustomer() {}
+
+void CGameFieldBase::Reset() {
+  m_levelTime = 0.0f;
+  m_freezeTime = 0.0f;
+  m_score = 0.0f;
+  m_bonusEntryCounter = 0;
+  m_finished = false;
+  LandAllFlyObjects(*this);
+  StopAll();
+  if (m_clockPanel) m_clockPanel->SetVisible(false);
+  if (m_clockSegment) m_clockSegment->Play("_idle", 0, false);
+  m_levelKey.clear();
+  m_orderRecords.clear();
+  ResetLevelTuning(Tuning);
+  PlayerProfile& profile = CurrentProfile();
+  profile.Floats[ProfileFloat::CurrentPlace] = 0.0f;
+  profile.Floats[ProfileFloat::LevelPoints] = 0.0f;
+  profile.Floats[ProfileFloat::OrdersServed] = 0.0f;
+  m_lastPlace = 0;
+}
+
+void CGameFieldBase::OnHoverStart(const GF::TPoint<float>&) {}
+
+void CGameFieldBase::OnHoverEnd(const GF::TPoint<float>&) {}
+
+const LevelBonusEntry* CGameFieldBase::GetNextBonusEntry() {
+  if (!m_levelDesc || m_levelDesc->BonusEntries.empty()) return nullptr;
+  const std::vector<LevelBonusEntry>& entries = m_levelDesc->BonusEntries;
+  const auto count = static_cast<int>(entries.size());
+  int index = 0;
+  if (m_levelDesc->RandomBonuses) {
+    index = std::rand() % count;
+  } else {
+    ++m_bonusEntryCounter;
+    index = (m_bonusEntryCounter - 1) % count;
+  }
+  return &entries[static_cast<std::size_t>(index)];
+}
+
+void CGameFieldBase::ShowManual() {
+  m_introDone = true;
+  if (m_screen) m_screen->GoTo("show_manual", GF::IScreen::kUsualFlags);
+}
+
+void CGameFieldBase::OnIngredientLanded(GF::THolder<CFlyObject> flight) {
+  // A plate that plays on is left alone; a held one (or one whose part ran out) works.
+  if (m_plate && m_plate->IsStopped()) m_plate->Play("_work", 0, false);
+  if (flight) flight->ClearTargets(true);
+}
+
+void CGameFieldBase::ShowBonusBanner() {
+  PlaySoundById(kBonusLevelSound);
+  const std::string music = GetCurrentMusicName();
+  StopMusic();
+  const AnimationPtr banner = CreateInLevelLayer("main_menu.bonus_text");
+  if (banner) {
+    banner->SetLayer(kBonusBannerLayer);
+    banner->SetPosition(400.0f, 300.0f);
+  }
+  Append(MakeAnimationWaitAction(banner, "all", 1, true));
+  Append(MakePlaySoundAction(music, false));
+  Append(MakeExecuteAction(GF::MakeDelegate(this, &CGameFieldBase::ShowManual)));
+}
+
+void CGameFieldBase::OnDeliveryClicked(GF::THolder<GF::HGENS::CBaseControl>, const GF::TPoint<int>&,
+                                       int) {
+  OnDelivery();
+}
+
+void CGameFieldBase::ReleaseDeliveryButton() {
+  if (!m_deliveryButton) return;
+  m_deliveryButton->clickEvent.RemoveDelegate(
+      GF::MakeDelegate(this, &CGameFieldBase::OnDeliveryClicked));
+  m_deliveryButton.Reset();
+}
+
+void ShowSpeechBalloon(const std::wstring& text, const GF::TPoint<float>& position,
+                       CGameFieldBase& field) {
+  AnimationPtr& balloon = field.Balloon();
+  if (balloon) {
+    balloon->Play("_hide", 1, true);
+    balloon.Reset();
+  }
+  if (text.empty()) return;
+  const char* name = position.x > 540.0f   ? "interfaces.balon_3"
+                     : position.y > 100.0f ? "interfaces.balon"
+                                           : "interfaces.balon_2";
+  balloon = CreateInLevelLayer(name);
+  if (!balloon) return;
+  balloon->SetLayer(SpeechBalloonLayer);
+  balloon->SetPosition(position);
+  balloon->Play("_show", 0, false);
+  std::wstring shown = text;
+  if (shown.size() > kBalloonLineLength) {
+    // The last word goes to a second line (the text sprites' line break is "\n" as text).
+    const std::size_t blank = shown.rfind(L' ');
+    if (blank != std::wstring::npos && blank + 1 != shown.size()) shown.replace(blank, 1, L"\\n");
+  }
+  balloon->SetText("_text", shown);
+}
+
+void ShowLevelCompleteBanner(CGameFieldBase& field, int n) {
+  const AnimationPtr banner = CreateInLevelLayer("interfaces.level_complete_" + std::to_string(n));
+  if (banner) {
+    banner->SetPosition(400.0f, 300.0f);
+    banner->SetLayer(HudLayerBase);
+  }
+  if (n == 4) field.Append(MakePlaySoundAction("oops", true));
+  field.Append(MakeAnimationWaitAction(banner, "all", 1, true));
+}
