@@ -452,6 +452,7 @@ void KhBanner(CResourceReader@ r, int red, int green, int blue, int text) {
   r.AddNamedPart('all', 0, 1600, 1);
   KhSprite(r, 'board', {s:kh_banner}, 0, 0, 0, 1600);
   r.AddColor(255, red, green, blue, 0, 1600);
+  r.AddBlendMode(2, 1600);
   r.AddZoom(40, 40, 1, 250);
   r.AddZoom(100, 100, 0, 1350);
   r.AddOpaque(0, 1, 250);

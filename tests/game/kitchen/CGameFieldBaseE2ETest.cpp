@@ -1,0 +1,187 @@
+// A level field on the whole program, end to end: a small host screen of the test's own
+// stands in for the game screen (it makes the field, binds the HUD, loads the sample level,
+// builds its kitchen and drives the field each idle frame) on the real engine headless in
+// its deterministic mode, with the sample content beside the program. The replay pins the
+// wall clock, clicks the delivery button and takes shots: the first must match its golden
+// picture to the pixel, the others are checked at a few pixels.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <numbers>
+#include <string>
+#include <vector>
+
+#include "framework/core/THolder.h"
+#include "framework/engine/app/CGameManager.h"
+#include "framework/engine/resources/ResourceServices.h"
+#include "framework/engine/scene/SceneServices.h"
+#include "framework/engine/screens/CMenuScreenAbstract.h"
+#include "framework/engine/screens/ScreenServices.h"
+#include "game/app/GameData.h"
+#include "game/app/LevelsData.h"
+#include "game/app/PlayerProfiles.h"
+#include "game/kitchen/CGameFieldBase.h"
+#include "game/kitchen/LevelInterfaceLayer.h"
+#include "tests/framework/engine/screens/ScreensTestSupport.h"
+#include "tests/support/ShotImage.h"
+#include "tests/support/TestSupport.h"
+
+namespace {
+
+using GF::THolder;
+using Journal = std::vector<std::string>;
+
+Journal* g_journal = nullptr;
+
+// The field of the replay: its start opens the level clock and offers the delivery button;
+// a delivery says so over the plate and shows the first-place banner.
+class CDemoField : public CGameFieldBase {
+ public:
+  void StartLevel() override {
+    g_journal->push_back("start");
+    if (m_clockPanel) {
+      m_clockPanel->SetVisible(true);
+      m_clockPanel->Play("_work", 0, false);
+    }
+    if (m_deliveryButton) m_deliveryButton->SetEnabled(true);
+    if (m_plate) m_plate->Play("_show", 1, false);
+  }
+  void OnDelivery() override {
+    g_journal->push_back("delivery");
+    m_deliveryButton->SetEnabled(false);
+    ShowSpeechBalloon(L"Order up, table two!", {m_plate->GetPosition().x, 140.0f}, *this);
+    ShowLevelCompleteBanner(*this, 1);
+  }
+};
+
+// Stands in for the game screen: the field on the level interface layer of its own scene.
+class CFieldHostScreen : public GF::HGENS::CMenuScreenAbstract {
+ protected:
+  void OnInit() override {
+    SetLevelInterfaceLayer(GetScene());
+    m_field = GF::MakeHolder<CDemoField>();
+    m_field->BuildHUD(GetLayout(), THolder<GF::IScreen>(this));
+    const bool loaded = m_field->LoadLevel("stage1_1");
+    g_journal->push_back(loaded ? "loaded" : "missing");
+    m_kitchen = GetScene()->CreateAnimation(m_field->GetLevelDescription()->SceneAnimationName());
+    m_kitchen->SetPosition(400.0f, 300.0f);
+    m_kitchen->Play("all", 0, false);
+    m_field->SetupPlates(m_kitchen);
+    CMenuScreenAbstract::OnInit();
+  }
+  bool IdleUpdate(const float& dt) override {
+    if (!CMenuScreenAbstract::IdleUpdate(dt)) return false;
+    m_field->Update(dt);
+    return true;
+  }
+  void OnDestroy() override {
+    m_field->Shutdown();
+    m_field.Reset();
+    m_kitchen.Reset();
+    SetLevelInterfaceLayer(nullptr);
+    CMenuScreenAbstract::OnDestroy();
+  }
+
+ private:
+  THolder<CGameFieldBase> m_field;
+  GF::IAnimation::AnimationPtr m_kitchen;
+};
+
+class CGameFieldBaseE2ETest : public testing::Test {
+ protected:
+  void SetUp() override {
+    GF::HGENS::InstallResourceServices();
+    GF::HGENS::InstallSceneServices();
+    GF::HGENS::InstallScreenServices();
+  }
+  void TearDown() override { GF::HGENS::GetServiceProviders() = {}; }
+
+  // Runs the script with the host screen made at start; returns the journal.
+  Journal Run(const std::string& script) {
+    Journal journal;
+    g_journal = &journal;
+    pm::test::ScriptedRun run;
+    run.init = [](GF::HGENS::CGameManager& manager) {
+      LoadGameDataFile();
+      LoadLevelsDataFile();
+      ResetProgressToDefault();
+      manager.RegisterScreen("field_host",
+                             [] { return THolder<GF::IScreen>(new CFieldHostScreen); });
+      manager.CreateScreen("field_host", "main_menu.game_screen", THolder<GF::IScene>(), nullptr);
+      manager.TopScreen()->Activate();
+    };
+    pm::test::RunScripted(script, run);
+    g_journal = nullptr;
+    return journal;
+  }
+};
+
+// Dark pixels along a clock hand from the dial's centre, at the angle of the time.
+int HandPixels(const pm::test::ShotImage& shot, float angle, float from, float to) {
+  int dark = 0;
+  for (float r = from; r <= to; r += 1.0f) {
+    const int x = static_cast<int>(std::lround(300.0f + r * std::sin(angle)));
+    const int y = static_cast<int>(std::lround(100.0f - r * std::cos(angle)));
+    dark += shot.Count(x, y, x + 1, y + 1, 100, true);
+  }
+  return dark;
+}
+
+TEST_F(CGameFieldBaseE2ETest, TheKitchenAndItsHudShowTheTimeAndTheDeliveryButtonServes) {
+  const std::filesystem::path folder = pm::test::MakeTempDir("field");
+  const std::string shots = folder.string() + "/";
+  const Journal journal =
+      Run("time 09:41:00\nframes 110\n"
+          "@10 move 120 450\n"
+          "@40 shot " +
+          shots +
+          "kitchen.png\n"
+          "@50 move 400 198\n"
+          "@55 shot " +
+          shots +
+          "over.png\n"
+          "@60 buttondown 1\n@62 buttonup 1\n"
+          "@100 shot " +
+          shots + "served.png\n");
+  EXPECT_EQ(journal, (Journal{"loaded", "start", "delivery"}));
+
+  Engine* engine = hgeCreate(ENGINE_VERSION);
+  engine->SetStateInt(EngineState::ScreenWidth, 800);
+  engine->SetStateInt(EngineState::ScreenHeight, 600);
+  ASSERT_TRUE(engine->Initiate());
+  {
+    EXPECT_TRUE(
+        pm::test::MatchesGolden(*engine, folder / "kitchen.png",
+                                std::filesystem::path(PANMASTER_GOLDEN_DIR) / "field_kitchen.png"));
+    const pm::test::ShotImage kitchen(*engine, folder / "kitchen.png");
+    ASSERT_TRUE(kitchen.IsLoaded());
+    // 09:41:00 on the wall clock: the hour hand just short of ten, the minute hand at 41.
+    constexpr float pi = std::numbers::pi_v<float>;
+    EXPECT_GT(HandPixels(kitchen, (9.0f + 41.0f / 60.0f) * pi / 6.0f, 6.0f, 18.0f), 10);
+    EXPECT_GT(HandPixels(kitchen, 41.0f * pi / 30.0f, 6.0f, 26.0f), 16);
+    EXPECT_EQ(HandPixels(kitchen, 0.0f, 8.0f, 18.0f), 0) << "nothing points at 12";
+    // The floor's tiles start at the levels' floor line, y = 260, left of the counter.
+    EXPECT_EQ(kitchen.At(100, 420), 0xE9D2A6u) << "beside the floor";
+    EXPECT_NE(kitchen.At(200, 420), 0xE9D2A6u) << "on the floor";
+    // The delivery item on the plate, enabled and up: green.
+    EXPECT_EQ(kitchen.At(360, 198) >> 8 & 0xFF, 0xAFu);
+
+    const pm::test::ShotImage over(*engine, folder / "over.png");
+    ASSERT_TRUE(over.IsLoaded());
+    EXPECT_NE(over.At(360, 198), kitchen.At(360, 198)) << "the button lights under the cursor";
+
+    // After the click: the button is disabled (grey), a balloon speaks above the plate and
+    // the first-place banner stands in the middle.
+    const pm::test::ShotImage served(*engine, folder / "served.png");
+    ASSERT_TRUE(served.IsLoaded());
+    EXPECT_EQ(served.At(360, 198), 0xA0A0A0u);
+    EXPECT_GT(served.Count(430, 70, 560, 110, 240, false), 1000) << "the white balloon";
+    EXPECT_GT(served.Count(220, 260, 580, 340, 200, false), 3000) << "the golden banner";
+  }
+  engine->Shutdown();
+  engine->Release();
+}
+
+}  // namespace
