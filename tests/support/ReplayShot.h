@@ -1,7 +1,9 @@
 #pragma once
 
-// Screenshots of replay runs ("shot" lines), read back through an initiated engine, and a
-// colour comparison with a tolerance for the pixel checks on them.
+// Screenshots of replay runs ("shot" lines), read back through an initiated engine, a
+// colour comparison with a tolerance for the pixel checks on them, and the comparison with
+// golden pictures kept in the source tree. Rendering is bit-exact, so a golden picture must
+// match to the pixel; with PANMASTER_UPDATE_GOLDEN=1 the shot becomes the golden picture.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +11,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <string>
+#include <system_error>
 #include <vector>
 
 #include "platform/Engine.h"
@@ -53,6 +57,15 @@ class Shot {
     }
     return count;
   }
+  // Pixels whose colour differs from the other shot's (all of them when the sizes differ).
+  int CountDifferences(const Shot& other) const {
+    if (m_width != other.m_width || m_height != other.m_height)
+      return std::max(static_cast<int>(m_pixels.size()), 1);
+    int count = 0;
+    for (std::size_t i = 0; i < m_pixels.size(); ++i)
+      count += (m_pixels[i] & 0x00FFFFFF) != (other.m_pixels[i] & 0x00FFFFFF);
+    return count;
+  }
 
  private:
   Engine& m_engine;
@@ -73,6 +86,30 @@ inline ::testing::AssertionResult Near(std::uint32_t actual, std::uint32_t expec
              << std::hex << "0x" << actual << " is not near 0x" << expected;
   }
   return ::testing::AssertionSuccess();
+}
+
+// The shot against the golden picture; PANMASTER_UPDATE_GOLDEN=1 copies the shot over the
+// golden picture first.
+inline ::testing::AssertionResult MatchesGolden(Engine& engine, const std::filesystem::path& shot,
+                                                const std::filesystem::path& golden) {
+  const char* update = std::getenv("PANMASTER_UPDATE_GOLDEN");
+  if (update && std::string(update) == "1") {
+    std::error_code error;
+    std::filesystem::create_directories(golden.parent_path(), error);
+    std::filesystem::copy_file(shot, golden, std::filesystem::copy_options::overwrite_existing,
+                               error);
+    if (error) return ::testing::AssertionFailure() << "can't write " << golden;
+  }
+  const Shot actual(engine, shot);
+  const Shot expected(engine, golden);
+  if (!actual.IsLoaded()) return ::testing::AssertionFailure() << "no shot " << shot;
+  if (!expected.IsLoaded())
+    return ::testing::AssertionFailure()
+           << "no golden picture " << golden << " (PANMASTER_UPDATE_GOLDEN=1 makes it)";
+  const int differences = actual.CountDifferences(expected);
+  if (differences == 0) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure()
+         << differences << " pixels of " << shot << " differ from " << golden;
 }
 
 }  // namespace pm::test

@@ -3,11 +3,13 @@
 // builds its kitchen and drives the field each idle frame) on the real engine headless in
 // its deterministic mode, with the sample content beside the program. The replay pins the
 // wall clock, clicks the delivery button and takes shots: the first must match its golden
-// picture to the pixel, the others are checked at a few pixels.
+// picture to the pixel, the others are checked at a few pixels. PANMASTER_SHOTS_DIR keeps
+// the shots for a look.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <numbers>
 #include <string>
@@ -25,7 +27,7 @@
 #include "game/kitchen/CGameFieldBase.h"
 #include "game/kitchen/LevelInterfaceLayer.h"
 #include "tests/framework/engine/screens/ScreensTestSupport.h"
-#include "tests/support/ShotImage.h"
+#include "tests/support/ReplayShot.h"
 #include "tests/support/TestSupport.h"
 
 namespace {
@@ -119,7 +121,7 @@ class CGameFieldBaseE2ETest : public testing::Test {
 };
 
 // Dark pixels along a clock hand from the dial's centre, at the angle of the time.
-int HandPixels(const pm::test::ShotImage& shot, float angle, float from, float to) {
+int HandPixels(const pm::test::Shot& shot, float angle, float from, float to) {
   int dark = 0;
   for (float r = from; r <= to; r += 1.0f) {
     const int x = static_cast<int>(std::lround(300.0f + r * std::sin(angle)));
@@ -130,7 +132,8 @@ int HandPixels(const pm::test::ShotImage& shot, float angle, float from, float t
 }
 
 TEST_F(CGameFieldBaseE2ETest, TheKitchenAndItsHudShowTheTimeAndTheDeliveryButtonServes) {
-  const std::filesystem::path folder = pm::test::MakeTempDir("field");
+  const char* keep = std::getenv("PANMASTER_SHOTS_DIR");
+  const std::filesystem::path folder = keep ? keep : pm::test::MakeTempDir("field");
   const std::string shots = folder.string() + "/";
   const Journal journal =
       Run("time 09:41:00\nframes 110\n"
@@ -155,7 +158,7 @@ TEST_F(CGameFieldBaseE2ETest, TheKitchenAndItsHudShowTheTimeAndTheDeliveryButton
     EXPECT_TRUE(
         pm::test::MatchesGolden(*engine, folder / "kitchen.png",
                                 std::filesystem::path(PANMASTER_GOLDEN_DIR) / "field_kitchen.png"));
-    const pm::test::ShotImage kitchen(*engine, folder / "kitchen.png");
+    const pm::test::Shot kitchen(*engine, folder / "kitchen.png");
     ASSERT_TRUE(kitchen.IsLoaded());
     // 09:41:00 on the wall clock: the hour hand just short of ten, the minute hand at 41.
     constexpr float pi = std::numbers::pi_v<float>;
@@ -168,13 +171,13 @@ TEST_F(CGameFieldBaseE2ETest, TheKitchenAndItsHudShowTheTimeAndTheDeliveryButton
     // The delivery item on the plate, enabled and up: green.
     EXPECT_EQ(kitchen.At(360, 198) >> 8 & 0xFF, 0xAFu);
 
-    const pm::test::ShotImage over(*engine, folder / "over.png");
+    const pm::test::Shot over(*engine, folder / "over.png");
     ASSERT_TRUE(over.IsLoaded());
     EXPECT_NE(over.At(360, 198), kitchen.At(360, 198)) << "the button lights under the cursor";
 
     // After the click: the button is disabled (grey), a balloon speaks above the plate and
     // the first-place banner stands in the middle.
-    const pm::test::ShotImage served(*engine, folder / "served.png");
+    const pm::test::Shot served(*engine, folder / "served.png");
     ASSERT_TRUE(served.IsLoaded());
     EXPECT_EQ(served.At(360, 198), 0xA0A0A0u);
     EXPECT_GT(served.Count(430, 70, 560, 110, 240, false), 1000) << "the white balloon";
