@@ -262,8 +262,7 @@ const char* const kScript = R"(
 void KitchenHudResources(CResourceReader@ r) {
   r.AddTexture('kitchen_back');
   r.AddTexture('kitchen_hud');
-{sprites}
-{textinfos}
+{resources}
 }
 
 // A sprite object of `name` showing one sprite for `total` ms.
@@ -552,32 +551,6 @@ void KitchenHudContent(CResourceReader@ r) {
 }
 )";
 
-int CountCalls(const std::string& script, const std::string& verb) {
-  int count = 0;
-  for (std::size_t at = script.find(verb); at != std::string::npos;
-       at = script.find(verb, at + verb.size()))
-    ++count;
-  return count;
-}
-
-// Replaces every "{name}" in text by value.
-void Fill(std::string& text, const std::string& name, const std::string& value) {
-  const std::string mark = "{" + name + "}";
-  for (std::size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, at))
-    text.replace(at, mark.size(), value);
-}
-
-int TextIndex(const std::string& key) {
-  const std::vector<SampleText>& texts = SampleTexts();
-  const auto it = std::find_if(texts.begin(), texts.end(),
-                               [&key](const SampleText& t) { return t.key == key; });
-  return static_cast<int>(it - texts.begin());
-}
-
-std::string Int(float value) {
-  return std::to_string(static_cast<int>(value));
-}
-
 }  // namespace
 
 const std::vector<SampleText>& KitchenHudTexts() {
@@ -586,32 +559,27 @@ const std::vector<SampleText>& KitchenHudTexts() {
 
 std::string MakeKitchenHudScript(const std::string& before) {
   std::string script = kScript;
-  const int firstTexture = CountCalls(before, "r.AddTexture(");
-  int sprite = CountCalls(before, "r.AddHGESpriteInfo(");
-  int info = CountCalls(before, "r.AddTextInfo(");
-  std::string sprites = "  r.AddHGESpriteInfo('kh_kitchen_back', " + std::to_string(firstTexture) +
-                        ", 0, 0, 800, 600);\n";
-  Fill(script, "s:kh_kitchen_back", std::to_string(sprite++));
+  const int firstTexture = CountScriptCalls(before, "r.AddTexture(");
+  int sprite = CountScriptCalls(before, "r.AddHGESpriteInfo(");
+  int info = CountScriptCalls(before, "r.AddTextInfo(");
+  std::string lines = SpriteInfoLine("kh_kitchen_back", firstTexture, 0, 0, 800, 600);
+  FillScriptNumber(script, "s:kh_kitchen_back", sprite++);
   for (const Piece& p : kPieces) {
-    sprites += "  r.AddHGESpriteInfo('" + std::string(p.sprite) + "', " +
-               std::to_string(firstTexture + 1) + ", " + std::to_string(p.x) + ", " +
-               std::to_string(p.y) + ", " + std::to_string(p.w) + ", " + std::to_string(p.h) +
-               ");\n";
-    Fill(script, "s:" + std::string(p.sprite), std::to_string(sprite++));
+    lines += SpriteInfoLine(p.sprite, firstTexture + 1, p.x, p.y, p.w, p.h);
+    FillScriptNumber(script, "s:" + std::string(p.sprite), sprite++);
   }
-  std::string infos;
   for (const auto& [name, key] : kTextInfos) {
-    infos += "  r.AddTextInfo('" + std::string(name) + "', 0, 0, 0, 0x41, " +
-             std::to_string(TextIndex(key)) + ");\n";
-    Fill(script, "t:" + std::string(name), std::to_string(info++));
+    lines += "  r.AddTextInfo('" + std::string(name) + "', 0, 0, 0, 0x41, " +
+             std::to_string(SampleTextIndex(key)) + ");\n";
+    FillScriptNumber(script, "t:" + std::string(name), info++);
   }
-  Fill(script, "sprites", sprites);
-  Fill(script, "textinfos", infos);
+  const std::string mark = "{resources}\n";
+  script.replace(script.find(mark), mark.size(), lines);
   // The scene is centred on the screen, so its places stand relative to (400, 300).
-  Fill(script, "clockX", Int(KitchenPlaces::clockX - 400.0f));
-  Fill(script, "clockY", Int(KitchenPlaces::clockY - 300.0f));
-  Fill(script, "plateX", Int(KitchenPlaces::plateX - 400.0f));
-  Fill(script, "plateY", Int(KitchenPlaces::plateY - 300.0f));
+  FillScriptNumber(script, "clockX", static_cast<int>(KitchenPlaces::clockX) - 400);
+  FillScriptNumber(script, "clockY", static_cast<int>(KitchenPlaces::clockY) - 300);
+  FillScriptNumber(script, "plateX", static_cast<int>(KitchenPlaces::plateX) - 400);
+  FillScriptNumber(script, "plateY", static_cast<int>(KitchenPlaces::plateY) - 300);
   return script;
 }
 
@@ -619,7 +587,7 @@ bool WriteKitchenHudImages(const std::filesystem::path& outDir) {
   const std::string script = MakeResourceScript();
   const auto at = script.find("r.AddTexture('kitchen_back')");
   if (at == std::string::npos) return false;
-  const int texture = CountCalls(script.substr(0, at), "r.AddTexture(");
+  const int texture = CountScriptCalls(script.substr(0, at), "r.AddTexture(");
   const Canvas back = KitchenBack();
   const Canvas atlas = HudAtlas();
   bool ok = WriteContentFile(outDir, "Texture/" + std::to_string(texture) + ".png",

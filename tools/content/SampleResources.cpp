@@ -1,5 +1,7 @@
 #include "tools/content/SampleResources.h"
 
+#include <algorithm>
+
 #include "tools/content/SampleCookBook.h"
 #include "tools/content/SampleCurtain.h"
 #include "tools/content/SampleFrameworkScreens.h"
@@ -20,4 +22,10 @@ bool WriteSampleResources(const std::filesystem::path& outDir) {
   ok = WriteCurtainSounds(outDir) && ok;
   ok = WriteKitchenHudImages(outDir) && ok;
   return ok;
+}
+
+std::string SpriteInfoLine(const std::string& name, int texture, int x, int y, int w, int h) {
+  return "  r.AddHGESpriteInfo('" + name + "', " + std::to_string(texture) + ", " +
+         std::to_string(x) + ", " + std::to_string(y) + ", " + std::to_string(w) + ", " +
+         std::to_string(h) + ");\n";
 }

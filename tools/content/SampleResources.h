@@ -29,6 +29,8 @@ int CountScriptCalls(const std::string& script, const std::string& call);
 void FillScriptNumber(std::string& text, const std::string& name, int value);
 // The text-table index of key: its place in SampleTexts().
 int SampleTextIndex(const std::string& key);
+// The script line declaring the sprite info of a rectangle of a texture.
+std::string SpriteInfoLine(const std::string& name, int texture, int x, int y, int w, int h);
 
 // "Animation/effects.as" (and no stale "Animation/effects.bs").
 std::string MakeResourceScript();

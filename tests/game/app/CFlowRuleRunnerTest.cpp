@@ -10,29 +10,8 @@
 
 namespace {
 
+using pm::test::CCommandScreen;
 using pm::test::GameAppSession;
-
-// A screen whose result the test (or a rule's command) sets.
-class CCommandScreen : public GF::IScreen {
- public:
-  void Init(const std::string&, const GF::THolder<GF::IScene>&, const char*) override {}
-  void Render() override {}
-  const std::string& GetResult() const override { return m_result; }
-  const std::string& GetName() const override { return m_name; }
-  void SetName(const std::string& name) override { m_name = name; }
-  bool Update(const float&) override { return true; }
-  void Activate() override {}
-  void Deactivate() override {}
-  void Destroy() override {}
-  bool IsOverlay() const override { return false; }
-  void SetOverlay(bool) override {}
-
-  void SetResult(const std::string& result) { m_result = result; }
-
- private:
-  std::string m_name;
-  std::string m_result;
-};
 
 GF::THolder<GF::IScreen> MakeScreen(const std::string& name, const std::string& result = "") {
   GF::THolder<CCommandScreen> screen = GF::MakeHolder<CCommandScreen>();

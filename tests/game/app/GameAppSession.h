@@ -5,6 +5,7 @@
 // come with the audio layer). A session starts with empty game data and no progress.
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -17,6 +18,7 @@
 #include "framework/engine/app/ICustomCursor.h"
 #include "framework/engine/app/IGameSound.h"
 #include "framework/engine/app/IMusic.h"
+#include "framework/engine/app/IScreen.h"
 #include "framework/engine/app/Services.h"
 #include "game/app/GameData.h"
 #include "game/app/PlayerProfiles.h"
@@ -72,6 +74,35 @@ class CRecordingCursor : public GF::HGENS::ICustomCursor {
   void Disable() override { PlayerCalls().push_back("cursor:Disable"); }
   void Update(const float&) override {}
   void Render() override {}
+};
+
+// A screen whose result the test (or a rule's command) sets; GoTo leaves it with the
+// command at once and keeps the flags.
+class CCommandScreen : public GF::IScreen {
+ public:
+  void Init(const std::string&, const GF::THolder<GF::IScene>&, const char*) override {}
+  void Render() override {}
+  const std::string& GetResult() const override { return m_result; }
+  const std::string& GetName() const override { return m_name; }
+  void SetName(const std::string& name) override { m_name = name; }
+  bool Update(const float&) override { return true; }
+  void Activate() override {}
+  void Deactivate() override {}
+  void Destroy() override {}
+  bool IsOverlay() const override { return false; }
+  void SetOverlay(bool) override {}
+  void GoTo(const std::string& command, std::uint32_t flags) override {
+    m_result = command;
+    m_flags = flags;
+  }
+
+  void SetResult(const std::string& result) { m_result = result; }
+  std::uint32_t GetFlags() const { return m_flags; }
+
+ private:
+  std::string m_name;
+  std::string m_result;
+  std::uint32_t m_flags = 0;
 };
 
 class GameAppSession {

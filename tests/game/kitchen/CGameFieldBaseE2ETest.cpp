@@ -17,10 +17,7 @@
 
 #include "framework/core/THolder.h"
 #include "framework/engine/app/CGameManager.h"
-#include "framework/engine/resources/ResourceServices.h"
-#include "framework/engine/scene/SceneServices.h"
 #include "framework/engine/screens/CMenuScreenAbstract.h"
-#include "framework/engine/screens/ScreenServices.h"
 #include "game/app/GameData.h"
 #include "game/app/LevelsData.h"
 #include "game/app/PlayerProfiles.h"
@@ -91,15 +88,8 @@ class CFieldHostScreen : public GF::HGENS::CMenuScreenAbstract {
   GF::IAnimation::AnimationPtr m_kitchen;
 };
 
-class CGameFieldBaseE2ETest : public testing::Test {
+class CGameFieldBaseE2ETest : public pm::test::FrameworkServicesTest {
  protected:
-  void SetUp() override {
-    GF::HGENS::InstallResourceServices();
-    GF::HGENS::InstallSceneServices();
-    GF::HGENS::InstallScreenServices();
-  }
-  void TearDown() override { GF::HGENS::GetServiceProviders() = {}; }
-
   // Runs the script with the host screen made at start; returns the journal.
   Journal Run(const std::string& script) {
     Journal journal;

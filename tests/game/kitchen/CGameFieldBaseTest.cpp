@@ -12,30 +12,10 @@
 
 namespace {
 
+using pm::test::CCommandScreen;
 using pm::test::CTestField;
 using pm::test::PlayerCalls;
 using Journal = std::vector<std::string>;
-
-// A screen that only notes where the field sends it.
-class CRecordingScreen : public GF::IScreen {
- public:
-  void Init(const std::string&, const GF::THolder<GF::IScene>&, const char*) override {}
-  void Render() override {}
-  const std::string& GetResult() const override { return result; }
-  const std::string& GetName() const override { return result; }
-  void SetName(const std::string&) override {}
-  bool Update(const float&) override { return true; }
-  void Activate() override {}
-  void Deactivate() override {}
-  void Destroy() override {}
-  bool IsOverlay() const override { return false; }
-  void SetOverlay(bool) override {}
-  void GoTo(const std::string& command, std::uint32_t flags) override {
-    result = command + " " + std::to_string(flags);
-  }
-
-  std::string result;
-};
 
 // A bonus that only notes that it started.
 class CNotedBonus : public CActionBase {
@@ -297,7 +277,7 @@ TEST_F(CGameFieldBaseTest, AnIngredientLandingOnAnIdlePlateMakesItWork) {
 }
 
 TEST_F(CGameFieldBaseTest, TheBonusBannerSilencesTheMusicAndEndsInTheManual) {
-  const auto screen = GF::MakeHolder<CRecordingScreen>();
+  const auto screen = GF::MakeHolder<CCommandScreen>();
   field->BuildHUD(MakeHud(), screen);
   ASSERT_TRUE(field->LoadLevel("bonus_2"));
   field->SetIntroDone(false);
@@ -307,11 +287,12 @@ TEST_F(CGameFieldBaseTest, TheBonusBannerSilencesTheMusicAndEndsInTheManual) {
   EXPECT_EQ(PlayerCalls(),
             (Journal{"sound:Play bonus_level 1 0.000000", "music:Stop map_theme fade"}));
   Run(1500.0f);
-  EXPECT_TRUE(screen->result.empty());
+  EXPECT_TRUE(screen->GetResult().empty());
   EXPECT_FALSE(field->IsIntroDone());
   Run(200.0f);
   EXPECT_EQ(PlayerCalls().back(), "music:Play map_theme fade");
-  EXPECT_EQ(screen->result, "show_manual 50");
+  EXPECT_EQ(screen->GetResult(), "show_manual");
+  EXPECT_EQ(screen->GetFlags(), GF::IScreen::kUsualFlags);
   EXPECT_TRUE(field->IsIntroDone());
   field->Shutdown();
 }

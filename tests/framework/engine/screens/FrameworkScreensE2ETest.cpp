@@ -166,7 +166,7 @@ TEST(FrameworkScreensE2ETest, LogoThenQuestionThenNameEntryReportTheTypedName) {
 
 // One framework screen alone on the real program: the screens registered through the
 // providers, the screen created at start-up, its closing noted and the run ended there.
-class FrameworkScreenTest : public testing::Test {
+class FrameworkScreenTest : public pm::test::FrameworkServicesTest {
  public:
   void OnClosed(THolder<GF::IScreen> screen) {
     closed.push_back(screen->GetName() + ":" + screen->GetResult());
@@ -174,13 +174,6 @@ class FrameworkScreenTest : public testing::Test {
   }
 
  protected:
-  void SetUp() override {
-    GF::HGENS::InstallResourceServices();
-    GF::HGENS::InstallSceneServices();
-    GF::HGENS::InstallScreenServices();
-  }
-  void TearDown() override { GF::HGENS::GetServiceProviders() = {}; }
-
   void Run(const std::string& screen, const char* parameter, const std::string& script,
            std::function<void(GF::IScreen&, int frame)> after) {
     pm::test::ScriptedRun run;

@@ -18,6 +18,9 @@
 #include "framework/engine/app/CGameManager.h"
 #include "framework/engine/app/ProgramEntry.h"
 #include "framework/engine/app/Services.h"
+#include "framework/engine/resources/ResourceServices.h"
+#include "framework/engine/scene/SceneServices.h"
+#include "framework/engine/screens/ScreenServices.h"
 #include "platform/Engine.h"
 #include "tests/support/TestSupport.h"
 
@@ -92,6 +95,18 @@ inline int RunScripted(const std::string& script, const ScriptedRun& run,
       },
       log);
 }
+
+// Tests that run the framework's screens: the resource, scene and screen services are
+// installed for the run and dropped after it.
+class FrameworkServicesTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    GF::HGENS::InstallResourceServices();
+    GF::HGENS::InstallSceneServices();
+    GF::HGENS::InstallScreenServices();
+  }
+  void TearDown() override { GF::HGENS::GetServiceProviders() = {}; }
+};
 
 inline bool Contains(const std::vector<std::string>& lines, const std::string& line) {
   return std::find(lines.begin(), lines.end(), line) != lines.end();
