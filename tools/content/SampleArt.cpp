@@ -49,7 +49,8 @@ std::string SpriteLine(const ArtSprite& s, int texture, int number, const ArtShe
 
 int SpriteNumber(const std::string& script, const std::string& sprite) {
   const auto at = script.find("r.AddHGESpriteInfo('" + sprite + "',");
-  return at == std::string::npos ? -1 : CountScriptCalls(script.substr(0, at), "r.AddHGESpriteInfo(");
+  return at == std::string::npos ? -1
+                                 : CountScriptCalls(script.substr(0, at), "r.AddHGESpriteInfo(");
 }
 
 const ArtSheet* SheetOfSprite(const std::string& sprite) {
@@ -181,7 +182,13 @@ const std::vector<ArtSheet>& SampleArtSheets() {
        112,
        48,
        {"up", "over", "down", "disabled"}},
-      {"wall_clock", "wall_clock.svg", 240, 80, 80, 80, {"face", "hand_long", "hand_short"}},
+      {"wall_clock",
+       "wall_clock.svg",
+       320,
+       80,
+       80,
+       80,
+       {"face", "hand_long", "hand_short", "hand_second"}},
       {"score_plate", "score_plate.svg", 200, 56},
       {"standings_plate", "standings_plate.svg", 200, 128},
       {"map_background", "map_background.svg", 800, 600},
@@ -194,6 +201,19 @@ const std::vector<ArtSheet>& SampleArtSheets() {
        {"locked", "open", "current", "done"}},
       {"curtain", "curtain.svg", 256, 512},
       {"portraits", "portraits.svg", 320, 200, 160, 200, {"cook", "customer"}, 5000, 10000},
+      // The level field's HUD pieces and banners.
+      {"hud_pieces",
+       "hud_pieces.svg",
+       432,
+       48,
+       48,
+       48,
+       {"bell", "sun", "night", "text_back", "hider", "hider_2", "dial", "dial_hand", "segment"}},
+      {"balloons", "balloons.svg", 528, 88, 176, 88, {"down_left", "up", "down_right"}},
+      {"banner", "banner.svg", 384, 96},
+      {"hint_box", "hint_box.svg", 272, 128},
+      {"level_clock", "level_clock.svg", 256, 56, 128, 56, {"open", "closed"}},
+      {"delivery_bar", "delivery_bar.svg", 336, 24, 168, 24, {"frame", "fill"}},
   };
   return sheets;
 }

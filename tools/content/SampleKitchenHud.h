@@ -1,6 +1,5 @@
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -18,18 +17,16 @@
 //   "bonus.hider_2", and the text backing "interfaces.text_back" with its text line
 //   "interfaces.text_line".
 //
-// The part of the resource script goes last: its textures, sprite infos and text infos are
-// numbered after those that `before` (the script so far) declares.
+// Its pictures are sheets of the sample art (tools/content/art). The part of the resource
+// script goes after the art's, which it names; its text infos are numbered after those that
+// `before` (the script so far) declares.
 std::string MakeKitchenHudScript(const std::string& before);
 
 // Its texts, to be appended to the text table.
 const std::vector<SampleText>& KitchenHudTexts();
 
-// Its textures, under the numbers the whole resource script gives them.
-bool WriteKitchenHudImages(const std::filesystem::path& outDir);
-
 // Where the kitchen's pieces stand on the 800 x 600 screen when the scene is centred.
 struct KitchenPlaces {
-  static constexpr float plateX = 400.0f, plateY = 232.0f;
-  static constexpr float clockX = 300.0f, clockY = 100.0f;
+  static constexpr float plateX = 430.0f, plateY = 228.0f;
+  static constexpr float clockX = 150.0f, clockY = 158.0f;
 };

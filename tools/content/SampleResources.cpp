@@ -6,7 +6,6 @@
 #include "tools/content/SampleCurtain.h"
 #include "tools/content/SampleFrameworkScreens.h"
 #include "tools/content/SampleMapScreens.h"
-#include "tools/content/SampleKitchenHud.h"
 
 bool WriteSampleResources(const std::filesystem::path& outDir) {
   bool ok = WriteSampleResourceScript(outDir);
@@ -20,7 +19,6 @@ bool WriteSampleResources(const std::filesystem::path& outDir) {
   ok = WriteSampleArt(outDir) && ok;
   ok = WriteMapScreenFiles(outDir) && ok;
   ok = WriteCurtainSounds(outDir) && ok;
-  ok = WriteKitchenHudImages(outDir) && ok;
   return ok;
 }
 

@@ -7,7 +7,7 @@ namespace {
 
 class CBonusIconRowTest : public pm::test::FieldFixture {
  protected:
-  // A bell of 35 x 27 (its bounds) standing at (x, y).
+  // A bell standing at (x, y).
   GF::IAnimation::AnimationPtr Icon(float x, float y) {
     auto icon = scene->CreateAnimation("levels.ring");
     icon->SetPosition(x, y);
@@ -18,6 +18,11 @@ class CBonusIconRowTest : public pm::test::FieldFixture {
   }
   static float X(const GF::IAnimation::AnimationPtr& icon) { return icon->GetPosition().x; }
   static float Y(const GF::IAnimation::AnimationPtr& icon) { return icon->GetPosition().y; }
+  static float Width(const GF::IAnimation::AnimationPtr& icon) {
+    GF::TRect<int> rect;
+    icon->GetBoundingRect(rect);
+    return static_cast<float>(rect.right - rect.left);
+  }
   static float Height(const GF::IAnimation::AnimationPtr& icon) {
     GF::TRect<int> rect;
     icon->GetBoundingRect(rect);
@@ -33,15 +38,16 @@ TEST_F(CBonusIconRowTest, IconsGlideIntoARowCentredOnTheStart) {
   const auto b = Icon(400.0f, 300.0f);
   row.Add(a);
   row.Add(b);
+  const float w = Width(a);
   for (int n = 1; n <= 3; ++n) row.Update(100.0f);
-  // Two icons 35 wide centred on (60, 100): slots at x 42.5 and 77.5 (to a pixel: the
-  // framework rounds the bounds).
-  EXPECT_NEAR(X(a), 400.0f + (42.5f - 400.0f) * 3.0f / 9.0f, 1.0f);
+  // Two icons centred on (60, 100): slots at x 60 -+ w / 2 (to a pixel: the framework
+  // rounds the bounds).
+  EXPECT_NEAR(X(a), 400.0f + (60.0f - w / 2.0f - 400.0f) * 3.0f / 9.0f, 1.0f);
   EXPECT_NEAR(Y(b), 300.0f + (100.0f - 300.0f) * 3.0f / 9.0f, 1e-3f);
   for (int n = 4; n <= 9; ++n) row.Update(100.0f);
-  EXPECT_NEAR(X(a), 42.5f, 1.0f);
-  EXPECT_NEAR(X(b), 77.5f, 1.0f);
-  EXPECT_NEAR(X(b) - X(a), 35.0f, 1.0f);
+  EXPECT_NEAR(X(a), 60.0f - w / 2.0f, 1.0f);
+  EXPECT_NEAR(X(b), 60.0f + w / 2.0f, 1.0f);
+  EXPECT_NEAR(X(b) - X(a), w, 1.0f);
   EXPECT_FLOAT_EQ(Y(a), 100.0f);
   EXPECT_TRUE(row.running);
   row.Update(100.0f);
@@ -57,9 +63,10 @@ TEST_F(CBonusIconRowTest, ARowChangeRestartsAFullGlideFromWhereTheIconsStand) {
   const auto b = Icon(400.0f, 100.0f);
   row.Add(a);
   row.Add(b);
+  const float w = Width(a);
   for (int n = 1; n <= 6; ++n) row.Update(100.0f);
   const float aAt = X(a);
-  ASSERT_NEAR(aAt, 400.0f + (42.5f - 400.0f) * 6.0f / 9.0f, 1.0f);
+  ASSERT_NEAR(aAt, 400.0f + (60.0f - w / 2.0f - 400.0f) * 6.0f / 9.0f, 1.0f);
   row.Remove(b);  // a's slot is now 60, and the glide starts again from where a stands
   EXPECT_EQ(row.icons.size(), 1u);
   EXPECT_TRUE(row.running);

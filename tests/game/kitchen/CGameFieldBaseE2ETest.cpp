@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <numbers>
@@ -26,6 +27,7 @@
 #include "tests/framework/engine/screens/ScreensTestSupport.h"
 #include "tests/support/ReplayShot.h"
 #include "tests/support/TestSupport.h"
+#include "tools/content/SampleKitchenHud.h"
 
 namespace {
 
@@ -50,7 +52,7 @@ class CDemoField : public CGameFieldBase {
   void OnDelivery() override {
     g_journal->push_back("delivery");
     m_deliveryButton->SetEnabled(false);
-    ShowSpeechBalloon(L"Order up, table two!", {m_plate->GetPosition().x, 140.0f}, *this);
+    ShowSpeechBalloon(L"Two pancakes, please!", {m_plate->GetPosition().x, 140.0f}, *this);
     ShowLevelCompleteBanner(*this, 1);
   }
 };
@@ -110,15 +112,21 @@ class CGameFieldBaseE2ETest : public pm::test::FrameworkServicesTest {
   }
 };
 
-// Dark pixels along a clock hand from the dial's centre, at the angle of the time.
+// Pixels of a clock hand (red or brown, unlike the white face and the blue second hand)
+// along a ray from the wall clock's centre at the angle of the time.
 int HandPixels(const pm::test::Shot& shot, float angle, float from, float to) {
-  int dark = 0;
+  int count = 0;
   for (float r = from; r <= to; r += 1.0f) {
-    const int x = static_cast<int>(std::lround(300.0f + r * std::sin(angle)));
-    const int y = static_cast<int>(std::lround(100.0f - r * std::cos(angle)));
-    dark += shot.Count(x, y, x + 1, y + 1, 100, true);
+    const int x = static_cast<int>(std::lround(KitchenPlaces::clockX + r * std::sin(angle)));
+    const int y = static_cast<int>(std::lround(KitchenPlaces::clockY - r * std::cos(angle)));
+    count += (shot.At(x, y) >> 8 & 0xFF) < 110;
   }
-  return dark;
+  return count;
+}
+
+// Green is the button's enabled look, grey its disabled one.
+bool IsGreen(std::uint32_t rgb) {
+  return (rgb >> 8 & 0xFF) > (rgb >> 16 & 0xFF) + 30;
 }
 
 TEST_F(CGameFieldBaseE2ETest, TheKitchenAndItsHudShowTheTimeAndTheDeliveryButtonServes) {
@@ -131,7 +139,7 @@ TEST_F(CGameFieldBaseE2ETest, TheKitchenAndItsHudShowTheTimeAndTheDeliveryButton
           "@40 shot " +
           shots +
           "kitchen.png\n"
-          "@50 move 400 198\n"
+          "@50 move 390 200\n"
           "@55 shot " +
           shots +
           "over.png\n"
@@ -150,27 +158,32 @@ TEST_F(CGameFieldBaseE2ETest, TheKitchenAndItsHudShowTheTimeAndTheDeliveryButton
                                 std::filesystem::path(PANMASTER_GOLDEN_DIR) / "field_kitchen.png"));
     const pm::test::Shot kitchen(*engine, folder / "kitchen.png");
     ASSERT_TRUE(kitchen.IsLoaded());
-    // 09:41:00 on the wall clock: the hour hand just short of ten, the minute hand at 41.
+    // 09:41:00 on the wall clock: the hour hand just short of ten, the minute hand at 41,
+    // the second hand (blue) at 12.
     constexpr float pi = std::numbers::pi_v<float>;
-    EXPECT_GT(HandPixels(kitchen, (9.0f + 41.0f / 60.0f) * pi / 6.0f, 6.0f, 18.0f), 10);
-    EXPECT_GT(HandPixels(kitchen, 41.0f * pi / 30.0f, 6.0f, 26.0f), 16);
-    EXPECT_EQ(HandPixels(kitchen, 0.0f, 8.0f, 18.0f), 0) << "nothing points at 12";
-    // The floor's tiles start at the levels' floor line, y = 260, left of the counter.
-    EXPECT_EQ(kitchen.At(100, 420), 0xE9D2A6u) << "beside the floor";
-    EXPECT_NE(kitchen.At(200, 420), 0xE9D2A6u) << "on the floor";
-    // The delivery item on the plate, enabled and up: green.
-    EXPECT_EQ(kitchen.At(360, 198) >> 8 & 0xFF, 0xAFu);
+    EXPECT_GT(HandPixels(kitchen, (9.0f + 41.0f / 60.0f) * pi / 6.0f, 6.0f, 16.0f), 8);
+    EXPECT_GT(HandPixels(kitchen, 41.0f * pi / 30.0f, 6.0f, 20.0f), 12);
+    EXPECT_EQ(HandPixels(kitchen, 0.0f, 6.0f, 20.0f), 0);
+    EXPECT_EQ(HandPixels(kitchen, pi / 2.0f, 6.0f, 20.0f), 0) << "nothing points at 3";
+    // The floor's tiles lie on the levels' floor: at y 300 its left edge is at x 166.7.
+    EXPECT_NE(kitchen.At(172, 300), kitchen.At(160, 300));
+    EXPECT_EQ(kitchen.At(160, 300), kitchen.At(100, 300)) << "beside the floor";
+    // The delivery item over the plate, enabled and up.
+    const int buttonX = static_cast<int>(KitchenPlaces::plateX) - 40;
+    const int buttonY = static_cast<int>(KitchenPlaces::plateY) - 28;
+    EXPECT_TRUE(IsGreen(kitchen.At(buttonX, buttonY)));
 
     const pm::test::Shot over(*engine, folder / "over.png");
     ASSERT_TRUE(over.IsLoaded());
-    EXPECT_NE(over.At(360, 198), kitchen.At(360, 198)) << "the button lights under the cursor";
+    EXPECT_TRUE(IsGreen(over.At(buttonX, buttonY)));
+    EXPECT_NE(over.At(buttonX, buttonY), kitchen.At(buttonX, buttonY)) << "lit under the cursor";
 
     // After the click: the button is disabled (grey), a balloon speaks above the plate and
     // the first-place banner stands in the middle.
     const pm::test::Shot served(*engine, folder / "served.png");
     ASSERT_TRUE(served.IsLoaded());
-    EXPECT_EQ(served.At(360, 198), 0xA0A0A0u);
-    EXPECT_GT(served.Count(430, 70, 560, 110, 240, false), 1000) << "the white balloon";
+    EXPECT_FALSE(IsGreen(served.At(buttonX, buttonY)));
+    EXPECT_GT(served.Count(440, 64, 580, 110, 240, false), 1500) << "the white balloon";
     EXPECT_GT(served.Count(220, 260, 580, 340, 200, false), 3000) << "the golden banner";
   }
   engine->Shutdown();

@@ -9,6 +9,7 @@
 #include "game/kitchen/CFlyObject.h"
 #include "game/kitchen/CGameFieldBase.h"
 #include "tests/game/kitchen/FieldFixture.h"
+#include "tools/content/SampleKitchenHud.h"
 
 namespace {
 
@@ -233,13 +234,13 @@ TEST_F(CGameFieldBaseTest, ThePlatesCarryTheDeliveryItemWhoseButtonTellsTheField
   EXPECT_EQ(field->journal, (Journal{"start"}));
   const auto plate = field->GetPlate();
   ASSERT_TRUE(plate);
-  EXPECT_EQ(plate->GetPosition().x, 400.0f);
-  EXPECT_EQ(plate->GetPosition().y, 232.0f);
+  EXPECT_EQ(plate->GetPosition().x, KitchenPlaces::plateX);
+  EXPECT_EQ(plate->GetPosition().y, KitchenPlaces::plateY);
   EXPECT_TRUE(plate->IsStopped()) << "held on \"_hide\"";
   EXPECT_TRUE(field->m_ring);
   EXPECT_TRUE(field->m_wallClock.clock);
-  EXPECT_EQ(field->m_itemDelivery->GetPosition().x, 400.0f);
-  EXPECT_EQ(field->m_itemDelivery->GetPosition().y, 232.0f);
+  EXPECT_EQ(field->m_itemDelivery->GetPosition().x, KitchenPlaces::plateX);
+  EXPECT_EQ(field->m_itemDelivery->GetPosition().y, KitchenPlaces::plateY);
   EXPECT_EQ(field->m_itemDelivery->GetLayer(), plate->GetLayer() + 10);
 
   const GF::THolder<CDeliveryButton> button = field->m_deliveryButton;
