@@ -1,7 +1,5 @@
 #include "tools/content/SampleResources.h"
 
-#include <algorithm>
-
 #include "tools/content/SampleCookBook.h"
 #include "tools/content/SampleCurtain.h"
 #include "tools/content/SampleFrameworkScreens.h"
@@ -20,10 +18,4 @@ bool WriteSampleResources(const std::filesystem::path& outDir) {
   ok = WriteMapScreenFiles(outDir) && ok;
   ok = WriteCurtainSounds(outDir) && ok;
   return ok;
-}
-
-std::string SpriteInfoLine(const std::string& name, int texture, int x, int y, int w, int h) {
-  return "  r.AddHGESpriteInfo('" + name + "', " + std::to_string(texture) + ", " +
-         std::to_string(x) + ", " + std::to_string(y) + ", " + std::to_string(w) + ", " +
-         std::to_string(h) + ");\n";
 }

@@ -29,8 +29,6 @@ int CountScriptCalls(const std::string& script, const std::string& call);
 void FillScriptNumber(std::string& text, const std::string& name, int value);
 // The text-table index of key: its place in SampleTexts().
 int SampleTextIndex(const std::string& key);
-// The script line declaring the sprite info of a rectangle of a texture.
-std::string SpriteInfoLine(const std::string& name, int texture, int x, int y, int w, int h);
 
 // "Animation/effects.as" (and no stale "Animation/effects.bs").
 std::string MakeResourceScript();
@@ -63,4 +61,3 @@ bool WriteResourcePack(const std::filesystem::path& contentDir,
 
 // A PNG of 0xAARRGGBB pixels, rows from the top.
 std::vector<std::uint8_t> EncodePng(int width, int height, const std::vector<std::uint32_t>& argb);
-
