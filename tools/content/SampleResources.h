@@ -61,3 +61,4 @@ bool WriteResourcePack(const std::filesystem::path& contentDir,
 
 // A PNG of 0xAARRGGBB pixels, rows from the top.
 std::vector<std::uint8_t> EncodePng(int width, int height, const std::vector<std::uint32_t>& argb);
+
