@@ -5,8 +5,8 @@
 #include "tools/content/SampleCookBook.h"
 #include "tools/content/SampleCurtain.h"
 #include "tools/content/SampleFrameworkScreens.h"
-#include "tools/content/SampleMapScreens.h"
 #include "tools/content/SampleKitchenHud.h"
+#include "tools/content/SampleMapScreens.h"
 #include "tools/content/SampleParticles.h"
 #include "tools/content/SampleResources.h"
 

@@ -70,8 +70,7 @@ class FieldFixture : public SampleContentFixture {
     GF::HGENS::ServiceProviders& providers = GF::HGENS::GetServiceProviders();
     providers.createMusic =
         +[] { return GF::THolder<GF::IMusic>(GF::MakeHolder<CRecordingMusic>()); };
-    providers.createGameSound =
-        +[] { return GF::THolder<GF::HGENS::IGameSound>(GF::MakeHolder<CRecordingSound>()); };
+    RecordGameSounds();
   }
   void SetUp() override {
     SampleContentFixture::SetUp();
