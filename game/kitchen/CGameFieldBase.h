@@ -106,6 +106,8 @@ class CGameFieldBase : public GF::CRefCount, public CActionWorker, public CFlyOb
   float& FreezeTime() { return m_freezeTime; }
   const LevelDescription* GetLevelDescription() const { return m_levelDesc; }
   float GetScore() const { return m_score; }
+  // Elapsed level time in ms.
+  float GetLevelTime() const { return m_levelTime; }
   bool IsFinished() const { return m_finished; }
   // Clear while a level's intro runs: a "quit" then ends the game at once.
   bool IsIntroDone() const { return m_introDone; }
