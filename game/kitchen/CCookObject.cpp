@@ -178,7 +178,7 @@ bool HitTestObject(const GF::TPoint<int>& point, CCookObject& object, bool refre
 
   GF::TPoint<float> local;
   GF::InverseTransformPoint(local, {static_cast<float>(point.x), static_cast<float>(point.y)},
-                            object.m_animation->GetLocalProperties());
+                            object.m_animation->GetProperties());
   // A node scaled to nothing has no pixels to hit.
   if (!IsIntCoordinate(local.x) || !IsIntCoordinate(local.y)) return false;
   const HitMask& mask = description.Mask;

@@ -61,6 +61,7 @@ CPers::CPers(int dress, Obstacles begin, Obstacles end, GF::THolder<GF::IScene> 
 
 CPers::~CPers() {
   ReleaseStateAnimations();
+  m_current.Reset();
 }
 
 void CPers::CreateStateAnimations() {
@@ -81,11 +82,11 @@ void CPers::CreateStateAnimations() {
 }
 
 void CPers::ReleaseStateAnimations() {
-  // The animations leave the scene with their last holder here; the shown one goes too.
+  // They leave the scene. The shown one is still the current animation, so that the next
+  // figure takes its place.
   for (const AnimationPtr& animation : m_stateAnimations)
     if (animation) animation->Detach();
   m_stateAnimations.clear();
-  m_current.Reset();
 }
 
 CPers::AnimationPtr CPers::GetStateAnimation(int state) const {
@@ -98,9 +99,9 @@ void CPers::SetState(int state) {
   const AnimationPtr next = GetStateAnimation(state);
   if (!next || next == m_current) return;
   if (m_current) {
-    const GF::CObjectProperties& shown = m_current->GetLocalProperties();
-    next->SetPosition(shown.x, shown.y);
-    next->SetScale(shown.scaleY, shown.scaleY);
+    const float scale = m_current->GetScale().y;
+    next->SetPosition(m_current->GetPosition());
+    next->SetScale(scale, scale);
     m_current->SetVisible(false);
   }
   m_current = next;
@@ -226,7 +227,7 @@ void CPers::UpdateIdle(const float& dt) {
   m_blinkTimer -= dt;
   if (m_blinkTimer <= 0.0f) {
     m_blinkTimer = static_cast<float>(RandomBelow(3000)) + CookBlinkTime;
-    if (m_state != kHide && m_current && m_current->IsFinished()) {
+    if (m_state != kHide && m_current && m_current->IsStopped()) {
       SetState(kBlink);
       if (m_current) m_current->Play("all", 0, false);
     }
@@ -252,8 +253,7 @@ void CPers::PlaceSprite(float a, float b) {
 
 bool CPers::HitTest(const GF::TPoint<float>& point) const {
   if (!m_current) return false;
-  const GF::CObjectProperties& at = m_current->GetLocalProperties();
-  const GF::TPoint<float> q(point.x - at.x, point.y - at.y);
+  const GF::TPoint<float> q = point - m_current->GetPosition();
   return std::any_of(m_hitRects.begin(), m_hitRects.end(),
                      [&q](const GF::TRect<float>& rect) { return PointInRectF(q, rect); });
 }

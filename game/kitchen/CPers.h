@@ -49,6 +49,8 @@ class CPers : public GF::CRefCount {
   // (Re)builds the state animations of the current dress and shows the current state; a
   // state without an animation keeps the shown one.
   void CreateStateAnimations();
+  // Takes them out of the scene; the one shown stays the current animation until the next
+  // state's takes its place.
   void ReleaseStateAnimations();
   // Shows the state's animation from its start, where the figure stands; the state shown
   // now is not restarted.

@@ -71,13 +71,19 @@ ArtCanvas::~ArtCanvas() {
 }
 
 bool ArtCanvas::Draw(const std::string& file, const std::string& element, double x, double y,
-                     double w, double h) {
+                     double w, double h, const std::string& style) {
   const ArtSource* source = FindSource(file);
   if (!source) return Fail(file, "no such file", nullptr);
   GError* error = nullptr;
   RsvgHandle* handle = rsvg_handle_new_from_data(
       reinterpret_cast<const guint8*>(source->text.data()), source->text.size(), &error);
   if (!handle) return Fail(file, "does not parse", error);
+  if (!style.empty() &&
+      !rsvg_handle_set_stylesheet(handle, reinterpret_cast<const guint8*>(style.data()),
+                                  style.size(), &error)) {
+    g_object_unref(handle);
+    return Fail(file, "takes no such style", error);
+  }
   const std::string id = "#" + element;
   if (!element.empty() && !rsvg_handle_has_sub(handle, id.c_str())) {
     g_object_unref(handle);

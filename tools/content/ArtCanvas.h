@@ -21,9 +21,10 @@ class ArtCanvas {
 
   // Draws the SVG file, or only its element of id `element` where the whole document would
   // put it, with the document's view box filling the rectangle. False, with a message that
-  // names the file, when the file is unknown, does not parse or lacks the element.
+  // names the file, when the file is unknown, does not parse or lacks the element. A style
+  // sheet (CSS) overrides the file's own styles, e.g. to draw it in other colours.
   bool Draw(const std::string& file, const std::string& element, double x, double y, double w,
-            double h);
+            double h, const std::string& style = "");
 
   int Width() const { return width_; }
   int Height() const { return height_; }

@@ -38,6 +38,27 @@ ArtSheet Device(const std::string& name) {
           5000, 9000};
 }
 
+// The cook's frames; with colours, her jacket in them (light and dark tone).
+ArtSheet CookSheet(const std::string& name, const std::string& light,
+                   const std::string& dark = "") {
+  ArtSheet sheet = {name,
+                    "cook.svg",
+                    384,
+                    384,
+                    64,
+                    96,
+                    {"idle_0",      "idle_1",      "blink",     "walk_down_0", "walk_down_1",
+                     "walk_down_2", "walk_down_3", "walk_up_0", "walk_up_1",   "walk_up_2",
+                     "walk_up_3",   "work_0",      "work_1",    "work_2",      "carry_0",
+                     "carry_1",     "happy",       "sad",       "wait_0",      "wait_1"},
+                    5000,
+                    9600};
+  if (!light.empty())
+    sheet.style = "#jacket stop:first-child { stop-color: " + light +
+                  " } #jacket stop:last-child { stop-color: " + dark + " }";
+  return sheet;
+}
+
 std::string SpriteLine(const ArtSprite& s, int texture, int number, const ArtSheet& sheet) {
   char line[256];
   std::snprintf(line, sizeof line,
@@ -70,11 +91,14 @@ std::pair<int, int> CellOf(const ArtSheet& sheet, std::size_t k) {
 }  // namespace
 
 bool DrawArtSheet(const ArtSheet& sheet, ArtCanvas& canvas) {
-  if (sheet.frames.empty()) return canvas.Draw(sheet.file, "", 0, 0, sheet.width, sheet.height);
+  if (sheet.frames.empty())
+    return canvas.Draw(sheet.file, "", 0, 0, sheet.width, sheet.height, sheet.style);
   bool ok = true;
   for (std::size_t k = 0; k < sheet.frames.size(); ++k) {
     const auto [x, y] = CellOf(sheet, k);
-    ok = canvas.Draw(sheet.file, sheet.frames[k], x, y, sheet.cellWidth, sheet.cellHeight) && ok;
+    ok = canvas.Draw(sheet.file, sheet.frames[k], x, y, sheet.cellWidth, sheet.cellHeight,
+                     sheet.style) &&
+         ok;
   }
   return ok;
 }
@@ -142,17 +166,18 @@ const std::vector<ArtSheet>& SampleArtSheets() {
       {"kitchen_background", "kitchen_background.svg", 800, 600},
       {"floor_tiles", "floor_tiles.svg", 128, 64, 64, 64, {"light", "dark"}},
       // The cook stands on her hot spot; walking down-right and up-right, mirrored for left.
-      {"cook",
-       "cook.svg",
-       384,
-       288,
-       64,
-       96,
-       {"idle_0", "idle_1", "blink", "walk_down_0", "walk_down_1", "walk_down_2", "walk_down_3",
-        "walk_up_0", "walk_up_1", "walk_up_2", "walk_up_3", "work_0", "work_1", "work_2", "carry_0",
-        "carry_1", "happy", "sad"},
-       5000,
-       9600},
+      CookSheet("cook", ""),
+      // Her dresses of the stage upgrades: the jacket in another colour.
+      CookSheet("cook_dress_1", "#FFD0DC", "#F7A1B5"),
+      CookSheet("cook_dress_2", "#CDEBF5", "#7EC8E3"),
+      CookSheet("cook_dress_3", "#C8EBBE", "#7CC46A"),
+      {"cook_marks",
+       "cook_marks.svg",
+       128,
+       16,
+       16,
+       16,
+       {"work", "idle", "diagonal_down", "diagonal_up", "cancel", "wait", "hide", "blink"}},
       Device("mixer"),
       Device("UPG_mixer"),
       Device("saucepan"),
@@ -162,6 +187,16 @@ const std::vector<ArtSheet>& SampleArtSheets() {
       {"icons_ingredients", "icons_ingredients.svg", 256, 64, 32, 32, Ids(IngredientIcons()), 5000,
        5000, true},
       {"icons_dishes", "icons_dishes.svg", 256, 128, 64, 64, Ids(DishIcons()), 5000, 5000, true},
+      // The ingredients the kitchen's stands offer, drawn large from the icons.
+      {"ingredient_stands",
+       "icons_ingredients.svg",
+       256,
+       64,
+       64,
+       64,
+       {"egg", "flour", "milk", "blueberry"},
+       5000,
+       9000},
       // Three customers, each happy, waiting and cross.
       {"customers",
        "customers.svg",

@@ -25,6 +25,7 @@ struct ArtSheet {
   int hotY = 5000;
   bool wholeSheetSprite = false;  // one sprite over the whole sheet (icon sheets) per frame else
   bool jpeg2000 = false;          // "Texture\<n>.jp2" with the mask "Texture\m_<n>.gif"
+  std::string style = {};  // CSS over the file's own styles: the same drawing in other colours
 };
 
 struct ArtSprite {

@@ -73,8 +73,9 @@ LevelDescription Kitchen(const std::string& key, std::int32_t index, std::int32_
   l.LevelTime = 180000.0f;
   l.ServingCell = {8, 14};
   l.Obstacles.assign(LevelDescription::ObstacleCount, false);
-  for (int b = 0; b < LevelDescription::GridSize; ++b)
-    l.Obstacles[b] = true;  // row 0: the counters
+  // Cell (a, b) at a x 16 + b, a across and b in depth: b = 0 is the back row.
+  for (int a = 0; a < LevelDescription::GridSize; ++a)
+    l.Obstacles[static_cast<std::size_t>(a * 16)] = true;  // the counters
   for (int a : {7, 8})
     for (int b : {7, 8}) l.Obstacles[static_cast<std::size_t>(a * 16 + b)] = true;
   l.FloorPoints = {{180.0f, 260.0f}, {620.0f, 260.0f}, {80.0f, 560.0f}, {720.0f, 560.0f}};

@@ -1,4 +1,5 @@
 #include "framework/core/CMemoryOutputStream.h"
+#include "tools/content/SampleArt.h"
 #include "tools/content/SampleContent.h"
 
 namespace {
@@ -32,8 +33,34 @@ void AddIcons(LibraryData& lib) {
     lib.Icons[icon.Name] = icon;
 }
 
+// The mixer is hit only on its drawing: the art's idle frame, standing on its hot spot.
+HitMask MixerMask() {
+  const ArtSheet& sheet = *FindArtSheet("mixer");
+  const std::vector<std::uint32_t> pixels = DrawArtSheet(sheet);
+  HitMask mask;
+  mask.Width = sheet.cellWidth;
+  mask.Height = sheet.cellHeight;
+  mask.OriginX = -sheet.cellWidth * sheet.hotX / 10000;
+  mask.OriginY = -sheet.cellHeight * sheet.hotY / 10000;
+  if (pixels.empty()) return mask;
+  for (int y = 0; y < mask.Height; ++y)
+    for (int x = 0; x < mask.Width; ++x)
+      mask.Bytes.push_back(pixels[static_cast<std::size_t>(y * sheet.width + x)] >> 24 < 128);
+  return mask;
+}
+
 void AddDevices(LibraryData& lib) {
-  Add(lib, Device("Devices.mixer", L"Mixer", "mixer_work", {{L"Batter", 2000, "Dishes.batter"}}));
+  ObjectDescription mixer =
+      Device("Devices.mixer", L"Mixer", "mixer_work", {{L"Batter", 2000, "Dishes.batter"}});
+  mixer.UsesHitMask = true;
+  mixer.Mask = MixerMask();
+  Add(lib, mixer);
+  // The stage upgrade's mixer, which works faster.
+  Add(lib,
+      Device("Devices.UPG_mixer", L"Mixer", "mixer_work", {{L"Batter", 2000, "Dishes.batter"}}));
+  // A stove whose flames light the kitchen while it works, and which closes when done.
+  Add(lib, Device("Devices.electric_stove_4", L"Big stove", "stove_work",
+                  {{L"Omelette", 3500, "Dishes.omelette"}}));
   Add(lib, Device("Devices.griddle", L"Griddle", "griddle_work",
                   {{L"Pancakes", 3000, "Dishes.pancakes"}}));
   Add(lib,

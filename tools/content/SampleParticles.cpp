@@ -79,6 +79,36 @@ ParticleFile MakeSampleSmokePuff() {
   return file;
 }
 
+ParticleFile MakeSampleFireBig() {
+  ParticleFile file;
+  auto& p = file.params;
+  p.velocityMatrix[0] = 0.9f;  // the flames draw together as they rise
+  p.blendMode = 0;             // additive: the tongues glow where they overlap
+  p.startVelocityX = 0.0f;
+  p.startVelocityY = -90.0f;
+  p.spreadX = 30.0f;
+  p.spreadY = 30.0f;
+  p.lifeMin = 0.6f;
+  p.lifeMax = 1.0f;
+  p.spawnHalfWidth = 40.0f;
+  p.spawnHalfHeight = 4.0f;
+  p.startSizeMin = 20.0f;
+  p.startSizeMax = 28.0f;
+  p.endSize = 6.0f;
+  p.colorVariation = 20.0f;
+  p.startRed = 255.0f;
+  p.startGreen = 200.0f;
+  p.startBlue = 60.0f;
+  p.startAlpha = 220.0f;
+  p.endRed = 230.0f;
+  p.endGreen = 50.0f;
+  p.endBlue = 10.0f;
+  p.endAlpha = 0.0f;
+  p.jitterX = 20.0f;
+  p.emissionRate = 80.0f;
+  return file;
+}
+
 std::string MakeParticleResourceScript(const std::string& before) {
   const std::string texture = std::to_string(CountScriptCalls(before, "r.AddTexture("));
   const std::string sprite = std::to_string(CountScriptCalls(before, "r.AddHGESpriteInfo("));
@@ -109,6 +139,7 @@ bool WriteSampleParticles(const std::filesystem::path& outDir) {
   const auto puff = MakeSampleSmokePuff().Write();
   bool ok = WriteContentFile(outDir, "Particle/spark_burst.fgp", MakeSampleSparkBurst().Write());
   ok = WriteContentFile(outDir, "Particle/smoke_puff.fgp", puff) && ok;
+  ok = WriteContentFile(outDir, "Particle/fire_big.fgp", MakeSampleFireBig().Write()) && ok;
   ok = WriteContentFile(outDir, "Particle/1.PSI", puff) && ok;
   // The texture's number is its place among the script's textures.
   const std::string script = MakeResourceScript();

@@ -13,6 +13,9 @@ GF::HGENS::ParticleFile MakeSampleSparkBurst();
 // A soft grey puff that rises, drifts to the right, grows and fades.
 GF::HGENS::ParticleFile MakeSampleSmokePuff();
 
+// Flames over a strip 80 px wide, rising, yellow to red, fading: the electric stoves' fire.
+GF::HGENS::ParticleFile MakeSampleFireBig();
+
 // The texture "particles": a soft white dot, opaque in the middle and fading to nothing.
 const ArtSheet& ParticleDotSheet();
 
@@ -22,7 +25,7 @@ const ArtSheet& ParticleDotSheet();
 // that `before` (the script so far) declares.
 std::string MakeParticleResourceScript(const std::string& before);
 
-// "Particle/spark_burst.fgp", "Particle/smoke_puff.fgp", the puff as "Particle/1.PSI" for
-// the script's particle system, and the texture "particles" (a soft white dot) under the
-// number the resource script gives it.
+// "Particle/spark_burst.fgp", "Particle/smoke_puff.fgp", "Particle/fire_big.fgp", the puff as
+// "Particle/1.PSI" for the script's particle system, and the texture "particles" (a soft white dot)
+// under the number the resource script gives it.
 bool WriteSampleParticles(const std::filesystem::path& outDir);

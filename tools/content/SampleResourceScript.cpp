@@ -5,6 +5,7 @@
 #include "tools/content/SampleCookBook.h"
 #include "tools/content/SampleCurtain.h"
 #include "tools/content/SampleFrameworkScreens.h"
+#include "tools/content/SampleKitchenDevices.h"
 #include "tools/content/SampleKitchenHud.h"
 #include "tools/content/SampleMapScreens.h"
 #include "tools/content/SampleParticles.h"
@@ -163,6 +164,7 @@ void FillResource(CResourceReader@ r) {
   MapScreens(r);
   Curtain(r);
   KitchenHudContent(r);
+  KitchenDevices(r);
 }
 )";
 
@@ -189,7 +191,8 @@ std::string MakeResourceScript() {
   const std::string art = cookBook + MakeArtResourceScript(cookBook);
   const std::string maps = art + MakeMapScreensScript(art);
   const std::string curtain = maps + MakeCurtainScript(maps);
-  return curtain + MakeKitchenHudScript(curtain);
+  const std::string hud = curtain + MakeKitchenHudScript(curtain);
+  return hud + MakeKitchenDevicesScript(hud);
 }
 
 bool WriteSampleResourceScript(const std::filesystem::path& outDir) {

@@ -39,6 +39,15 @@ const Tone kTones[] = {
     {520.0, 260.0, 0.6},    // oops: a falling whistle
     {660.0, 1320.0, 0.3},   // bonus_get: a rising chirp
     {440.0, 880.0, 0.9},    // bonus_level
+    {180.0, 90.0, 0.5},     // mach_start_oven: a low hum winding down
+    {1760.0, 1760.0, 0.9},  // bell
+    {240.0, 300.0, 0.15},   // action_move: a short step
+    {600.0, 450.0, 0.8},    // waiting: a sigh
+    {150.0, 160.0, 1.5},    // mixer_work: a whirr
+    {90.0, 110.0, 1.5},     // griddle_work: a sizzle's rumble
+    {120.0, 120.0, 1.5},    // stove_work
+    {700.0, 1050.0, 0.2},   // device_start (sound 33)
+    {1050.0, 700.0, 0.2},   // device_end (sound 34)
 };
 
 }  // namespace
@@ -49,7 +58,10 @@ std::vector<std::uint8_t> EncodeSampleTone(double startHz, double endHz, double 
 
 const std::vector<std::string>& SampleSoundNames() {
   static const std::vector<std::string> names = {
-      "click", "whoosh", "ding", "stage_zoom", "new_ribbon", "oops", "bonus_get", "bonus_level"};
+      "click", "whoosh", "ding", "stage_zoom", "new_ribbon", "oops", "bonus_get", "bonus_level",
+      // the kitchen devices and the cook
+      "mach_start_oven", "bell", "action_move", "waiting", "mixer_work", "griddle_work",
+      "stove_work", "device_start", "device_end"};
   return names;
 }
 
