@@ -112,7 +112,7 @@ class CPers : public GF::CRefCount {
   int m_state = kIdle;
   GF::DoLineCalcStrategy<GF::TPoint<float>> m_step;  // over one unit of time
   GF::TPoint<float> m_position{8.0f, 9.0f};
-  GF::TPoint<int> m_cell;
+  GF::TPoint<int> m_cell{8, 9};
   bool m_mirrored = false;
   float m_timer = 0.0f;       // ms into the step; while idle, since the last sigh
   float m_blinkTimer = 0.0f;  // ms to the next blink

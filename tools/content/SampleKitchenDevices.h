@@ -35,7 +35,7 @@ inline constexpr SampleCookMark kSampleCookMarks[] = {
     {"hide", 0x8A99A6},        {"blink", 0xF7A1B5},
 };
 // Where the badge's middle stands above the cook's position, at scale 1.
-inline constexpr float kSampleCookMarkY = -62.0f;
+inline constexpr float kSampleCookMarkY = -58.0f;
 
 // The resource script's part; `script` is the script so far, which names the art sprites.
 // Empty when it lacks one of them.
