@@ -176,6 +176,7 @@ bool HitTestObject(const GF::TPoint<int>& point, CCookObject& object, bool refre
   const ObjectDescription& description = object.GetDescription();
   if (!description.UsesHitMask) return true;
 
+  // Into the node's own frame through its placement on the screen (a device is no child).
   GF::TPoint<float> local;
   GF::InverseTransformPoint(local, {static_cast<float>(point.x), static_cast<float>(point.y)},
                             object.m_animation->GetProperties());

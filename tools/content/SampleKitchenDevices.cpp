@@ -35,35 +35,59 @@ std::string Int(int value) {
   return std::to_string(value);
 }
 
-// Idle, two working frames in turn, then done; the sprite stands on the sheet's hot spot.
-std::string Device(const Placed& device) {
-  const std::string sheet = device.sheet;
-  return "  r.CreateAnimationData('" + std::string(device.object) + "');\n" +
-         "  r.AddNamedPart('_idle', 0, 100, 0);\n"
-         "  r.AddNamedPart('_work', 100, 500, 0);\n"
-         "  r.AddNamedPart('_closed', 500, 600, 0);\n"
-         "  r.CreateSpriteObjectData('device');\n"
-         "  r.AddSpriteIDResource(" +
-         Art(sheet + "_idle") + ", 100);\n  r.AddSpriteIDResource(" + Art(sheet + "_work_0") +
-         ", 200);\n  r.AddSpriteIDResource(" + Art(sheet + "_work_1") +
-         ", 200);\n  r.AddSpriteIDResource(" + Art(sheet + "_done") +
-         ", 100);\n  r.AddHotspot({hot:" + sheet + "_idle}, 0, 600);\n  r.AddLayer(0, 600);\n";
+// The script's helpers. A device: idle, its two working frames in turn, then done (its
+// sprites follow one another from the idle one). An ingredient stand: still while idle,
+// bobbing 6 px up and back in 300 ms while it works. A state of the cook: its badge over
+// her hat, then her figure, whose frames the caller adds. The game puts her position 0.4 of
+// the animation's height (figure and badge) above the floor point she stands on; her hot
+// spot, 45 1/3 px down the 96 px frame, brings her feet (row 92) onto that point.
+const char* const kHelpers = R"(
+void Device(CResourceReader@ r, const string &in name, int idle, int hotX, int hotY) {
+  r.CreateAnimationData(name);
+  r.AddNamedPart('_idle', 0, 100, 0);
+  r.AddNamedPart('_work', 100, 500, 0);
+  r.AddNamedPart('_closed', 500, 600, 0);
+  r.CreateSpriteObjectData('device');
+  r.AddSpriteIDResource(idle, 100);
+  r.AddSpriteIDResource(idle + 1, 200);
+  r.AddSpriteIDResource(idle + 2, 200);
+  r.AddSpriteIDResource(idle + 3, 100);
+  r.AddHotspot(hotX, hotY, 0, 600);
+  r.AddLayer(0, 600);
 }
 
-// Still while idle; while working the stand bobs up and back, 6 px in 300 ms.
-std::string Ingredient(const Placed& stand) {
-  return "  r.CreateAnimationData('" + std::string(stand.object) + "');\n" +
-         "  r.AddNamedPart('_idle', 0, 100, 0);\n"
-         "  r.AddNamedPart('_work', 100, 400, 0);\n"
-         "  r.CreateSpriteObjectData('stand');\n"
-         "  r.AddSpriteIDResource(" +
-         Art(stand.sheet) + ", 400);\n  r.AddHotspot({hot:" + stand.sheet +
-         "}, 0, 400);\n"
-         "  r.AddOffset(0, 0, 0, 100);\n"
-         "  r.AddOffset(0, 0, 1, 150);\n"
-         "  r.AddOffset(0, -6, 1, 150);\n"
-         "  r.AddOffset(0, 0, 0, 0);\n"
-         "  r.AddLayer(0, 400);\n";
+void Stand(CResourceReader@ r, const string &in name, int sprite, int hotX, int hotY) {
+  r.CreateAnimationData(name);
+  r.AddNamedPart('_idle', 0, 100, 0);
+  r.AddNamedPart('_work', 100, 400, 0);
+  r.CreateSpriteObjectData('stand');
+  r.AddSpriteIDResource(sprite, 400);
+  r.AddHotspot(hotX, hotY, 0, 400);
+  r.AddOffset(0, 0, 0, 100);
+  r.AddOffset(0, 0, 1, 150);
+  r.AddOffset(0, -6, 1, 150);
+  r.AddOffset(0, 0, 0, 0);
+  r.AddLayer(0, 400);
+}
+
+void CookState(CResourceReader@ r, const string &in name, int length, int loops, int badge) {
+  r.CreateAnimationData(name);
+  r.AddNamedPart('all', 0, length, loops);
+  r.CreateSpriteObjectData('mark');
+  r.AddSpriteIDResource(badge, length);
+  r.AddHotspot(5000, 5000, 0, length);
+  r.AddOffset(0, -58, 0, length);
+  r.AddLayer(1, length);
+  r.CreateSpriteObjectData('figure');
+  r.AddHotspot(5000, 4722, 0, length);
+  r.AddLayer(0, length);
+}
+)";
+
+static_assert(kSampleCookMarkY == -58.0f, "CookState's badge offset");
+
+std::string Quoted(const std::string& text) {
+  return "'" + text + "'";
 }
 
 // What moves besides the frames: she shakes her head on a cancel and fades out to hide.
@@ -77,25 +101,15 @@ std::string FigureTracks(const std::string& state, int length) {
   return "";
 }
 
-// The game puts the cook's position 0.4 of her animation's height (figure and badge) above
-// the floor point she stands on; her hot spot, 45 1/3 px down the 96 px frame, brings her
-// feet (row 92) onto that point.
 std::string Cook(const SampleCookState& state, const std::string& sheet, int dress) {
   const int length = std::accumulate(state.frames.begin(), state.frames.end(), 0,
                                      [](int sum, const auto& frame) { return sum + frame.second; });
-  std::string part = "  r.CreateAnimationData('" + std::string(state.name) + "_" + Int(dress) +
-                     "');\n  r.AddNamedPart('all', 0, " + Int(length) + ", " + Int(state.loops) +
-                     ");\n  r.CreateSpriteObjectData('figure');\n";
+  std::string part = "  CookState(r, " + Quoted(std::string(state.name) + "_" + Int(dress)) + ", " +
+                     Int(length) + ", " + Int(state.loops) + ", " +
+                     Art(std::string("cook_marks_") + state.name) + ");\n";
   for (const auto& [frame, ms] : state.frames)
     part += "  r.AddSpriteIDResource(" + Art(sheet + "_" + frame) + ", " + Int(ms) + ");\n";
-  part += "  r.AddHotspot(5000, 4722, 0, " + Int(length) + ");\n" +
-          FigureTracks(state.name, length) + "  r.AddLayer(0, " + Int(length) +
-          ");\n  r.CreateSpriteObjectData('mark');\n" + "  r.AddSpriteIDResource(" +
-          Art(std::string("cook_marks_") + state.name) + ", " + Int(length) +
-          ");\n  r.AddHotspot(5000, 5000, 0, " + Int(length) + ");\n  r.AddOffset(0, " +
-          Int(static_cast<int>(kSampleCookMarkY)) + ", 0, " + Int(length) + ");\n  r.AddLayer(1, " +
-          Int(length) + ");\n";
-  return part;
+  return part + FigureTracks(state.name, length);
 }
 
 }  // namespace
@@ -126,16 +140,27 @@ const std::vector<std::string>& SampleCookDressSheets() {
 
 std::string MakeKitchenDevicesScript(const std::string& script) {
   std::string part =
-      "\n// The kitchen's devices, ingredient stands and cook, drawn from the art above.\n"
-      "void KitchenDevices(CResourceReader@ r) {\n  r.CreateModule('Devices');\n";
-  for (const Placed& device : kDevices) part += Device(device);
+      std::string(
+          "\n// The kitchen's devices, ingredient stands and cook, drawn from the art above.") +
+      kHelpers + "\nvoid KitchenDevices(CResourceReader@ r) {\n  r.CreateModule('Devices');\n";
+  for (const Placed& device : kDevices)
+    part += "  Device(r, " + Quoted(device.object) + ", " +
+            Art(std::string(device.sheet) + "_idle") + ", {hot:" + device.sheet + "_idle});\n";
   part += "  r.CreateModule('Ingredients');\n";
-  for (const Placed& stand : kIngredients) part += Ingredient(stand);
-  part += "  r.CreateModule('lily');\n";
+  for (const Placed& stand : kIngredients)
+    part += "  Stand(r, " + Quoted(stand.object) + ", " + Art(stand.sheet) +
+            ", {hot:" + stand.sheet + "});\n";
   const std::vector<std::string>& dresses = SampleCookDressSheets();
   for (std::size_t dress = 0; dress < dresses.size(); ++dress)
+    part += "  Lily" + Int(static_cast<int>(dress)) + "(r);\n";
+  part += "}\n";
+  // A function per dress, each in module "lily".
+  for (std::size_t dress = 0; dress < dresses.size(); ++dress) {
+    part += "\nvoid Lily" + Int(static_cast<int>(dress)) +
+            "(CResourceReader@ r) {\n  r.CreateModule('lily');\n";
     for (const SampleCookState& state : SampleCookStates())
       part += Cook(state, dresses[dress], static_cast<int>(dress));
-  part += "}\n";
+    part += "}\n";
+  }
   return FillArtSprites(part, script) ? part : std::string();
 }

@@ -35,7 +35,8 @@ class CCookObjectTest : public pm::test::FieldFixture {
     ASSERT_TRUE(LoadLibraryDataFile());
   }
   void TearDown() override {
-    GF::HGENS::ParticleRegistry::Instance().Clear();
+    // The fire leaves the scene, which it holds, as the game's scenes let their particles go.
+    GF::HGENS::ParticleRegistry::Instance().Clear(scene.Get());
     FieldFixture::TearDown();
   }
 
