@@ -32,6 +32,10 @@ inline std::vector<std::string>& PlayerCalls() {
   static std::vector<std::string> calls;
   return calls;
 }
+// How often the players were asked exactly that.
+inline int CountPlayerCalls(const std::string& call) {
+  return static_cast<int>(std::count(PlayerCalls().begin(), PlayerCalls().end(), call));
+}
 
 class CRecordingMusic : public GF::IMusic {
  public:

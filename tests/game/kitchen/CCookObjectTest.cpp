@@ -14,7 +14,7 @@
 
 namespace {
 
-using pm::test::PlayerCalls;
+using pm::test::CountPlayerCalls;
 using Points = std::vector<GF::TPoint<int>>;
 
 // Counts the customers a device brings.
@@ -23,10 +23,6 @@ class CCustomerField : public pm::test::CTestField {
   void AddNextCustomer() override { ++customers; }
   int customers = 0;
 };
-
-int Calls(const std::string& call) {
-  return static_cast<int>(std::count(PlayerCalls().begin(), PlayerCalls().end(), call));
-}
 
 class CCookObjectTest : public pm::test::FieldFixture {
  protected:
@@ -169,7 +165,7 @@ TEST_F(CCookObjectTest, TwoStovesShareOneFireThatGoesOutWithTheSecond) {
   EXPECT_FALSE(fire->IsEmitting()) << "the flames in the air burn out";
   first->HolderGetCast()->Update(0.0f);
   EXPECT_EQ(first->HolderGetCast()->GetTime(), 500.0f) << "closed after work";
-  EXPECT_EQ(Calls("sound:Stop stove_work"), 1);
+  EXPECT_EQ(CountPlayerCalls("sound:Stop stove_work"), 1);
 }
 
 TEST_F(CCookObjectTest, AWorkSoundStopsWithTheLastDeviceThatUsesItAndAQuietEndRingsNoBell) {
@@ -178,21 +174,21 @@ TEST_F(CCookObjectTest, AWorkSoundStopsWithTheLastDeviceThatUsesItAndAQuietEndRi
   CCookObject::StartWork(mixer, field);
   CCookObject::StartWork(upgraded, field);
   EXPECT_EQ(CCookObject::GetWorkSoundCount("mixer_work"), 2);
-  EXPECT_EQ(Calls("sound:Play device_start 1 0.000000"), 2) << "sound 33";
+  EXPECT_EQ(CountPlayerCalls("sound:Play device_start 1 0.000000"), 2) << "sound 33";
   mixer->HolderGetCast()->Update(0.0f);
   EXPECT_GE(mixer->HolderGetCast()->GetTime(), 100.0f) << "working";
 
   CCookObject::EndWork(mixer, field);
-  EXPECT_EQ(Calls("sound:Stop mixer_work"), 0);
-  EXPECT_EQ(Calls("sound:Play bell 1 0.000000"), 1);
-  EXPECT_EQ(Calls("sound:Play device_end 1 0.000000"), 1) << "sound 34";
+  EXPECT_EQ(CountPlayerCalls("sound:Stop mixer_work"), 0);
+  EXPECT_EQ(CountPlayerCalls("sound:Play bell 1 0.000000"), 1);
+  EXPECT_EQ(CountPlayerCalls("sound:Play device_end 1 0.000000"), 1) << "sound 34";
   mixer->HolderGetCast()->Update(0.0f);
   EXPECT_LT(mixer->HolderGetCast()->GetTime(), 100.0f) << "idle again";
 
   CCookObject::EndWork(upgraded, field, true);
-  EXPECT_EQ(Calls("sound:Stop mixer_work"), 1);
-  EXPECT_EQ(Calls("sound:Play bell 1 0.000000"), 1) << "quiet";
-  EXPECT_EQ(Calls("sound:Play device_end 1 0.000000"), 1);
+  EXPECT_EQ(CountPlayerCalls("sound:Stop mixer_work"), 1);
+  EXPECT_EQ(CountPlayerCalls("sound:Play bell 1 0.000000"), 1) << "quiet";
+  EXPECT_EQ(CountPlayerCalls("sound:Play device_end 1 0.000000"), 1);
   EXPECT_EQ(CCookObject::GetWorkSoundCount("mixer_work"), 0);
 
   // An end without a start leaves the count at 0.
@@ -210,8 +206,8 @@ TEST_F(CCookObjectTest, TheFirstTutorialLevelBringsACustomerAsADeviceStarts) {
     CCookObject::EndWork(griddle, field, true);
   }
   EXPECT_EQ(customers->customers, 1);
-  EXPECT_EQ(Calls("sound:Play mach_start_oven 1 0.000000"), 2);
-  EXPECT_EQ(Calls("sound:Play device_start 1 0.000000"), 0);
+  EXPECT_EQ(CountPlayerCalls("sound:Play mach_start_oven 1 0.000000"), 2);
+  EXPECT_EQ(CountPlayerCalls("sound:Play device_start 1 0.000000"), 0);
 }
 
 TEST_F(CCookObjectTest, AStageUpgradeReplacesTheMixerInItsDescription) {

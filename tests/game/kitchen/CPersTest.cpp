@@ -14,15 +14,12 @@ namespace {
 
 using Cell = GF::TPoint<int>;
 using Cells = std::vector<Cell>;
+using pm::test::CountPlayerCalls;
 using pm::test::PlayerCalls;
 
 // The sample levels' floor: 440 wide at the back (y 260), 640 at the front (y 560).
 constexpr FloorQuad kFloor = {
     {180.0f, 260.0f}, {620.0f, 260.0f}, {80.0f, 560.0f}, {720.0f, 560.0f}};
-
-int Calls(const std::string& call) {
-  return static_cast<int>(std::count(PlayerCalls().begin(), PlayerCalls().end(), call));
-}
 
 class CPersTest : public pm::test::FieldFixture {
  protected:
@@ -106,14 +103,14 @@ TEST_F(CPersTest, WalksDownTheDistanceMapTheFirstSmallestLabelAtEachStep) {
     cook->PlaceSprite(c.from.x, c.from.y);
     PlayerCalls().clear();
     cook->MoveTo(c.to.x, c.to.y);
-    EXPECT_EQ(Calls("sound:Play action_move 1 0.000000"), 1);
+    EXPECT_EQ(CountPlayerCalls("sound:Play action_move 1 0.000000"), 1);
     EXPECT_EQ(cook->GetCell(), c.step);
     EXPECT_EQ(cook->GetState(), c.state);
     EXPECT_EQ(cook->IsMirrored(), c.mirrored);
     EXPECT_EQ(cook->GetAnimation(), cook->GetStateAnimation(c.state));
     EXPECT_EQ(Walk(), c.end);
     EXPECT_EQ(cook->GetState(), CPers::kIdle);
-    EXPECT_EQ(Calls("sound:Stop action_move"), 1);
+    EXPECT_EQ(CountPlayerCalls("sound:Stop action_move"), 1);
   }
   // Straight steps across show the front walk, as steps toward the front do.
   EXPECT_STREQ(cook->GetStateAnimation(CPers::kStepAcross)->GetName(), "diagonal_down_0");
@@ -228,9 +225,9 @@ TEST_F(CPersTest, IdleSheBlinksOnceHerIdleHasPlayedAndSighsAfterTheWaitTime) {
     scene->Update(100.0f);
   }
   EXPECT_EQ(cook->GetState(), CPers::kBlink) << "the idle part has played";
-  EXPECT_EQ(Calls("sound:Play waiting 1 0.000000"), 0);
+  EXPECT_EQ(CountPlayerCalls("sound:Play waiting 1 0.000000"), 0);
   cook->Update(1001.0f);
-  EXPECT_EQ(Calls("sound:Play waiting 1 0.000000"), 1);
+  EXPECT_EQ(CountPlayerCalls("sound:Play waiting 1 0.000000"), 1);
 }
 
 TEST_F(CPersTest, HiddenSheNeitherMovesNorPausesAndAHoldKeepsHerStill) {
@@ -248,7 +245,7 @@ TEST_F(CPersTest, HiddenSheNeitherMovesNorPausesAndAHoldKeepsHerStill) {
   EXPECT_FALSE(cook->CanMove());
   PlayerCalls().clear();
   cook->MoveTo(2.0f, 2.0f);
-  EXPECT_EQ(Calls("sound:Play action_move 1 0.000000"), 0);
+  EXPECT_EQ(CountPlayerCalls("sound:Play action_move 1 0.000000"), 0);
   cook->SetPaused(true);
   EXPECT_FALSE(cook->IsPaused());
   cook->OnArrived();
