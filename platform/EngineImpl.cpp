@@ -321,7 +321,8 @@ bool EngineImpl::CreateWindow() {
   ResourceAccess files{
       [this](const char* name, std::uint32_t* size) { return ResourceLoad(name, size); },
       [this](void* data) { ResourceFree(data); }};
-  renderer_ = std::make_unique<GlRenderer>(files);
+  renderer_ = std::make_unique<GlRenderer>(
+      files, [this](const std::string& line) { Log("%s", line.c_str()); });
   if (!renderer_->Init(window_, screenWidth_, screenHeight_)) {
     error_ = std::string("Can't start OpenGL: ") + renderer_->ErrorMessage();
     return false;

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -21,6 +22,7 @@ constexpr int kMaxSlots = 16;
 constexpr GLenum kScratchUnit = GL_TEXTURE0 + kMaxSlots;  // uploads never disturb drawing units
 
 struct GlTexture {
+  EngineTexture handle = 0;
   GLuint id = 0;
   int width = 0;
   int height = 0;
@@ -33,6 +35,7 @@ struct GlTexture {
 };
 
 struct GlTarget {
+  EngineTarget handle = 0;
   GLuint fbo = 0;
   GlTexture texture;
 };
@@ -109,6 +112,7 @@ GLuint CompileShader(GLenum type, const char* source, std::string* error) {
 
 struct GlRenderer::Impl {
   ResourceAccess files;
+  RendererLog log;
   std::string error;
   SDL_Window* window = nullptr;
   SDL_GLContext context = nullptr;
@@ -126,8 +130,15 @@ struct GlRenderer::Impl {
   int viewX = 0, viewY = 0, viewW = 0, viewH = 0;
   bool viewportSet = false;
 
-  std::unordered_set<GlTexture*> textures;  // live handles, target textures included
-  std::unordered_set<GlTarget*> targets;
+  // Handles are numbers handed out once, never addresses: a freed handle, or one that was
+  // never given, finds nothing, however stale.
+  std::uintptr_t nextHandle = 1;
+  std::unordered_map<EngineTexture, GlTexture*> textures;  // target textures included
+  std::unordered_map<EngineTarget, GlTarget*> targets;
+  std::unordered_set<EngineTexture> reported;  // unknown handles already logged
+  // The texture drawn last, so that a run of quads of one texture looks it up once.
+  EngineTexture drawnHandle = 0;
+  GlTexture* drawn = nullptr;
   GlTexture white;  // stands for texture 0
 
   // Scene and batch state.
@@ -310,13 +321,41 @@ struct GlRenderer::Impl {
   }
 
   GlTexture* LiveTexture(EngineTexture handle) {
-    auto* t = reinterpret_cast<GlTexture*>(handle);
-    return textures.count(t) ? t : nullptr;
+    const auto it = textures.find(handle);
+    return it == textures.end() ? nullptr : it->second;
   }
 
   GlTarget* LiveTarget(EngineTarget handle) {
-    auto* t = reinterpret_cast<GlTarget*>(handle);
-    return targets.count(t) ? t : nullptr;
+    const auto it = targets.find(handle);
+    return it == targets.end() ? nullptr : it->second;
+  }
+
+  EngineTexture AddTexture(GlTexture* t) {
+    t->handle = nextHandle++;
+    textures.emplace(t->handle, t);
+    return t->handle;
+  }
+
+  void ForgetTexture(GlTexture* t) {
+    textures.erase(t->handle);
+    if (drawnHandle == t->handle) drawnHandle = 0;
+  }
+
+  // The texture to draw with: the white one for 0, null (logged once) for a handle that was
+  // freed or never given, which then draws nothing.
+  GlTexture* DrawTexture(EngineTexture handle) {
+    if (!handle) return &white;
+    if (handle == drawnHandle) return drawn;
+    GlTexture* t = LiveTexture(handle);
+    if (!t) {
+      if (reported.insert(handle).second && log) {
+        log("Texture handle " + std::to_string(handle) + " is freed or unknown; not drawn");
+      }
+      return nullptr;
+    }
+    drawnHandle = handle;
+    drawn = t;
+    return t;
   }
 
   // ---- Targets ----
@@ -446,9 +485,11 @@ struct GlRenderer::Impl {
   }
 
   // Room for `count` more vertices of this kind, texture and blend; starts a new batch when
-  // the open one can't take them. Returns the slot the vertices must carry.
+  // the open one can't take them. Returns the slot the vertices must carry, or -1 for a
+  // texture that can't be drawn.
   float Reserve(Prim kind, EngineTexture handle, int mode, int count) {
-    GlTexture* t = handle ? reinterpret_cast<GlTexture*>(handle) : &white;
+    GlTexture* t = DrawTexture(handle);
+    if (!t) return -1.0f;
     if (vertexCount + count > kQueueVertices) Flush();
     if (kind != prim || mode != blend || vertexCount - batchStart + count > kBatchVertices) {
       CloseBatch();
@@ -499,8 +540,9 @@ std::uint32_t GlRenderer::WindowFlags() {
   return SDL_WINDOW_OPENGL;
 }
 
-GlRenderer::GlRenderer(ResourceAccess files) : impl_(std::make_unique<Impl>()) {
+GlRenderer::GlRenderer(ResourceAccess files, RendererLog log) : impl_(std::make_unique<Impl>()) {
   impl_->files = std::move(files);
+  impl_->log = std::move(log);
 }
 
 GlRenderer::~GlRenderer() {
@@ -541,13 +583,14 @@ void GlRenderer::Shutdown() {
   SDL_GL_MakeCurrent(r.window, r.context);
   // Textures first: the table also lists the targets' own textures, which die with their
   // targets, so their flag must be read while the targets still exist.
-  for (GlTexture* t : r.textures) {
+  for (const auto& [handle, t] : r.textures) {
     if (t->ownedByTarget) continue;
     r.DeleteTexture(t);
     delete t;
   }
   r.textures.clear();
-  for (GlTarget* t : r.targets) {
+  r.drawnHandle = 0;
+  for (const auto& [handle, t] : r.targets) {
     r.DeleteTarget(t);
     delete t;
   }
@@ -688,13 +731,15 @@ void GlRenderer::RenderLine(float x1, float y1, float x2, float y2, std::uint32_
 void GlRenderer::RenderTriple(const EngineTriple* triple) {
   Impl& r = *impl_;
   if (!r.current || !triple) return;
-  r.Append(triple->v, 3, r.Reserve(Prim::Triangles, triple->tex, triple->blend, 3));
+  const float slot = r.Reserve(Prim::Triangles, triple->tex, triple->blend, 3);
+  if (slot >= 0.0f) r.Append(triple->v, 3, slot);
 }
 
 void GlRenderer::RenderQuad(const EngineQuad* quad) {
   Impl& r = *impl_;
   if (!r.current || !quad) return;
-  r.Append(quad->v, 4, r.Reserve(Prim::Quads, quad->tex, quad->blend, 4));
+  const float slot = r.Reserve(Prim::Quads, quad->tex, quad->blend, 4);
+  if (slot >= 0.0f) r.Append(quad->v, 4, slot);
 }
 
 EngineVertex* GlRenderer::StartBatch(EngineBatch kind, EngineTexture texture, int blend,
@@ -723,6 +768,7 @@ EngineVertex* GlRenderer::StartBatch(EngineBatch kind, EngineTexture texture, in
     default:
       return nullptr;
   }
+  if (!r.DrawTexture(texture)) return nullptr;
   if (r.vertexCount + kBatchVertices > kQueueVertices) r.Flush();
   r.CloseBatch();
   r.Reserve(prim, texture, blend, 0);  // slot 0
@@ -829,9 +875,10 @@ EngineTarget GlRenderer::TargetCreate(int width, int height, bool /*zbuffer*/) {
     delete target;
     return 0;
   }
-  r.targets.insert(target);
-  r.textures.insert(&target->texture);
-  return reinterpret_cast<EngineTarget>(target);
+  r.AddTexture(&target->texture);
+  target->handle = r.nextHandle++;
+  r.targets.emplace(target->handle, target);
+  return target->handle;
 }
 
 void GlRenderer::TargetFree(EngineTarget handle) {
@@ -843,8 +890,8 @@ void GlRenderer::TargetFree(EngineTarget handle) {
     r.current = nullptr;  // the scene drawing into it ends with it
     r.batchOpen = false;
   }
-  r.textures.erase(&target->texture);
-  r.targets.erase(target);
+  r.ForgetTexture(&target->texture);
+  r.targets.erase(target->handle);
   r.DeleteTarget(target);
   r.BindDrawTarget();
   delete target;
@@ -852,7 +899,7 @@ void GlRenderer::TargetFree(EngineTarget handle) {
 
 EngineTexture GlRenderer::TargetGetTexture(EngineTarget handle) {
   GlTarget* target = impl_->LiveTarget(handle);
-  return target ? reinterpret_cast<EngineTexture>(&target->texture) : 0;
+  return target ? target->texture.handle : 0;
 }
 
 bool GlRenderer::TargetReadPixels(EngineTarget handle, std::uint32_t* out) {
@@ -870,8 +917,7 @@ EngineTexture GlRenderer::TextureCreate(int width, int height) {
     delete t;
     return 0;
   }
-  r.textures.insert(t);
-  return reinterpret_cast<EngineTexture>(t);
+  return r.AddTexture(t);
 }
 
 EngineTexture GlRenderer::TextureLoad(const char* name, std::uint32_t size, bool /*mipmap*/) {
@@ -904,8 +950,7 @@ EngineTexture GlRenderer::TextureLoad(const char* name, std::uint32_t size, bool
     delete t;
     return 0;
   }
-  r.textures.insert(t);
-  return reinterpret_cast<EngineTexture>(t);
+  return r.AddTexture(t);
 }
 
 void GlRenderer::TextureFree(EngineTexture handle) {
@@ -913,7 +958,7 @@ void GlRenderer::TextureFree(EngineTexture handle) {
   GlTexture* t = r.LiveTexture(handle);
   if (!t || t->ownedByTarget || !r.MakeCurrent()) return;
   r.Flush();
-  r.textures.erase(t);
+  r.ForgetTexture(t);
   r.DeleteTexture(t);
   delete t;
 }

@@ -17,7 +17,9 @@
 // a clear, the end of the scene, a lock, a read-back or a free.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "platform/Engine.h"
 #include "platform/ResourceAccess.h"
@@ -31,6 +33,9 @@ struct RenderStats {
   std::uint64_t quads = 0;       // of which quads and point sprites
 };
 
+// Where the renderer reports what it refused to draw.
+using RendererLog = std::function<void(const std::string& line)>;
+
 class GlRenderer {
  public:
   // Sets the SDL GL attributes; call after SDL_Init(SDL_INIT_VIDEO), before the window is
@@ -38,7 +43,9 @@ class GlRenderer {
   static void PrepareWindow();
   static std::uint32_t WindowFlags();
 
-  explicit GlRenderer(ResourceAccess files);
+  // Texture and target handles are checked on every use: a freed or unknown one draws
+  // nothing and is logged once.
+  explicit GlRenderer(ResourceAccess files, RendererLog log = {});
   GlRenderer(const GlRenderer&) = delete;
   GlRenderer& operator=(const GlRenderer&) = delete;
   ~GlRenderer();

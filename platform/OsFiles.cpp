@@ -34,4 +34,16 @@ bool DeleteFile(const std::string& path) {
   return unlink(path.c_str()) == 0;
 }
 
+bool WriteFileAtomically(const std::string& path, const void* data, std::size_t size) {
+  // Named after the process, so programs saving the same file at once never share a
+  // temporary file; the last rename wins with a whole file.
+  const std::string temp = path + "." + std::to_string(getpid()) + ".tmp";
+  std::FILE* file = std::fopen(temp.c_str(), "wbe");
+  if (!file) return false;
+  const bool written = std::fwrite(data, 1, size, file) == size;
+  if (std::fclose(file) == 0 && written && ReplaceFile(temp, path)) return true;
+  DeleteFile(temp);
+  return false;
+}
+
 }  // namespace Os

@@ -8,6 +8,7 @@
 // CUPS types.
 // Paths and texts are UTF-8; wide strings hold UTF-16 units.
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -77,6 +78,11 @@ bool ReplaceFile(const std::string& from, const std::string& to);
 
 // Removes the file; false when it could not be removed (missing, a folder, no permission).
 bool DeleteFile(const std::string& path);
+
+// Writes the bytes to a temporary file of this process beside path, then replaces path with
+// it: a reader, or the next start after a crash, finds the old file or the new one, never a
+// part of it. False (and no temporary file left) on failure.
+bool WriteFileAtomically(const std::string& path, const void* data, std::size_t size);
 
 // ---- Text conversion at OS boundaries (OsText.cpp) ----
 

@@ -25,7 +25,7 @@ const char* LevelDescription::Fault() const {
       return "the serving cell is off the 16 x 16 grid";
   }
   for (const LevelOrderRecord& order : Orders)
-    if (order.IsCustomer() && (order.PatienceClosed <= 0 || order.PatienceOpen <= 0))
+    if (order.DrainsPatience() && (order.PatienceClosed <= 0 || order.PatienceOpen <= 0))
       return "a customer has no patience";
   return nullptr;
 }

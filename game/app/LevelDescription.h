@@ -24,6 +24,8 @@ struct LevelOrderRecord {
 
   // Types 1 and 2 only shape the order list; every other record becomes a customer.
   bool IsCustomer() const { return OrderType != 1 && OrderType != 2; }
+  // Only the orders with a progress bar lose patience; the others may carry none.
+  bool DrainsPatience() const { return OrderType == 0 || OrderType == 3 || OrderType == 4; }
 };
 
 // A placed device, ingredient source or bonus-level item.

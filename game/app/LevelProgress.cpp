@@ -89,11 +89,11 @@ void UpdateLevelProgress() {
   }
   const int place = p % 100;  // duel places 201 and 202
   const std::string levelKey = profile.Strings[ProfileString::CurrentLevelKey];
+  LevelRecord& record = profile.LevelRecords[levelKey];  // made even for a failed level
   const int stage = GetStageNumber(profile.StageKey);
   if (!IsPassed(place, stage)) {
     profile.Floats[ProfileFloat::LastLevelOutcome] = -1.0f;
   } else {
-    LevelRecord& record = profile.LevelRecords[levelKey];
     if (record.BestPlace < 1 || record.BestPlace > place) {
       if (place == 1 && GrantStageUpgrade(levelKey))
         profile.Floats[ProfileFloat::UpgradeGranted] = 1.0f;

@@ -28,9 +28,9 @@ void DropMalformedHitMasks(LibraryData& data) {
 }  // namespace
 
 bool HitMask::IsWellFormed() const {
-  return Bytes.empty() ||
-         (Width >= 0 && Height >= 0 &&
-          static_cast<std::int64_t>(Width) * Height == static_cast<std::int64_t>(Bytes.size()));
+  return Bytes.empty() || (Width >= 0 && Height >= 0 &&
+                           static_cast<std::int64_t>(Width) * (Height - 1) <=
+                               static_cast<std::int64_t>(Bytes.size()));
 }
 
 const ObjectDescription* LibraryData::FindObject(const std::string& key) const {

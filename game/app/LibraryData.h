@@ -32,7 +32,8 @@ struct HitMask {
   std::int32_t Height = 0;
 
   bool operator==(const HitMask&) const = default;
-  // Empty, or exactly one byte for each of Width x Height pixels.
+  // Empty, or non-negative sizes with a byte for each pixel the hit test can read: it never
+  // reads the last row, so (Height - 1) x Width bytes suffice.
   bool IsWellFormed() const;
 };
 

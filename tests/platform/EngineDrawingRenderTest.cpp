@@ -196,6 +196,50 @@ TEST_F(EngineDrawingRenderTest, TargetReadsBackTheRightWayUpAndDrawsAsATexture) 
   EXPECT_FALSE(engine->BeginScene(target));
 }
 
+// Handles are never addresses and never given twice: a freed or unknown one, however used,
+// draws nothing and is logged once, and a texture made later gets a handle of its own.
+TEST_F(EngineDrawingRenderTest, FreedAndUnknownTexturesDrawNothingAndLogOnce) {
+  const EngineTexture freed = Solid(4, 4, {0xFFFF0000});
+  engine->TextureFree(freed);
+  const EngineTexture live = Solid(4, 4, {0xFF00FF00});
+  EXPECT_NE(live, freed);
+  const EngineTexture unknown = live + 1000;
+  log.clear();
+  for (int frame = 0; frame < 2; ++frame) {
+    ASSERT_TRUE(engine->BeginScene(canvas));
+    engine->Clear(0xFF000000);
+    for (EngineTexture tex : {freed, unknown}) {
+      const EngineQuad quad = Quad(0, 0, 16, 16, tex);
+      engine->RenderQuad(&quad);
+      EngineTriple triple{{{0, 20, 0.5f, 0xFFFFFFFF, 0, 0},
+                           {16, 20, 0.5f, 0xFFFFFFFF, 1, 0},
+                           {0, 36, 0.5f, 0xFFFFFFFF, 0, 1}},
+                          tex,
+                          BLEND_DEFAULT};
+      engine->RenderTriple(&triple);
+      int capacity = -1;
+      EXPECT_EQ(engine->StartBatch(EngineBatch::PointSprites, tex, BLEND_DEFAULT, &capacity),
+                nullptr);
+      EXPECT_EQ(capacity, 0);
+      engine->FinishBatch(1);
+      EXPECT_EQ(engine->TextureGetWidth(tex), 0);
+      EXPECT_EQ(engine->TextureLock(tex), nullptr);
+      engine->TextureFree(tex);
+    }
+    const EngineQuad shown = Quad(32, 0, 48, 16, live);
+    engine->RenderQuad(&shown);
+    engine->EndScene();
+    const auto p = Pixels();
+    EXPECT_EQ(std::count(p.begin(), p.end(), 0xFF000000u), kW * kH - 16 * 16);
+    EXPECT_EQ(At(p, 40, 8), 0xFF00FF00u);
+  }
+  EXPECT_EQ(log,
+            (std::vector<std::string>{
+                "Texture handle " + std::to_string(freed) + " is freed or unknown; not drawn",
+                "Texture handle " + std::to_string(unknown) + " is freed or unknown; not drawn"}));
+  engine->TextureFree(live);
+}
+
 TEST_F(EngineDrawingRenderTest, WrapRepeatsTheTextureAndClampDoesNot) {
   const EngineTexture tex = Solid(4, 4, {0xFFFF0000, 0xFFFF0000, 0xFF0000FF, 0xFF0000FF});
   for (bool wrap : {true, false}) {

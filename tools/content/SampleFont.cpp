@@ -14,6 +14,13 @@ constexpr int kPixelSize = 22;
 constexpr int kPage = 256;
 constexpr int kGap = 1;  // between glyphs, so filtering never bleeds a neighbour in
 
+struct Ink {
+  int font;
+  std::uint32_t rgb;
+};
+// White for the menus, dark for text on light boxes (edit fields).
+constexpr Ink kInks[] = {{0, 0xFFFFFF}, {1, 0x141414}};
+
 struct Glyph {
   int code, page, left, right, top, x, y, w, h;
 };
@@ -36,7 +43,7 @@ class PagePacker {
       rowHeight_ = 0;
     }
     if (pages.empty() || y_ + h > kPage) {
-      pages.emplace_back(static_cast<std::size_t>(kPage) * kPage, 0x00FFFFFFu);
+      pages.emplace_back(static_cast<std::size_t>(kPage) * kPage, 0u);
       x_ = y_ = rowHeight_ = 0;
     }
     page = static_cast<int>(pages.size()) - 1;
@@ -85,7 +92,7 @@ bool WriteSampleFont(const std::filesystem::path& outDir) {
     for (int y = 0; y < h; ++y) {
       for (int x = 0; x < w; ++x) {
         const std::uint32_t coverage = bitmap.buffer[y * bitmap.pitch + x];
-        page[(g.y + y) * kPage + g.x + x] = coverage << 24 | 0x00FFFFFFu;
+        page[(g.y + y) * kPage + g.x + x] = coverage << 24;
       }
     }
     const int advance = static_cast<int>(slot->advance.x >> 6);
@@ -111,11 +118,18 @@ bool WriteSampleFont(const std::filesystem::path& outDir) {
   for (const Glyph& g : glyphs) {
     for (int v : {g.code, g.page, g.left, g.right, g.top, g.x, g.y, g.w, g.h}) Put16(file, v);
   }
-  bool ok = WriteContentFile(outDir, "Font/0.fnt", file);
-  for (std::size_t p = 0; p < packer.pages.size(); ++p) {
+  // One set of glyphs in each ink: texts take their colour from their font's pages.
+  bool ok = true;
+  for (const Ink& ink : kInks) {
     char name[48];
-    std::snprintf(name, sizeof name, "Font/0/0_%03zu.png", p);
-    ok = WriteContentFile(outDir, name, EncodePng(kPage, kPage, packer.pages[p])) && ok;
+    std::snprintf(name, sizeof name, "Font/%d.fnt", ink.font);
+    ok = WriteContentFile(outDir, name, file) && ok;
+    for (std::size_t p = 0; p < packer.pages.size(); ++p) {
+      std::vector<std::uint32_t> page = packer.pages[p];
+      for (std::uint32_t& pixel : page) pixel |= ink.rgb;
+      std::snprintf(name, sizeof name, "Font/%d/%d_%03zu.png", ink.font, ink.font, p);
+      ok = WriteContentFile(outDir, name, EncodePng(kPage, kPage, page)) && ok;
+    }
   }
   return ok;
 }

@@ -55,7 +55,7 @@ void FrameworkResources(CResourceReader@ r) {
   // name, font, tracking, line spacing, flags (alignment; 0x40 centred vertically), text
   r.AddTextInfo('fw_caption', 0, 0, 0, 0x41, {text:fw_empty});
   r.AddTextInfo('fw_phrase', 0, 0, 0, 0x41, {text:fw_empty});
-  r.AddTextInfo('fw_entry', 0, 0, 0, 0x40, {text:fw_empty});
+  r.AddTextInfo('fw_entry', 1, 0, 0, 0x40, {text:fw_empty});  // dark ink
   r.AddTextInfo('fw_title', 0, 0, 0, 0x41, {text:new_player_title});
 }
 
@@ -108,8 +108,6 @@ void FrameworkEdit(CResourceReader@ r) {
   r.AddLayer(110, 200);
   r.CreateTextSpriteObjectData('_text');
   r.AddTextSpriteIDResource({t:fw_entry}, 200);
-  r.AddColor(255, 20, 20, 20, 0, 200);
-  r.AddBlendMode(2, 200);
   r.AddOffset(-150, -16, 0, 200);
   r.AddLayer(112, 200);
   r.CreateSpriteObjectData('_item_cursor');

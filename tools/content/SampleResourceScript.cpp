@@ -32,6 +32,7 @@ void Resources(CResourceReader@ r) {
   r.AddHGESpriteInfo('cursor', 3, 0, 0, 32, 32);             // sprite 5
 
   r.AddFont('main');                                         // Font\0.fnt
+  r.AddFont('ink');                                          // Font\1.fnt, dark glyphs
 
   r.AddSoundInfo('click');                                   // sound 0
   r.AddSoundInfo('whoosh');                                  // sound 1

@@ -42,7 +42,8 @@ bool WriteSampleTextTable(const std::filesystem::path& outDir);
 bool WriteSampleTextures(const std::filesystem::path& outDir);
 // The TrueType font the sample font and the contact sheet's labels are drawn from.
 const char* SampleFontFile();
-// "Font/0.fnt" and its page "Font/0/0_000.png", rasterised from DejaVu Sans.
+// "Font/0.fnt" and its page "Font/0/0_000.png", rasterised from DejaVu Sans in white, and
+// "Font/1.fnt" with "Font/1/1_000.png", the same glyphs in dark ink.
 bool WriteSampleFont(const std::filesystem::path& outDir);
 // A sine sweep in Ogg Vorbis: a short attack and an exponential decay.
 std::vector<std::uint8_t> EncodeSampleTone(double startHz, double endHz, double seconds);

@@ -138,10 +138,23 @@ void CFGFParticle::FetchSprite() {
   GF::THolder<CHGESprite> sprite = image ? image->GetSprite() : nullptr;
   if (!sprite) return;
   m_sprite = std::move(sprite);
+  m_texture = CTextureRef(GetResources()->GetSpriteInfo(m_spriteId.GetValue())->texture);
   ApplyBlend();
   m_sprite->SetHotSpot(m_sprite->GetWidth() / 2.0f, m_sprite->GetHeight() / 2.0f);
   m_emitter.SetTexture(m_sprite->GetTexture());
   ApplyCommand();
+}
+
+void CFGFParticle::Render() {
+  // The cache may have freed the texture since the last frame, and loads it again.
+  if (m_sprite) {
+    const EngineTexture texture = m_texture.Get();
+    if (texture != m_sprite->GetTexture()) {
+      m_sprite->SetTexture(texture);
+      m_emitter.SetTexture(texture);
+    }
+  }
+  m_emitter.Render();
 }
 
 void CFGFParticle::ApplyCommand() {

@@ -11,6 +11,7 @@
 #include "framework/engine/particles/CFGParticleImpl.h"
 #include "framework/engine/particles/CHGESprite.h"
 #include "framework/engine/resources/IParticleObjectData.h"
+#include "framework/engine/scene/CTextureRef.h"
 
 namespace GF::HGENS {
 
@@ -48,7 +49,7 @@ class CFGFParticle : public GF::CBaseObject,
   bool Update(const float& dt) override;
 
   // IDrawable
-  void Render() override { m_emitter.Render(); }
+  void Render() override;
   int GetLayer() const override { return m_world.layer; }
   const GF::TRect<int>& GetBoundingRect() override { return m_rect; }
 
@@ -99,6 +100,7 @@ class CFGFParticle : public GF::CBaseObject,
   GF::TRect<int> m_rect;  // always empty: a particle system is never hit-tested
   CFGParticleImpl m_emitter;
   GF::THolder<CHGESprite> m_sprite;
+  CTextureRef m_texture;  // the sprite's texture
 };
 
 }  // namespace GF::HGENS

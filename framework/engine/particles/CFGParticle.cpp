@@ -2,7 +2,6 @@
 
 #include "framework/core/AnimatedDrawableQuery.h"
 #include "framework/engine/particles/ParticleRegistry.h"
-#include "framework/engine/scene/CResourceCache.h"
 
 namespace GF::HGENS {
 namespace {
@@ -19,7 +18,8 @@ GF::THolder<CFGParticle> CFGParticle::Create(const std::string& file, const std:
   particle->SetEmittingFlag(true);
   particle->m_lifetime = lifetime;
   particle->m_autoStop = autoStop;
-  particle->SetTexture(CResourceCache::Instance()->GetTexture(texture));
+  particle->m_texture = CTextureRef::ByName(texture);
+  particle->CFGParticleImpl::SetTexture(particle->m_texture.Get());
   return particle;
 }
 
@@ -78,6 +78,12 @@ bool CFGParticle::Update(const float& dt) {
   }
   CFGParticleImpl::Update(dt / 1000.0f);
   return true;
+}
+
+void CFGParticle::Render() {
+  // The cache may have freed the texture since the last frame, and loads it again.
+  if (m_texture.IsSet()) CFGParticleImpl::SetTexture(m_texture.Get());
+  CFGParticleImpl::Render();
 }
 
 void CFGParticle::PlaceEmitter() {

@@ -10,6 +10,7 @@
 #include "framework/core/IParticle.h"
 #include "framework/core/TRect.h"
 #include "framework/engine/particles/CFGParticleImpl.h"
+#include "framework/engine/scene/CTextureRef.h"
 
 namespace GF::HGENS {
 
@@ -55,7 +56,7 @@ class CFGParticle : public GF::CBaseObject,
   bool Update(const float& dt) override;
 
   // IDrawable
-  void Render() override { CFGParticleImpl::Render(); }
+  void Render() override;
   int GetLayer() const override { return m_layer; }
   const GF::TRect<int>& GetBoundingRect() override { return m_rect; }
 
@@ -64,6 +65,11 @@ class CFGParticle : public GF::CBaseObject,
   bool IsActive() const override { return GetLiveCount() != 0 || IsEmitting(); }
   void SetEmitting(bool emitting) override { SetPlaying(emitting); }
 
+  // A texture of the caller's own, in place of the cache's texture named at Create.
+  void SetTexture(EngineTexture texture) {
+    m_texture = CTextureRef();
+    CFGParticleImpl::SetTexture(texture);
+  }
   // The owner the effect travels with (SetAnimation).
   void SetOwner(const AnimationPtr& owner) { SetAnimation(owner); }
   // Ends the emission; the particles in flight run out.
@@ -101,6 +107,7 @@ class CFGParticle : public GF::CBaseObject,
   GF::TRect<int> m_rect;  // always empty: a particle effect is never hit-tested
   int m_layer = kDefaultLayer;
   AnimationPtr m_parent;
+  CTextureRef m_texture;  // the cache's texture the particles draw with
 };
 
 }  // namespace GF::HGENS

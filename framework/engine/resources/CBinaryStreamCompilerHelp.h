@@ -2,32 +2,25 @@
 
 #include <angelscript.h>
 
-#include <fstream>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace GF::HGENS {
 
-// Bytecode written to a file, truncated when opened.
+// Bytecode collected in memory and saved whole with its trailer (BytecodeTrailer.h): the
+// file on disk is the old one or the new one, never a part.
 class CBinaryStreamCompilerHelp : public AngelScript::asIBinaryStream {
  public:
-  explicit CBinaryStreamCompilerHelp(const std::string& path)
-      : m_out(path, std::ios::binary | std::ios::trunc) {}
-
-  bool IsOpen() const { return m_out.is_open(); }
-  // False when a write failed.
-  bool Close() {
-    m_out.close();
-    return !m_out.fail();
-  }
+  // Writes the bytecode and its trailer to `path` through a temporary file; false when that
+  // failed (the old file, if any, stays).
+  bool Save(const std::string& path);
 
   int Read(void*, AngelScript::asUINT) override { return AngelScript::asNOT_SUPPORTED; }
-  int Write(const void* ptr, AngelScript::asUINT size) override {
-    m_out.write(static_cast<const char*>(ptr), size);
-    return m_out ? AngelScript::asSUCCESS : AngelScript::asERROR;
-  }
+  int Write(const void* ptr, AngelScript::asUINT size) override;
 
  private:
-  std::ofstream m_out;
+  std::vector<std::uint8_t> m_bytes;
 };
 
 }  // namespace GF::HGENS

@@ -1,14 +1,19 @@
 #include "framework/engine/resources/CBinaryStreamHelp.h"
 
 #include <cstring>
+#include <optional>
 
+#include "framework/engine/resources/BytecodeTrailer.h"
 #include "platform/Engine.h"
 
 namespace GF::HGENS {
 
 CBinaryStreamHelp::CBinaryStreamHelp(Engine* engine, void* data, std::uint32_t size)
-    : m_engine(engine), m_data(static_cast<const std::uint8_t*>(data)), m_size(size) {
+    : m_engine(engine), m_data(static_cast<const std::uint8_t*>(data)) {
   m_engine->AddRef();
+  const std::optional<std::uint32_t> length = BytecodeTrailer::Check(m_data, size);
+  m_intact = length.has_value();
+  m_size = length.value_or(0);
 }
 
 CBinaryStreamHelp::~CBinaryStreamHelp() {

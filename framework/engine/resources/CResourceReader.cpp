@@ -214,6 +214,13 @@ asIScriptModule* CResourceReader::LoadBytecode(const char* name) {
   void* data = m_engine->ResourceLoad(name, &size);
   if (!data) return nullptr;
   CBinaryStreamHelp stream(m_engine, data, size);
+  if (!stream.IsIntact()) {
+    m_engine->Log(
+        "Resource script: the bytecode \"%s\" is cut, damaged or of another build; "
+        "it is made again",
+        name);
+    return nullptr;
+  }
   asIScriptModule* module = m_script->GetModule(kModuleName, asGM_ALWAYS_CREATE);
   if (module->LoadByteCode(&stream) < 0) {
     m_engine->Log("Resource script: can't load the bytecode \"%s\"", name);
@@ -227,14 +234,9 @@ void CResourceReader::SaveBytecode(asIScriptModule* module, const char* name) {
   const std::filesystem::path path = DiskPath(name);
   std::error_code error;
   std::filesystem::create_directories(path.parent_path(), error);
-  CBinaryStreamCompilerHelp stream(path.string());
-  if (!stream.IsOpen()) {
+  CBinaryStreamCompilerHelp stream;
+  if (module->SaveByteCode(&stream) < 0 || !stream.Save(path.string())) {
     m_engine->Log("Resource script: can't write the bytecode \"%s\"", path.c_str());
-    return;
-  }
-  if (module->SaveByteCode(&stream) < 0 || !stream.Close()) {
-    m_engine->Log("Resource script: can't write the bytecode \"%s\"", path.c_str());
-    std::filesystem::remove(path, error);
   }
 }
 
@@ -288,14 +290,10 @@ bool CResourceReader::Compile(const std::string& source, const std::string& dest
   for (std::string line; std::getline(in, line);) text += line + '\n';
   asIScriptModule* module = BuildModule(text);
   if (!module) return false;
-  CBinaryStreamCompilerHelp out(destination);
-  if (!out.IsOpen()) {
+  CBinaryStreamCompilerHelp out;
+  if (module->SaveByteCode(&out) < 0) return false;
+  if (!out.Save(destination)) {
     std::printf("ERROR can't open destination file %s for write \n", destination.c_str());
-    return false;
-  }
-  if (module->SaveByteCode(&out) < 0 || !out.Close()) {
-    std::error_code error;
-    std::filesystem::remove(destination, error);
     return false;
   }
   return true;

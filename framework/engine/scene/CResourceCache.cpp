@@ -100,8 +100,15 @@ EngineTexture CResourceCache::GetTextureById(int id) {
   return texture.GetTexture();
 }
 
+int CResourceCache::FindTexture(const std::string& name) {
+  const std::lock_guard lock(m_lock);
+  const auto it = m_byName.find(name);
+  return it == m_byName.end() ? -1 : it->second;
+}
+
 void CResourceCache::Clear() {
   const std::lock_guard lock(m_lock);
+  ++s_freeCount;
   m_queue.clear();
   m_queued.clear();
   m_counted.clear();
@@ -114,6 +121,7 @@ void CResourceCache::Clear() {
 
 void CResourceCache::FreeAll() {
   const std::lock_guard lock(m_lock);
+  ++s_freeCount;
   for (GF::THolder<CTexture>& texture : m_textures) texture->Free();
   m_counted.clear();
   m_queue.clear();

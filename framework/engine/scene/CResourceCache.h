@@ -43,11 +43,17 @@ class CResourceCache : public GF::CRefCount {
   bool LoadNext();
 
   // The engine texture, loaded now when needed; 0 for an unknown name or id, or a failed load.
+  // Handles die with FreeAll: holders keep a CTextureRef, not a handle.
   EngineTexture GetTexture(const std::string& name);
   EngineTexture GetTextureById(int id);
+  // The id registered under name; -1 when none is.
+  int FindTexture(const std::string& name);
 
   // Frees every engine texture and empties the queue; textures load again on request.
   void FreeAll();
+  // How often any cache freed its textures (FreeAll, ReleaseInstance): a handle taken at
+  // another count may be freed.
+  static unsigned GetFreeCount() { return s_freeCount; }
 
  private:
   CResourceCache();
@@ -59,6 +65,7 @@ class CResourceCache : public GF::CRefCount {
   bool ValidId(int id) const { return id >= 0 && id < GetTextureCount(); }
 
   static GF::THolder<CResourceCache>& Singleton();
+  static inline unsigned s_freeCount = 0;
 
   Engine* m_engine;
   std::vector<GF::THolder<CTexture>> m_textures;

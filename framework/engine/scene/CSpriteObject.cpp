@@ -5,7 +5,6 @@
 
 #include "framework/core/ColorConversion.h"
 #include "framework/engine/resources/CResource.h"
-#include "framework/engine/scene/CResourceCache.h"
 
 namespace GF::HGENS {
 namespace {
@@ -55,16 +54,22 @@ bool CSpriteObject::Update(const float& dt) {
 GF::THolder<CHGESprite> CSpriteObject::SpriteFor(int id) {
   const CHGESpriteInfo* info = GetResources()->GetSpriteInfo(id);
   if (!info) return nullptr;
-  // Textures may have been freed and loaded again since the sprite was made.
-  const EngineTexture texture = CResourceCache::Instance()->GetTextureById(info->texture);
-  for (const CachedSprite& cached : m_sprites) {
+  for (m_shown = 0; m_shown < m_sprites.size(); ++m_shown) {
+    CachedSprite& cached = m_sprites[m_shown];
     if (cached.id != id || cached.info != info) continue;
-    if (cached.sprite->GetTexture() != texture) cached.sprite->SetTexture(texture);
+    RefreshTexture(cached);
     return cached.sprite;
   }
-  auto sprite = GF::MakeHolder<CHGESprite>(texture, info->x, info->y, info->width, info->height);
-  m_sprites.push_back({id, info, sprite});
+  CTextureRef texture(info->texture);
+  auto sprite =
+      GF::MakeHolder<CHGESprite>(texture.Get(), info->x, info->y, info->width, info->height);
+  m_sprites.push_back({id, info, texture, sprite});
   return sprite;
+}
+
+void CSpriteObject::RefreshTexture(CachedSprite& cached) {
+  const EngineTexture texture = cached.texture.Get();
+  if (cached.sprite->GetTexture() != texture) cached.sprite->SetTexture(texture);
 }
 
 void CSpriteObject::ApplyColor() {
@@ -89,6 +94,7 @@ void CSpriteObject::ApplyHotSpot() {
 
 void CSpriteObject::Render() {
   if (!m_sprite) return;
+  RefreshTexture(m_sprites[m_shown]);
   m_sprite->RenderEx(m_drawX, m_drawY, properties_.angle, properties_.scaleX, properties_.scaleY);
 }
 

@@ -6,6 +6,7 @@
 #include "framework/engine/particles/CHGESprite.h"
 #include "framework/engine/resources/CHGESpriteInfo.h"
 #include "framework/engine/scene/CDrawableObject.h"
+#include "framework/engine/scene/CTextureRef.h"
 #include "framework/engine/scene/ISprite.h"
 
 namespace GF::HGENS {
@@ -39,22 +40,26 @@ class CSpriteObject : public CDrawableObject, public GF::ISprite {
   const GF::THolder<CHGESprite>& GetSprite() const { return m_sprite; }
 
  private:
-  // The object's own sprite for a registry sprite id, made on first use; null for an unknown
-  // id. Each object keeps its own sprites, so colour and hot spot set here touch no other.
-  GF::THolder<CHGESprite> SpriteFor(int id);
-  void ApplyColor();
-  void ApplyHotSpot();
-
   struct CachedSprite {
     int id;
     const CHGESpriteInfo* info;
+    CTextureRef texture;
     GF::THolder<CHGESprite> sprite;
   };
+
+  // The object's own sprite for a registry sprite id, made on first use; null for an unknown
+  // id. Each object keeps its own sprites, so colour and hot spot set here touch no other.
+  GF::THolder<CHGESprite> SpriteFor(int id);
+  // The cache may have freed the sprite's texture since it was taken, and loads it again.
+  static void RefreshTexture(CachedSprite& cached);
+  void ApplyColor();
+  void ApplyHotSpot();
 
   std::uint32_t m_color = kNoColor;
   // The sprites of the ids shown so far: switching frames allocates nothing.
   std::vector<CachedSprite> m_sprites;
   GF::THolder<CHGESprite> m_sprite;
+  std::size_t m_shown = 0;  // m_sprite's entry in m_sprites
   GF::TRect<int> m_rect;
   float m_drawX = 0.0f;
   float m_drawY = 0.0f;

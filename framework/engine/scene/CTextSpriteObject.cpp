@@ -124,9 +124,9 @@ void CTextSpriteObject::Render() {
     m_font->SetTracking(m_description->GetSecondValue());
     m_font->SetLineSpacing(m_description->GetThirdValue());
   }
-  // Until a colour is given, the colour track colours the text (with a blend mode of 1 to 4;
-  // mode 0 draws white).
-  m_font->SetColor(m_colorSet ? m_color : color_.GetValue());
+  // The colour track never colours text: until a colour is given texts draw white, and the
+  // blend-mode track only picks how.
+  m_font->SetColor(m_color);
   m_font->SetAlpha(properties_.opacity);
   m_font->SetBlendMode(m_colorSet ? kBlendColorGiven : blend_.GetValue());
   m_font->SetScale({properties_.scaleX, properties_.scaleY});

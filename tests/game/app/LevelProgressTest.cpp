@@ -79,12 +79,15 @@ TEST_F(LevelProgressTest, LevelProgressByStageAndPlace) {
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.stageKey) + " place " + std::to_string(c.place));
     SaveCount() = 0;
+    profile().LevelRecords.clear();
     profile().StageKey = c.stageKey;
-    profile().LevelRecords["L"].BestPlace = c.bestBefore;
     profile().Floats[ProfileFloat::CurrentPlace] = c.place;
     profile().Floats[ProfileFloat::LastLevelOutcome] = 0.5f;
+    if (c.bestBefore != 0) profile().LevelRecords["L"].BestPlace = c.bestBefore;
     UpdateLevelProgress();
     EXPECT_EQ(profile().Floats[ProfileFloat::LastLevelOutcome], c.outcome);
+    // Every level with a place has its record afterwards, a failed one too.
+    EXPECT_EQ(profile().LevelRecords.contains("L"), c.saves == 1 || c.bestBefore != 0);
     EXPECT_EQ(profile().LevelRecords["L"].BestPlace, c.bestAfter);
     EXPECT_EQ(SaveCount(), c.saves);
   }

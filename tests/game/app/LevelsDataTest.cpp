@@ -260,7 +260,17 @@ TEST_F(LevelsDataTest, EachFaultDropsItsLevelAndKeepsTheRest) {
       {"serving_x_16", [](LevelDescription& l) { l.ServingCell.x = 16; }},
       {"serving_y_negative", [](LevelDescription& l) { l.ServingCell.y = -1; }},
       {"impatient_closed", [](LevelDescription& l) { l.Orders[0].PatienceClosed = 0; }},
-      {"impatient_open", [](LevelDescription& l) { l.Orders[2].PatienceOpen = -3; }},
+      {"impatient_open", [](LevelDescription& l) { l.Orders[0].PatienceOpen = -3; }},
+      {"impatient_type_3",
+       [](LevelDescription& l) {
+         l.Orders[0].OrderType = 3;
+         l.Orders[0].PatienceOpen = 0;
+       }},
+      {"impatient_type_4",
+       [](LevelDescription& l) {
+         l.Orders[0].OrderType = 4;
+         l.Orders[0].PatienceClosed = 0;
+       }},
   };
   LevelsData data;
   data.LevelTable["good"] = Kitchen("good");
@@ -269,7 +279,15 @@ TEST_F(LevelsDataTest, EachFaultDropsItsLevelAndKeepsTheRest) {
     c.spoil(level);
     data.LevelTable[c.key] = level;
   }
-  // Script controls need no patience, and a bonus level needs no kitchen floor.
+  // Orders without a progress bar (types 5-99 and the bonus and final orders) and script
+  // controls need no patience, and a bonus level needs no kitchen floor.
+  LevelDescription duel = Kitchen("duel");
+  duel.Orders = {{0.0f, 1, 30, 0, "Dishes.pancakes", 40},
+                 {0.0f, 2, 0, 101, "Dishes.omelette", 0},
+                 {0.0f, 3, 0, 102, "Dishes.omelette", 0},
+                 {0.0f, 4, -1, 5, "Dishes.soup", 0},
+                 {0.0f, 5, 0, 100, "Dishes.soup", 0}};
+  data.LevelTable["duel"] = duel;
   LevelDescription bonus;
   bonus.StageKey = "bonus_place_in";
   bonus.LevelKey = "bonus_4";
@@ -277,8 +295,9 @@ TEST_F(LevelsDataTest, EachFaultDropsItsLevelAndKeepsTheRest) {
   data.LevelTable["bonus_4"] = bonus;
 
   ASSERT_TRUE(Load(Write(data)));
-  EXPECT_EQ(LevelTable.size(), 2u);
+  EXPECT_EQ(LevelTable.size(), 3u);
   EXPECT_EQ(LevelTable.at("good"), Kitchen("good"));
+  EXPECT_EQ(LevelTable.at("duel"), duel);
   EXPECT_TRUE(LevelTable.contains("bonus_4"));
   ASSERT_EQ(source.log.size(), std::size(cases));
   for (const Case& c : cases) {

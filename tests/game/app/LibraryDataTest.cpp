@@ -120,23 +120,30 @@ TEST_F(LibraryDataTest, LaterRecordWithTheSameKeyWins) {
   EXPECT_EQ(GetLibraryData().Object("Devices.mixer").WorkSound, "later");
 }
 
-TEST_F(LibraryDataTest, HitMaskOfTheWrongSizeIsDropped) {
+// The hit test never reads a mask's last row, so a mask may end before it.
+TEST_F(LibraryDataTest, HitMaskTooShortForTheHitTestIsDropped) {
+  const std::vector<std::uint8_t> six(6, 0);
   LibraryData lib;
-  lib.Objects = {{"good", Device("good", {{0, 0, 0, 0, 0, 0}, 3, 0, 0, 2})},
+  lib.Objects = {{"full", Device("full", {six, 3, 0, 0, 2})},
+                 {"no_last_row", Device("no_last_row", {six, 3, 0, 0, 3})},
+                 {"longer", Device("longer", {six, 2, 0, 0, 2})},
                  {"empty", Device("empty", {{}, 3, 0, 0, 2})},
-                 {"short", Device("short", {{0, 0, 0}, 3, 0, 0, 2})},
-                 {"negative", Device("negative", {{0, 0}, -1, 0, 0, -2})}};
+                 {"short", Device("short", {{0, 0, 0, 0, 0}, 3, 0, 0, 3})},
+                 {"negative_width", Device("negative_width", {six, -1, 0, 0, 2})},
+                 {"negative_height", Device("negative_height", {six, 3, 0, 0, -2})}};
   ASSERT_TRUE(Load(Write(lib)));
   const LibraryData& loaded = GetLibraryData();
-  EXPECT_EQ(loaded.FindObject("good")->Mask.Bytes.size(), 6u);
-  EXPECT_TRUE(loaded.FindObject("good")->UsesHitMask);
-  EXPECT_EQ(loaded.FindObject("empty")->Mask, lib.Objects["empty"].Mask);
-  for (const char* key : {"short", "negative"}) {
+  for (const char* key : {"full", "no_last_row", "longer", "empty"}) {
+    SCOPED_TRACE(key);
+    EXPECT_EQ(loaded.FindObject(key)->Mask, lib.Objects[key].Mask);
+    EXPECT_EQ(loaded.FindObject(key)->UsesHitMask, lib.Objects[key].UsesHitMask);
+  }
+  for (const char* key : {"short", "negative_width", "negative_height"}) {
     SCOPED_TRACE(key);
     EXPECT_TRUE(loaded.FindObject(key)->Mask.Bytes.empty());
     EXPECT_FALSE(loaded.FindObject(key)->UsesHitMask);
   }
-  ASSERT_EQ(source.log.size(), 2u);
+  ASSERT_EQ(source.log.size(), 3u);
   for (const std::string& line : source.log)
     EXPECT_EQ(line.rfind("[W] libdata.bin: hit mask of ", 0), 0u) << line;
 }

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <sstream>
 
+#include "framework/engine/resources/BytecodeTrailer.h"
 #include "framework/engine/resources/CClippingObjectData.h"
 #include "framework/engine/resources/CParticleObjectData.h"
 #include "framework/engine/resources/CSoundObjectData.h"
@@ -329,15 +333,61 @@ TEST_F(CResourceReaderTest, BytecodeRoundTripFillsAnIdenticalRegistry) {
   EXPECT_EQ(Describe(), compiled);
 }
 
-TEST_F(CResourceReaderTest, CorruptBytecodeIsReadWithinItsSizeAndTheSourceTakesOver) {
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A start killed while saving, a bad disk or an older build leave bytecode cut short, with
+// flipped bits or without its trailer: the start compiles the source and saves a good file.
+TEST_F(CResourceReaderTest, DamagedBytecodeIsMadeAgainFromTheSource) {
   ASSERT_TRUE(Fill(kSampleScript));
   const std::string expected = Describe();
-  std::filesystem::resize_file(bytecode, std::filesystem::file_size(bytecode) / 2);
+  const std::string good = ReadAll(bytecode);
+  ASSERT_GT(good.size(), GF::HGENS::BytecodeTrailer::kSize);
+  std::vector<std::string> damaged;
+  for (std::size_t cut = 0; cut < good.size(); cut += 16) damaged.push_back(good.substr(0, cut));
+  damaged.push_back(good.substr(0, good.size() - GF::HGENS::BytecodeTrailer::kSize));
+  for (std::size_t bit = 0; bit < good.size() * 8; bit += 8 * 37 + 3) {
+    std::string flipped = good;
+    flipped[bit / 8] = static_cast<char>(flipped[bit / 8] ^ (1 << (bit % 8)));
+    damaged.push_back(flipped);
+  }
+  damaged.push_back(good.substr(0, good.size() - 1) + static_cast<char>(~good.back()));  // CRC
+  for (std::size_t i = 0; i < damaged.size(); ++i) {
+    SCOPED_TRACE("damaged file " + std::to_string(i) + " of " + std::to_string(damaged[i].size()) +
+                 " bytes");
+    WriteFile(bytecode, damaged[i]);
+    log.clear();
+    registry = GF::MakeHolder<GF::HGENS::CResource>();
+    ASSERT_TRUE(Load());
+    EXPECT_TRUE(Logged("is cut, damaged or of another build"));
+    EXPECT_EQ(Describe(), expected);
+    EXPECT_EQ(ReadAll(bytecode), good);
+  }
+}
+
+// A save replaces the file whole: a reader of the old file keeps reading it unchanged, and
+// no temporary file stays behind.
+TEST_F(CResourceReaderTest, SavingReplacesTheBytecodeWhole) {
+  ASSERT_TRUE(Fill(kSampleScript));
+  const std::string good = ReadAll(bytecode);
+  WriteFile(bytecode, "an older file");
+  std::ifstream old(bytecode, std::ios::binary);
   registry = GF::MakeHolder<GF::HGENS::CResource>();
   ASSERT_TRUE(Load());
-  EXPECT_TRUE(Logged("can't load the bytecode"));
-  EXPECT_EQ(Describe(), expected);
-  EXPECT_GT(std::filesystem::file_size(bytecode), 0u);  // written again from the source
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(old), std::istreambuf_iterator<char>()),
+            "an older file");
+  EXPECT_EQ(ReadAll(bytecode), good);
+  const auto tool = dir / "tool.bs";
+  const auto reader = GF::MakeHolder<GF::HGENS::CResourceReader>(*registry);
+  ASSERT_TRUE(reader->Compile(source, tool.string()));
+  EXPECT_EQ(ReadAll(tool.string()), good);
+  std::vector<std::string> files;
+  for (const auto& entry : std::filesystem::directory_iterator(dir / "Animation"))
+    files.push_back(entry.path().filename().string());
+  std::sort(files.begin(), files.end());
+  EXPECT_EQ(files, (std::vector<std::string>{"effects.as", "effects.bs"}));
 }
 
 TEST_F(CResourceReaderTest, BrokenScriptWritesNoBytecodeAndLogsTheCompiler) {

@@ -18,6 +18,7 @@
 #include "framework/engine/resources/TextTable.h"
 #include "framework/engine/scene/CResourceCache.h"
 #include "framework/engine/scene/CScene.h"
+#include "tests/framework/engine/particles/ParticleTestSupport.h"
 #include "tests/support/PackFixtures.h"
 #include "tests/support/RenderSession.h"
 #include "tests/support/TestSupport.h"
@@ -87,6 +88,24 @@ void FillResource(CResourceReader@ r) {
   r.AddBlendMode(0, 500);
   r.AddBlendMode(2, 500);
 
+  // The banner's text with a red colour track under blend mode 2.
+  r.CreateAnimationData('red_text');
+  r.AddNamedPart('all', 0, 1000, 1);
+  r.CreateTextSpriteObjectData('caption');
+  r.AddTextSpriteIDResource(0, 1000);
+  r.AddOffset(100, 40, 0, 1000);
+  r.AddColor(255, 255, 0, 0, 0, 1000);
+  r.AddBlendMode(2, 1000);
+
+  // Particles of file 5 at (20, 70), drawn with the panel texture (through sprite 0).
+  r.CreateAnimationData('spray');
+  r.AddNamedPart('all', 0, 1000, 1);
+  r.CreateParticleSystem('spray');
+  r.AddParticleID(5, 1000);
+  r.AddParticleIDSprite(0, 1000);
+  r.AddParticleCommand(1, 1000);
+  r.AddOffset(20, 70, 0, 1000);
+
   // A red sprite centred on (50, 50); one without a sprite; one that wanders 5 px left and
   // right of x = 100 with a period of 100 ms.
   r.CreateAnimationData('sprites');
@@ -150,6 +169,13 @@ inline std::string SceneFontFile() {
   return bytes;
 }
 
+// Particles that stay where they are born, 8 pixels wide, opaque white, 100 a second.
+inline GF::HGENS::ParticleFile SceneParticleFile() {
+  GF::HGENS::ParticleFile file = QuietParticleFile();
+  file.params.emissionRate = 100.0f;
+  return file;
+}
+
 // "Binary\textdata.txt": UTF-16LE behind a byte-order mark; text lines carry 8 leading units.
 inline std::vector<std::uint8_t> SceneTextTable() {
   const std::u16string text = u"\uFEFFbanner\r\n        HI\r\n";
@@ -189,7 +215,8 @@ class SceneFixture : public testing::Test {
         {"Texture/0.jp2", Bytes(pm::codecs::EncodeJp2Argb(64, 16, panel, 3))},
         {"Font/0.fnt", SceneFontFile()},
         {"Font/0/0_000.jp2", Bytes(pm::codecs::EncodeJp2Argb(
-                                 16, 16, std::vector<std::uint32_t>(16 * 16, 0xFFFFFFFF), 3))}};
+                                 16, 16, std::vector<std::uint32_t>(16 * 16, 0xFFFFFFFF), 3))},
+        {"Particle/5.PSI", Bytes(SceneParticleFile().Write())}};
     AddPackEntries(entries);
     const std::string pack = (dir / "scene.dat").string();
     ASSERT_TRUE(WritePack(pack, entries));

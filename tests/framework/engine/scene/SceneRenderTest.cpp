@@ -5,6 +5,10 @@
 #include <vector>
 
 #include "framework/core/IAnimation.h"
+#include "framework/engine/particles/CFGFParticle.h"
+#include "framework/engine/particles/CFGParticle.h"
+#include "framework/engine/particles/ParticleRegistry.h"
+#include "framework/engine/particles/ParticleServices.h"
 #include "framework/engine/scene/CSpriteObject.h"
 #include "framework/engine/scene/CTextSpriteObject.h"
 #include "tests/framework/engine/scene/SceneFixture.h"
@@ -133,6 +137,13 @@ TEST_F(SceneRenderTest, ColourTrackTakesEffectOnlyWithABlendMode) {
   EXPECT_EQ(sprite->GetColor(), 0xFFFFFFFFu);
 }
 
+TEST_F(SceneRenderTest, ColourTrackLeavesTextWhite) {
+  const auto node = scene->PlayAnimation("interfaces.red_text", 0.0f, 0.0f, "all", 1, 0.0f);
+  ASSERT_TRUE(node);
+  Run(10.0f);
+  EXPECT_EQ(At(Draw(), 104, 45), 0xFFFFFFFFu);  // the H of "HI"
+}
+
 TEST_F(SceneRenderTest, SpriteHotSpotRectangleAndMissingSprite) {
   const auto node = scene->PlayAnimation("interfaces.sprites", 0.0f, 0.0f, "all", 1, 0.0f);
   ASSERT_TRUE(node);
@@ -186,6 +197,52 @@ TEST_F(SceneRenderTest, ASpriteShownAgainAfterTheTexturesWereFreedDrawsTheReload
   EXPECT_EQ(At(Draw(), 34, 42), 0xFFFF0000u);
   Run(100.0f);
   EXPECT_EQ(At(Draw(), 65, 57), 0xFF00FF00u);
+}
+
+// No holder keeps an engine handle across the cache freeing its textures: the next frame
+// draws each with its texture loaded anew, and the engine never meets a freed handle.
+TEST_F(SceneRenderTest, EveryHolderDrawsAgainAfterTheCacheFreedItsTextures) {
+  GF::HGENS::InstallParticleServices();
+  ASSERT_TRUE(scene->PlayAnimation("interfaces.still", 0.0f, 0.0f, "all", 1, 0.0f));
+  ASSERT_TRUE(scene->PlayAnimation("interfaces.red_text", 0.0f, 0.0f, "all", 1, 0.0f));
+  const auto spray = scene->PlayAnimation("interfaces.spray", 0.0f, 0.0f, "all", 1, 0.0f);
+  ASSERT_TRUE(spray);
+  const auto burst = GF::HGENS::CFGParticle::Create(
+      pm::test::WriteParticleFile(dir / "burst.fgp", pm::test::SceneParticleFile().Write()),
+      "panel", GF::HGENS::CFGParticle::kEndless, false);
+  burst->SetPosition(60.0f, 70.0f);
+  Run(10.0f);
+  auto* system = dynamic_cast<GF::HGENS::CFGFParticle*>(spray->GetDrawable(0).Get());
+  ASSERT_NE(system, nullptr);
+  system->GetEmitter().Update(0.05f);
+  burst->Update(50.0f);
+  ASSERT_GT(system->GetEmitter().GetLiveCount(), 0);
+  ASSERT_GT(burst->GetLiveCount(), 0);
+  const auto draw = [&] {
+    return session.Draw(kWidth, 80, [&] {
+      scene->Render();
+      burst->Render();
+    });
+  };
+  // The point sprites show the whole panel: red on their left, green on their right.
+  const auto expectAll = [&](const Pixels& px) {
+    EXPECT_EQ(At(px, 100, 0), 0xFFFF0000u);   // sprite
+    EXPECT_EQ(At(px, 104, 45), 0xFFFFFFFFu);  // text
+    EXPECT_EQ(Red(At(px, 17, 70)), 255);      // script particles
+    EXPECT_EQ(At(px, 22, 70) & 0x00FFFF00, 0x00FF00u);
+    EXPECT_EQ(Red(At(px, 57, 70)), 255);  // particles of the game's code
+    EXPECT_EQ(At(px, 62, 70) & 0x00FFFF00, 0x00FF00u);
+  };
+  expectAll(draw());
+  for (int round = 0; round < 2; ++round) {
+    GF::HGENS::CResourceCache::Instance()->FreeAll();
+    expectAll(draw());
+  }
+  for (const std::string& line : session.LogLines())
+    EXPECT_EQ(line.find("freed or unknown"), std::string::npos) << line;
+  EXPECT_TRUE(session.HasLogLine("Texture 0 now loading"));
+  scene->Clear();  // the script particles leave the registry with their scene
+  GF::HGENS::ParticleRegistry::Instance().Clear();
 }
 
 TEST_F(SceneRenderTest, TextBoxFollowsPositionAndScaleButLeavesTheFontAloneOtherwise) {

@@ -69,8 +69,8 @@ class CEditControlTest : public testing::Test {
     m_changes = 0;
   }
 
-  // Font 0 with the capitals A to Z only, each 8 pixels wide and advancing 9, in a pack
-  // attached after the sample content (so it wins).
+  // Font 1 (the edit field's) with the capitals A to Z only, each 8 pixels wide and advancing 9, in
+  // a pack attached after the sample content (so it wins).
   static void AttachCapitalsFont() {
     std::string font;
     const auto u16 = [&font](int v) {
@@ -88,7 +88,7 @@ class CEditControlTest : public testing::Test {
         EncodePng(8, 12, std::vector<std::uint32_t>(8 * 12, 0xFFFFFFFF));
     const std::string pack = (pm::test::MakeTempDir("capitals") / "font.dat").string();
     ASSERT_TRUE(pm::test::WritePack(
-        pack, {{"Font/0.fnt", font}, {"Font/0/0_000.png", std::string(page.begin(), page.end())}}));
+        pack, {{"Font/1.fnt", font}, {"Font/1/1_000.png", std::string(page.begin(), page.end())}}));
     Engine* engine = hgeCreate(ENGINE_VERSION);
     EXPECT_TRUE(engine->AttachPack(pack.c_str()));
     engine->Release();
