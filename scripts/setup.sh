@@ -21,10 +21,15 @@ pm_install_packages() {
   apt-get update -qq && apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-pm_setup() {
+# usage: pm_configure <build dir> <cmake build type> [extra cmake arguments...]
+pm_configure() {
   local build_dir=$1 build_type=$2
   shift 2
   pm_install_packages || return 1
-  cmake -S "$pm_root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE="$build_type" "$@" || return 1
-  cmake --build "$build_dir" -j "$(nproc)"
+  cmake -S "$pm_root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE="$build_type" "$@"
+}
+
+pm_setup() {
+  pm_configure "$@" || return 1
+  cmake --build "$1" -j "$(nproc)"
 }

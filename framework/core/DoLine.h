@@ -8,7 +8,7 @@
 
 namespace GF {
 
-class CCommandSubst;
+struct CCommandSubst;
 
 // Blends of one value type at a fraction u: (1 - u) * from + u * to.
 inline float LerpValue(float from, float to, float u) {
