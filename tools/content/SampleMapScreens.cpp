@@ -19,7 +19,7 @@ const char* const kScript = R"(
 // The progress map: its background texture, level ribbons and level tooltip.
 void MapResources(CResourceReader@ r) {
 {resources}
-  r.AddTextInfo('map_hint_text', 0, 0, 0, 0x41, {text:replay_level});
+  r.AddTextInfo('map_hint_text', 1, 0, 0, 0x41, {text:replay_level});  // dark ink
 }
 
 // A level ribbon: a medal on two tails. It grows in while showing, swells while hovered
@@ -66,8 +66,6 @@ void MapHint(CResourceReader@ r) {
   r.AddLayer(0, 400);
   r.CreateTextSpriteObjectData('_text');
   r.AddTextSpriteIDResource({t:map_hint_text}, 400);
-  r.AddColor(255, 90, 50, 20, 0, 400);
-  r.AddBlendMode(2, 400);
   r.AddOpaque(0, 1, 200);
   r.AddOpaque(255, 1, 200);
   r.AddOpaque(0, 0, 0);

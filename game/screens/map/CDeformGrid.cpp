@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "framework/core/ColorConversion.h"
-#include "framework/engine/scene/CResourceCache.h"
 #include "platform/Engine.h"
 
 namespace {
@@ -47,7 +46,7 @@ const char* CDeformGrid::TableFault(const GridAnimation& table) {
 }
 
 void CDeformGrid::SetGrid(const std::string& texture, float period, const GridAnimation* table) {
-  const EngineTexture handle = GF::HGENS::CResourceCache::Instance()->GetTexture(texture);
+  m_texture = GF::HGENS::CTextureRef::ByName(texture);
   m_layer = 0;
   m_elapsed = 0.0f;
   m_period = period;
@@ -61,13 +60,15 @@ void CDeformGrid::SetGrid(const std::string& texture, float period, const GridAn
   m_columns = m_table.KeyFrames.front().Value1;
   m_rows = m_table.KeyFrames.front().Value2;
   m_mesh = std::make_unique<hgeMeshGrid>(m_columns, m_rows);
-  m_mesh->SetTexture(handle);
+  m_mesh->SetTexture(m_texture.Get());
   m_mesh->SetTextureRect(0.0f, 0.0f, 128.0f, 128.0f);
 }
 
 void CDeformGrid::Render() {
   if (!m_shown || !m_mesh || m_period == 0.0f) return;
   UpdateNodes(m_engine->GetDelta());
+  // The cache's texture is loaded again after the cache freed its textures.
+  if (m_texture.IsSet()) m_mesh->SetTexture(m_texture.Get());
   // Each switch flushes the batch, so exactly the mesh is drawn with wrapping.
   m_engine->SetTextureWrap(true);
   m_mesh->Render(m_position.x + static_cast<float>(m_bounds.left),

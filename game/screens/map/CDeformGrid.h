@@ -9,6 +9,7 @@
 #include "framework/core/TPoint.h"
 #include "framework/core/TRect.h"
 #include "framework/engine/particles/hgeMeshGrid.h"
+#include "framework/engine/scene/CTextureRef.h"
 #include "game/app/GridAnimation.h"
 
 class Engine;
@@ -74,4 +75,5 @@ class CDeformGrid : public GF::CBaseObject, public GF::IDrawable {
   GF::TRect<int> m_bounds;
   Engine* m_engine;
   std::unique_ptr<hgeMeshGrid> m_mesh;
+  GF::HGENS::CTextureRef m_texture;  // the mesh's
 };

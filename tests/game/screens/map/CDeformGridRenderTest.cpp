@@ -72,6 +72,19 @@ TEST_F(CDeformGridRenderTest, WrappingContinuesTheRightEdgeOnTheLeft) {
   }
 }
 
+// After the cache freed its textures the grid draws with the picture loaded again.
+TEST_F(CDeformGridRenderTest, DrawsTheSameAfterTheCacheFreedItsTextures) {
+  const GridAnimation flat = FlatMap();
+  const GF::THolder<CDeformGrid> grid = CDeformGrid::Create();
+  grid->SetGrid("map_fon", 5.0f, &flat);
+  grid->GetMesh()->SetTextureRect(0.0f, 0.0f, kWidth, kHeight);
+  const std::vector<std::uint32_t> before = Draw(grid);
+  session.engine().TextureUnlock(texture);
+  texels = nullptr;
+  GF::HGENS::CResourceCache::Instance()->FreeAll();
+  EXPECT_EQ(Draw(grid), before);
+}
+
 TEST_F(CDeformGridRenderTest, TheMapLookBendsAndTintsTheCorners) {
   const GF::THolder<CDeformGrid> grid = CDeformGrid::Create();
   const GridAnimation map = MakeMapGridAnimation();
