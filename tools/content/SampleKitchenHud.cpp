@@ -62,8 +62,6 @@ void KhText(CResourceReader@ r, const string &in name, int info, int x, int y, i
             int total) {
   r.CreateTextSpriteObjectData(name);
   r.AddTextSpriteIDResource(info, total);
-  r.AddColor(255, 74, 47, 39, 0, total);
-  r.AddBlendMode(2, total);
   r.AddOffset(x, y - 16, 0, total);
   r.AddLayer(layer, total);
 }
@@ -324,7 +322,8 @@ std::string MakeKitchenHudScript(const std::string& before) {
   int info = CountScriptCalls(before, "r.AddTextInfo(");
   std::string lines;
   for (const auto& [name, key] : kTextInfos) {
-    lines += "  r.AddTextInfo('" + std::string(name) + "', 0, 0, 0, 0x41, " +
+    // In the dark ink of font 1: the HUD's boxes and balloons are light.
+    lines += "  r.AddTextInfo('" + std::string(name) + "', 1, 0, 0, 0x41, " +
              std::to_string(SampleTextIndex(key)) + ");\n";
     FillScriptNumber(script, "t:" + std::string(name), info++);
   }
