@@ -18,7 +18,7 @@ for pattern in "$@"; do
 done
 
 export PANMASTER_FUZZ_SEEDS="$work/seeds" PANMASTER_FUZZ_CONTENT="$build/content"
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:intercept_tls_get_addr=0  # as ./test
 export LSAN_OPTIONS=suppressions=$root/tests/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 # The loaders log every fault they meet: the target's own output is closed, libFuzzer's and
