@@ -11,6 +11,7 @@
 #include "game/app/SoundShortcuts.h"
 #include "game/kitchen/CAnimationWaitAction.h"
 #include "game/kitchen/CExecuteAction.h"
+#include "game/kitchen/CInGameTips.h"
 #include "game/kitchen/CPlaySoundAction.h"
 #include "game/kitchen/CWaitAction.h"
 #include "game/kitchen/LevelInterfaceLayer.h"
@@ -21,6 +22,7 @@ namespace {
 using AnimationPtr = CGameFieldBase::AnimationPtr;
 
 constexpr std::int32_t kBonusSound = 25;
+constexpr std::int32_t kDeliveryTip = 6;  // the tips' event: the delivery button was pressed
 constexpr std::int32_t kBonusLevelSound = 27;
 constexpr int kHiderLayer = 2030;
 constexpr int kBonusBannerLayer = 15000;
@@ -177,7 +179,10 @@ void CGameFieldBase::UpdateEffectsOnly(const float& dt) {
 
 void CGameFieldBase::UseHint() {}
 
-void CGameFieldBase::OnDelivery() {}
+void CGameFieldBase::OnDelivery() {
+  InGameTips.m_triggerId = kDeliveryTip;
+  InGameTips.Trigger(true);
+}
 
 void CGameFieldBase::UpdateResult() {}
 

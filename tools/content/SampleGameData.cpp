@@ -80,11 +80,19 @@ void SetTuning(GameTuning& t) {
 }
 
 void AddTips(GameData& d) {
+  // next, name, flag, trigger id, in the window, max shows, plays once, balloon or layout
   d.TipRecords = {
-      {1, "tip_first_click", true, 5, false, 1, true, "interfaces.balloon"},
-      {-1, "tip_serve", true, 1, false, 2, true, "interfaces.balloon"},
-      {-1, "tip_busy_device", true, 3, false, -1, true, "interfaces.balloon"},
-      {-1, "tip_hint_ready", true, 8, true, 1, false, "main_menu.hint_window"},
+      {1, "tip_welcome", true, 10, false, 1, false, "interfaces.lili_text"},
+      {-1, "tip_welcome_2", true, -1, false, -1, false, "interfaces.lili_text"},
+      {-1, "tip_first_click", true, 5, false, 2, true, "interfaces.lili_text"},
+      {-1, "tip_serve", true, 1, false, 3, true, "interfaces.lili_text"},
+      {-1, "tip_refused", true, 2, false, -1, true, "interfaces.lili_text"},
+      {-1, "tip_busy_device", true, 3, false, -1, true, "interfaces.lili_text"},
+      {-1, "tip_not_in_order", true, 4, false, -1, true, "interfaces.lili_text"},
+      {-1, "tip_hint_ready", true, 8, true, 1, false, "hint_window"},
+      {-1, "tip_two_orders", true, 13, true, 1, false, "hint_window"},
+      {-1, "tip_closing", true, 12, false, -1, true, "interfaces.lili_text"},
+      {-1, "tip_deliver", false, 0, false, -1, true, "interfaces.lili_text"},
   };
 }
 

@@ -16,6 +16,17 @@ const std::vector<SampleText> kTexts = {
     {"kh_complete_4", u"Oops! Try again"},
     {"kh_bonus_level", u"Bonus level!"},
     {"item_back", u"OK"},
+    {"tip_welcome", u"Welcome to my kitchen!"},
+    {"tip_welcome_2", u"Click a customer's order to start."},
+    {"tip_first_click", u"Good! Now click what the order needs."},
+    {"tip_serve", u"Served! Keep them smiling."},
+    {"tip_refused", u"That won't fit this order."},
+    {"tip_busy_device", u"Wait, that one is still busy."},
+    {"tip_not_in_order", u"The order doesn't need that."},
+    {"tip_hint_ready", u"Your hint is ready: press the hint button."},
+    {"tip_two_orders", u"Two orders! Click the first one."},
+    {"tip_closing", u"We're closing, finish the last orders."},
+    {"tip_deliver", u"Don't forget to serve what is on the plate."},
 };
 
 // Text infos: name and text key; every one centred (0x41) in the font "main".
@@ -150,6 +161,20 @@ void KitchenScene(CResourceReader@ r) {
   KhPlace(r, '_dark', 'levels', 'dark', 0, 0, 850, 2000);
 }
 
+void KhTipParts(CResourceReader@ r) {
+  r.AddNamedPart('_show', 0, 200, 1);
+  r.AddNamedPart('_idle', 200, 2200, 0);
+  r.AddNamedPart('_hide', 2200, 2400, 1);
+  r.AddNamedPart('all', 0, 2400, 1);
+}
+
+void KhTipFade(CResourceReader@ r) {
+  r.AddOpaque(0, 1, 200);
+  r.AddOpaque(255, 0, 2000);
+  r.AddOpaque(255, 1, 200);
+  r.AddOpaque(0, 0, 0);
+}
+
 // A banner of 1.6 s tinted (red, green, blue): it drops in, holds and fades out.
 void KhBanner(CResourceReader@ r, int red, int green, int blue, int text) {
   r.AddNamedPart('all', 0, 1600, 1);
@@ -217,6 +242,20 @@ void KitchenItems(CResourceReader@ r) {
   r.CreateAnimationData('text_line');
   r.AddNamedPart('all', 0, 1000, 0);
   KhText(r, '_text', {t:kh_line}, 0, 0, 0, 1000);
+
+  // The cook's tip balloon: a text line and a stretchable backing around it, both fading in
+  // on "_show" and out on "_hide"; "all" shows, holds and hides once.
+  r.CreateAnimationData('lili_text');
+  KhTipParts(r);
+  KhText(r, '_text', {t:kh_line}, 0, 0, 0, 2400);
+  KhTipFade(r);
+  r.CreateAnimationData('lili_baloon_podkladka');
+  KhTipParts(r);
+  r.CreateSpriteObjectData('_place');
+  r.AddOffset(0, 0, 0, 2400);
+  r.AddLayer(1, 2400);
+  KhSprite(r, 'back', {art:hud_pieces_text_back}, 0, 0, 0, 2400);
+  KhTipFade(r);
 
   r.CreateAnimationData('level_complete_1');
   KhBanner(r, 255, 212, 90, {t:kh_complete_1});
