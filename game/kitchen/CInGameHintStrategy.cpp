@@ -42,7 +42,13 @@ CInGameHintStrategy::~CInGameHintStrategy() {
 }
 
 void CInGameHintStrategy::Show(const TipRecord& tip) {
-  if (!tip.ShowInWindow) ShowBalloon(tip);
+  if (!tip.ShowInWindow) {
+    ShowBalloon(tip);
+    return;
+  }
+  // No hint window can open over the level: the tip closes at once, so that its follow-up
+  // still shows and no tip stays pending.
+  InGameTips.OnTipClosed();
 }
 
 void CInGameHintStrategy::Hide(const TipRecord&) {

@@ -16,9 +16,10 @@ namespace {
 using AnimationPtr = GF::IAnimation::AnimationPtr;
 
 // Indices of the sample tips.
-constexpr std::size_t kWelcome = 0;  // lasting, follow-up: the second welcome
-constexpr std::size_t kServe = 3;    // plays once
-constexpr std::size_t kRefused = 4;  // plays once
+constexpr std::size_t kWelcome = 0;    // lasting, follow-up: the second welcome
+constexpr std::size_t kServe = 3;      // plays once
+constexpr std::size_t kRefused = 4;    // plays once
+constexpr std::size_t kHintReady = 7;  // in the hint window
 
 class CInGameHintStrategyTest : public pm::test::FieldFixture {
  protected:
@@ -102,6 +103,13 @@ TEST_F(CInGameHintStrategyTest, EarlyHiddenBalloonRunsOnFastAndReportsForTheCurr
   // Its end was reported as the welcome tip's: the follow-up welcome shows.
   EXPECT_EQ(InGameTips.GetCurrentTip().Name, "tip_welcome_2");
   EXPECT_FALSE(InGameTips.m_showing);
+}
+
+TEST_F(CInGameHintStrategyTest, WindowTipWithoutAWindowClosesAtOnce) {
+  InGameTips.SetCurrentTip(TipRecords[kHintReady]);
+  EXPECT_FALSE(InGameTips.m_showing);
+  EXPECT_FALSE(Strategy().GetLastingBalloon());
+  EXPECT_FALSE(Strategy().GetSelfClosingBalloon());
 }
 
 TEST_F(CInGameHintStrategyTest, ShutdownWithABalloonOpenCallsIntoNothingFreed) {
