@@ -60,8 +60,8 @@ void FrameworkResources(CResourceReader@ r) {
 }
 
 // A button of the framework's screens, with every look and its caption.
-void FrameworkButton(CResourceReader@ r) {
-  r.CreateAnimationData('fw_button');
+void FrameworkButton(CResourceReader@ r, const string &in name) {
+  r.CreateAnimationData(name);
   r.AddNamedPart('all', 0, 100, 1);
   r.AddNamedPart('_up', 0, 100, 1);
   r.AddNamedPart('_leave', 0, 100, 1);
@@ -268,7 +268,7 @@ void FrameworkLayouts(CResourceReader@ r) {
 void FrameworkScreens(CResourceReader@ r) {
   FrameworkResources(r);
   r.CreateModule('interfaces');
-  FrameworkButton(r);
+  FrameworkButton(r, 'fw_button');
   FrameworkCursor(r);
   FrameworkEdit(r);
   FrameworkKnob(r);

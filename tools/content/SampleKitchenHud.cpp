@@ -308,6 +308,9 @@ void KitchenHud(CResourceReader@ r) {
   r.AddLayer(0, 200);
   KhPlace(r, '_clock', 'interfaces', 'level_clock', 0, -1, 1, 200);
 
+  // The hint box's button, named so that its caption is "item_back".
+  FrameworkButton(r, 'back');
+
   r.CreateModule('hints');
   r.CreateAnimationData('hint_text');
   r.AddNamedPart('_show', 0, 300, 1);
@@ -320,7 +323,7 @@ void KitchenHud(CResourceReader@ r) {
   r.AddOpaque(255, 1, 300);
   r.AddOpaque(0, 0, 0);
   KhText(r, '_text', {t:kh_line}, 0, -20, 1, 1600);
-  KhPlace(r, '_item_back', 'interfaces', 'fw_button', 0, 32, 2, 1600);
+  KhPlace(r, '_item_back', 'interfaces', 'back', 0, 32, 2, 1600);
 
   r.CreateModule('main_menu');
   r.CreateAnimationData('bonus_text');
