@@ -14,6 +14,7 @@
 #include "game/kitchen/CInGameTips.h"
 #include "game/kitchen/CPlaySoundAction.h"
 #include "game/kitchen/CWaitAction.h"
+#include "game/kitchen/CWaitButtonAction.h"
 #include "game/kitchen/LevelInterfaceLayer.h"
 #include "platform/Engine.h"
 
@@ -26,6 +27,7 @@ constexpr std::int32_t kDeliveryTip = 6;  // the tips' event: the delivery butto
 constexpr std::int32_t kBonusLevelSound = 27;
 constexpr int kHiderLayer = 2030;
 constexpr int kBonusBannerLayer = 15000;
+constexpr float kHintBoxDelay = 100.0f;  // ms before a hint box shows
 constexpr std::size_t kBalloonLineLength = 12;
 
 void Log(const char* format, const char* text) {
@@ -275,6 +277,20 @@ void CGameFieldBase::ShowBonusBanner() {
   Append(MakeAnimationWaitAction(banner, "all", 1, true));
   Append(MakePlaySoundAction(music, false));
   Append(MakeExecuteAction(GF::MakeDelegate(this, &CGameFieldBase::ShowManual)));
+}
+
+void CGameFieldBase::ShowHintText(const std::wstring& text, float x, float y) {
+  const AnimationPtr box = CreateInLevelLayer("hints.hint_text");
+  if (box) {
+    box->SetText("_text", text);
+    box->SetVisible(false);
+    box->SetPosition(x, y);
+    box->SetLayer(HudLayerBase);
+  }
+  // The box fades in and its button waits from the same moment, both behind the pause.
+  Append(MakeWaitAction(kHintBoxDelay))->AddNext(MakeAnimationWaitAction(box, "_show", 1, false));
+  Append(MakeWaitButtonAction("_item_back", box));
+  Append(MakeAnimationWaitAction(box, "_hide", 1, true));
 }
 
 void CGameFieldBase::OnDeliveryClicked(GF::THolder<GF::HGENS::CBaseControl>, const GF::TPoint<int>&,

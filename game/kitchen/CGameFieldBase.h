@@ -97,6 +97,9 @@ class CGameFieldBase : public GF::CRefCount, public CActionWorker, public CFlyOb
   void OnIngredientLanded(GF::THolder<CFlyObject> flight);
   // The bonus level's opening banner over a silent kitchen, then the manual.
   void ShowBonusBanner();
+  // Queues a hint box with the text at (x, y): it shows after 100 ms, stays until the player
+  // clicks its "_item_back" button, then hides.
+  void ShowHintText(const std::wstring& text, float x, float y);
 
   AnimationPtr GetHudRoot() const { return m_hudRoot; }
   AnimationPtr GetPlate() const { return m_plate; }

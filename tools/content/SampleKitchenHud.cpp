@@ -168,10 +168,11 @@ void KhTipParts(CResourceReader@ r) {
   r.AddNamedPart('all', 0, 2400, 1);
 }
 
-void KhTipFade(CResourceReader@ r) {
-  r.AddOpaque(0, 1, 200);
-  r.AddOpaque(255, 0, 2000);
-  r.AddOpaque(255, 1, 200);
+// The last object fades in over `show` ms, stays `idle` ms and fades out over `hide` ms.
+void KhFade(CResourceReader@ r, int show, int idle, int hide) {
+  r.AddOpaque(0, 1, show);
+  r.AddOpaque(255, 0, idle);
+  r.AddOpaque(255, 1, hide);
   r.AddOpaque(0, 0, 0);
 }
 
@@ -225,10 +226,7 @@ void KitchenItems(CResourceReader@ r) {
     int x = n == 1 ? 64 : n == 2 ? 50 : -64;
     int y = n == 2 ? 40 : -40;
     KhSprite(r, 'balloon', sprite, x, y, 0, 1400);
-    r.AddOpaque(0, 1, 200);
-    r.AddOpaque(255, 0, 1000);
-    r.AddOpaque(255, 1, 200);
-    r.AddOpaque(0, 0, 0);
+    KhFade(r, 200, 1000, 200);
     KhText(r, '_text', {t:kh_line}, x, y + (n == 2 ? 10 : -10), 1, 1400);
   }
 
@@ -248,14 +246,14 @@ void KitchenItems(CResourceReader@ r) {
   r.CreateAnimationData('lili_text');
   KhTipParts(r);
   KhText(r, '_text', {t:kh_line}, 0, 0, 0, 2400);
-  KhTipFade(r);
+  KhFade(r, 200, 2000, 200);
   r.CreateAnimationData('lili_baloon_podkladka');
   KhTipParts(r);
   r.CreateSpriteObjectData('_place');
   r.AddOffset(0, 0, 0, 2400);
   r.AddLayer(1, 2400);
   KhSprite(r, 'back', {art:hud_pieces_text_back}, 0, 0, 0, 2400);
-  KhTipFade(r);
+  KhFade(r, 200, 2000, 200);
 
   r.CreateAnimationData('level_complete_1');
   KhBanner(r, 255, 212, 90, {t:kh_complete_1});
@@ -318,12 +316,11 @@ void KitchenHud(CResourceReader@ r) {
   r.AddNamedPart('_hide', 1300, 1600, 1);
   r.AddNamedPart('all', 0, 1600, 1);
   KhSprite(r, 'box', {art:hint_box}, 0, 0, 0, 1600);
-  r.AddOpaque(0, 1, 300);
-  r.AddOpaque(255, 0, 1000);
-  r.AddOpaque(255, 1, 300);
-  r.AddOpaque(0, 0, 0);
+  KhFade(r, 300, 1000, 300);
   KhText(r, '_text', {t:kh_line}, 0, -20, 1, 1600);
+  KhFade(r, 300, 1000, 300);
   KhPlace(r, '_item_back', 'interfaces', 'back', 0, 32, 2, 1600);
+  KhFade(r, 300, 1000, 300);
 
   r.CreateModule('main_menu');
   r.CreateAnimationData('bonus_text');

@@ -17,11 +17,13 @@
 #include <vector>
 
 #include "framework/core/THolder.h"
+#include "framework/core/TMethodDelegate.h"
 #include "framework/engine/app/CGameManager.h"
 #include "framework/engine/screens/CMenuScreenAbstract.h"
 #include "game/app/GameData.h"
 #include "game/app/LevelsData.h"
 #include "game/app/PlayerProfiles.h"
+#include "game/kitchen/CExecuteAction.h"
 #include "game/kitchen/CGameFieldBase.h"
 #include "game/kitchen/LevelInterfaceLayer.h"
 #include "tests/framework/engine/screens/ScreensTestSupport.h"
@@ -35,13 +37,19 @@ using GF::THolder;
 using Journal = std::vector<std::string>;
 
 Journal* g_journal = nullptr;
+bool g_hintBox = false;  // the level starts with a hint box
 
-// The field of the replay: its start opens the level clock and offers the delivery button;
-// a delivery says so over the plate and shows the first-place banner.
+// The field of the replay: its start opens the level clock and offers the delivery button,
+// or shows a hint box; a delivery says so over the plate and shows the first-place banner.
 class CDemoField : public CGameFieldBase {
  public:
   void StartLevel() override {
     g_journal->push_back("start");
+    if (g_hintBox) {
+      ShowHintText(L"Serve every order in time!", 400.0f, 300.0f);
+      Append(MakeExecuteAction(GF::MakeDelegate(this, &CDemoField::OnHintClosed)));
+      return;
+    }
     if (m_clockPanel) {
       m_clockPanel->SetVisible(true);
       m_clockPanel->Play("_work", 0, false);
@@ -49,6 +57,7 @@ class CDemoField : public CGameFieldBase {
     if (m_deliveryButton) m_deliveryButton->SetEnabled(true);
     if (m_plate) m_plate->Play("_show", 1, false);
   }
+  void OnHintClosed() { g_journal->push_back("hint closed"); }
   void OnDelivery() override {
     g_journal->push_back("delivery");
     m_deliveryButton->SetEnabled(false);
@@ -93,9 +102,10 @@ class CFieldHostScreen : public GF::HGENS::CMenuScreenAbstract {
 class CGameFieldBaseE2ETest : public pm::test::FrameworkServicesTest {
  protected:
   // Runs the script with the host screen made at start; returns the journal.
-  Journal Run(const std::string& script) {
+  Journal Run(const std::string& script, bool hintBox = false) {
     Journal journal;
     g_journal = &journal;
+    g_hintBox = hintBox;
     pm::test::ScriptedRun run;
     run.init = [](GF::HGENS::CGameManager& manager) {
       LoadGameDataFile();
@@ -185,6 +195,46 @@ TEST_F(CGameFieldBaseE2ETest, TheKitchenAndItsHudShowTheTimeAndTheDeliveryButton
     EXPECT_FALSE(IsGreen(served.At(buttonX, buttonY)));
     EXPECT_GT(served.Count(440, 64, 580, 110, 240, false), 1500) << "the white balloon";
     EXPECT_GT(served.Count(220, 260, 580, 340, 200, false), 3000) << "the golden banner";
+  }
+  engine->Shutdown();
+  engine->Release();
+}
+
+TEST_F(CGameFieldBaseE2ETest, AHintBoxStaysUntilItsButtonIsClickedAndThenHides) {
+  const char* keep = std::getenv("PANMASTER_SHOTS_DIR");
+  const std::filesystem::path folder = keep ? keep : pm::test::MakeTempDir("hint");
+  const std::string shots = folder.string() + "/";
+  const std::string script = "frames 100\n@4 shot " + shots + "before.png\n@5 move 400 332\n" +
+                             "@40 shot " + shots + "hint.png\n@50 buttondown 1\n@52 buttonup 1\n" +
+                             "@60 shot " + shots + "hiding.png\n@90 shot " + shots + "closed.png\n";
+  const Journal journal = Run(script, true);
+  EXPECT_EQ(journal, (Journal{"loaded", "start", "hint closed"}));
+
+  Engine* engine = hgeCreate(ENGINE_VERSION);
+  engine->SetStateInt(EngineState::ScreenWidth, 800);
+  engine->SetStateInt(EngineState::ScreenHeight, 600);
+  ASSERT_TRUE(engine->Initiate());
+  {
+    const pm::test::Shot before(*engine, folder / "before.png");
+    const pm::test::Shot hint(*engine, folder / "hint.png");
+    const pm::test::Shot hiding(*engine, folder / "hiding.png");
+    const pm::test::Shot closed(*engine, folder / "closed.png");
+    ASSERT_TRUE(before.IsLoaded() && hint.IsLoaded() && hiding.IsLoaded() && closed.IsLoaded());
+    // Pixels of the box's rectangle that differ between two shots.
+    auto boxChanges = [](const pm::test::Shot& a, const pm::test::Shot& b) {
+      int count = 0;
+      for (int y = 240; y < 360; ++y) {
+        for (int x = 266; x < 530; ++x) count += a.At(x, y) != b.At(x, y);
+      }
+      return count;
+    };
+    EXPECT_GT(boxChanges(hint, before), 20000) << "the box stands in the middle";
+    EXPECT_GT(hint.Count(280, 300, 520, 310, 245, false), 200) << "its white face";
+    const std::uint32_t ok = hint.At(340, 325);
+    EXPECT_GT(ok & 0xFF, (ok >> 16 & 0xFF) + 60) << "and the blue OK button";
+    EXPECT_GT(boxChanges(hiding, hint), 5000) << "fading after the click";
+    EXPECT_GT(boxChanges(hiding, closed), 5000);
+    EXPECT_EQ(boxChanges(closed, before), 0) << "gone after its fade";
   }
   engine->Shutdown();
   engine->Release();

@@ -298,12 +298,35 @@ TEST_F(CGameFieldBaseTest, TheBonusBannerSilencesTheMusicAndEndsInTheManual) {
   field->Shutdown();
 }
 
+TEST_F(CGameFieldBaseTest, AHintBoxShowsAfterAPauseAndWaitsForItsButton) {
+  ASSERT_TRUE(field->LoadLevel("stage1_1"));
+  field->ShowHintText(L"Serve them quickly", 380.0f, 350.0f);
+  const auto& nodes = scene->GetAnimations();
+  ASSERT_EQ(nodes.size(), 1u);
+  const auto box = nodes.front();
+  EXPECT_STREQ(box->GetName(), "hint_text");
+  EXPECT_EQ(box->GetPosition().x, 380.0f);
+  EXPECT_EQ(box->GetPosition().y, 350.0f);
+  EXPECT_EQ(box->GetLayer(), HudLayerBase);
+  ASSERT_NE(box->GetText("_text"), nullptr);
+  EXPECT_EQ(*box->GetText("_text"), L"Serve them quickly");
+
+  Run(80.0f);
+  EXPECT_FALSE(box->IsShown()) << "hidden through the pause";
+  Run(40.0f);
+  EXPECT_TRUE(box->IsShown());
+  Run(5000.0f);
+  EXPECT_EQ(scene->GetAnimations().size(), 1u) << "the box stays until its button is clicked";
+  EXPECT_TRUE(field->GetTail());
+}
+
 TEST_F(CGameFieldBaseTest, AFieldShutDownAndReleasedIsFreedWithWhatItHeld) {
   bool destroyed = false;
   field = GF::MakeHolder<CTestField>(&destroyed);
   StartLevel("stage1_1");
   ShowLevelCompleteBanner(*field, 2);
   ShowSpeechBalloon(L"Hello", {300.0f, 300.0f}, *field);
+  field->ShowHintText(L"Hello", 400.0f, 300.0f);
   field->GetBonusRow().Add(scene->CreateAnimation("levels.ring"));
   auto flight = CreateFlyObject();
   flight->SetDuration(500.0f);
