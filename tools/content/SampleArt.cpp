@@ -247,6 +247,7 @@ const std::vector<ArtSheet>& SampleArtSheets() {
       {"balloons", "balloons.svg", 528, 88, 176, 88, {"down_left", "up", "down_right"}},
       {"banner", "banner.svg", 384, 96},
       {"hint_box", "hint_box.svg", 272, 128},
+      {"tip_balloon", "tip_balloon.svg", 256, 64},
       {"level_clock", "level_clock.svg", 256, 56, 128, 56, {"open", "closed"}},
       {"delivery_bar", "delivery_bar.svg", 336, 24, 168, 24, {"frame", "fill"}},
   };

@@ -241,7 +241,7 @@ void KitchenItems(CResourceReader@ r) {
   r.AddNamedPart('all', 0, 1000, 0);
   KhText(r, '_text', {t:kh_line}, 0, 0, 0, 1000);
 
-  // The cook's tip balloon: a text line and a stretchable backing around it, both fading in
+  // The cook's tip balloon: a text line and a bubble stretched around it, both fading in
   // on "_show" and out on "_hide"; "all" shows, holds and hides once.
   r.CreateAnimationData('lili_text');
   KhTipParts(r);
@@ -249,10 +249,11 @@ void KitchenItems(CResourceReader@ r) {
   KhFade(r, 200, 2000, 200);
   r.CreateAnimationData('lili_baloon_podkladka');
   KhTipParts(r);
+  // The text's place stands in the middle of the bubble, above its tail.
   r.CreateSpriteObjectData('_place');
-  r.AddOffset(0, 0, 0, 2400);
+  r.AddOffset(0, -6, 0, 2400);
   r.AddLayer(1, 2400);
-  KhSprite(r, 'back', {art:hud_pieces_text_back}, 0, 0, 0, 2400);
+  KhSprite(r, 'back', {art:tip_balloon}, 0, 0, 0, 2400);
   KhFade(r, 200, 2000, 200);
 
   r.CreateAnimationData('level_complete_1');

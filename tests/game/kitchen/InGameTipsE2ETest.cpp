@@ -1,0 +1,187 @@
+// The cook's tips on the whole program, end to end: a host screen of the test's own stands in
+// for the game screen and the kitchen field (it loads "stage1_1", puts the cook on the floor
+// and installs the balloon strategy) on the real engine headless in its deterministic mode,
+// on the sample content. The replay fires the welcome tip (a lasting balloon), then the
+// served tip (a balloon that plays once), which sends the welcome away and closes by itself;
+// shots show each balloon over the cook and the kitchen without one at the end.
+// PANMASTER_SHOTS_DIR keeps the shots for a look.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/core/THolder.h"
+#include "framework/core/TRect.h"
+#include "framework/engine/app/CGameManager.h"
+#include "framework/engine/resources/ResourceServices.h"
+#include "framework/engine/scene/SceneServices.h"
+#include "framework/engine/screens/CMenuScreenAbstract.h"
+#include "framework/engine/screens/ScreenServices.h"
+#include "game/app/GameData.h"
+#include "game/app/LevelsData.h"
+#include "game/app/LibraryData.h"
+#include "game/app/PlayerProfiles.h"
+#include "game/kitchen/CGameFieldBase.h"
+#include "game/kitchen/CInGameHintStrategy.h"
+#include "game/kitchen/CInGameTips.h"
+#include "game/kitchen/CPers.h"
+#include "game/kitchen/FloorQuad.h"
+#include "game/kitchen/LevelInterfaceLayer.h"
+#include "tests/framework/engine/screens/ScreensTestSupport.h"
+#include "tests/support/ReplayShot.h"
+#include "tests/support/TestSupport.h"
+
+namespace {
+
+using GF::THolder;
+
+// Stands in for the game screen and the kitchen field.
+class CTipsHostScreen : public GF::HGENS::CMenuScreenAbstract {
+ public:
+  THolder<CGameFieldBase> field;
+  THolder<CPers> cook;
+
+ protected:
+  void OnInit() override {
+    SetLevelInterfaceLayer(GetScene());
+    field = GF::MakeHolder<CGameFieldBase>();
+    field->BuildHUD(GetLayout(), THolder<GF::IScreen>(this));
+    if (!field->LoadLevel("stage1_1")) return;
+    const LevelDescription& level = *field->GetLevelDescription();
+    m_kitchen = GetScene()->CreateAnimation(level.SceneAnimationName());
+    m_kitchen->SetPosition(400.0f, 300.0f);
+    m_kitchen->Play("all", 0, false);
+    field->SetupPlates(m_kitchen);
+    const auto corners = level.FloorCorners();
+    KitchenFloor = {corners[0], corners[1], corners[2], corners[3]};
+    cook = CPers::Create(DressByUpgradeLevel[0], level.Obstacles.begin(), level.Obstacles.end(),
+                         GetLevelInterfaceLayer());
+    InGameTips.m_showing = false;
+    InGameTips.SetStrategy(CInGameHintStrategy::Create(field, cook));
+    CMenuScreenAbstract::OnInit();
+  }
+  bool IdleUpdate(const float& dt) override {
+    if (!CMenuScreenAbstract::IdleUpdate(dt)) return false;
+    field->Update(dt);
+    if (cook) cook->Update(dt);
+    return true;
+  }
+  void OnDestroy() override {
+    field->Shutdown();
+    InGameTips.SetStrategy(nullptr);
+    field.Reset();
+    cook.Reset();
+    m_kitchen.Reset();
+    SetLevelInterfaceLayer(nullptr);
+    CMenuScreenAbstract::OnDestroy();
+  }
+
+ private:
+  GF::IAnimation::AnimationPtr m_kitchen;
+};
+
+// What the replay does, by frame of 20 ms (the screen shows for its first 15 frames).
+constexpr int kBefore = 20;    // shot: no balloon yet
+constexpr int kWelcome = 22;   // the welcome tip
+constexpr int kWelcomed = 40;  // shot: the welcome balloon
+constexpr int kServed = 45;    // the served tip
+constexpr int kServing = 100;  // shot: the served balloon, the welcome gone
+constexpr int kClosed = 480;   // shot: the served balloon has closed by itself (8 s)
+
+// Pixels that differ between two shots in a rectangle.
+int Differences(const pm::test::Shot& a, const pm::test::Shot& b, const GF::TRect<int>& r) {
+  int count = 0;
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x) count += a.At(x, y) != b.At(x, y);
+  return count;
+}
+
+TEST(InGameTipsE2ETest, TheCooksBalloonsComeAndGoOverHer) {
+  GF::HGENS::InstallResourceServices();
+  GF::HGENS::InstallSceneServices();
+  GF::HGENS::InstallScreenServices();
+  const char* keep = std::getenv("PANMASTER_SHOTS_DIR");
+  const std::filesystem::path folder = keep ? keep : pm::test::MakeTempDir("tips");
+  CTipsHostScreen* host = nullptr;
+  std::map<int, std::string> tips;  // the tip current after each shot's frame
+  GF::TRect<int> cookBounds;
+  GF::TRect<int> welcomeBounds;
+  std::vector<std::string> log;
+
+  pm::test::ScriptedRun run;
+  run.init = [&host](GF::HGENS::CGameManager& manager) {
+    LoadGameDataFile();
+    LoadLevelsDataFile();
+    LoadLibraryDataFile();
+    ResetProgressToDefault();
+    manager.RegisterScreen("tips_host", [] { return THolder<GF::IScreen>(new CTipsHostScreen); });
+    manager.CreateScreen("tips_host", "main_menu.game_screen", THolder<GF::IScene>(), nullptr);
+    host = dynamic_cast<CTipsHostScreen*>(manager.TopScreen().Get());
+    host->Activate();
+  };
+  run.before = [](int frame) {
+    if (frame == kWelcome) InGameTips.m_triggerId = 10;
+    if (frame == kServed) InGameTips.m_triggerId = 1;
+    if (frame == kWelcome || frame == kServed) InGameTips.Trigger(true);
+  };
+  run.after = [&](int frame) {
+    if (!host || !host->cook) return;
+    if (frame == kWelcomed) {
+      host->cook->GetAnimation()->GetBoundingRect(cookBounds);
+      auto* strategy = static_cast<CInGameHintStrategy*>(InGameTips.GetStrategy());
+      if (const auto balloon = strategy->GetLastingBalloon())
+        balloon->GetBoundingRect(welcomeBounds);
+    }
+    tips[frame] = InGameTips.m_showing ? InGameTips.GetCurrentTip().Name : "";
+  };
+  std::string script = "step 20\nframes " + std::to_string(kClosed + 2) + "\n";
+  for (int frame : {kBefore, kWelcomed, kServing, kClosed})
+    script += "@" + std::to_string(frame) + " shot " +
+              (folder / (std::to_string(frame) + ".png")).string() + "\n";
+  pm::test::RunScripted(script, run, &log);
+  GF::HGENS::GetServiceProviders() = {};
+  for (const std::string& line : log) EXPECT_EQ(line.find("NOT FOUND"), std::string::npos) << line;
+
+  EXPECT_EQ(tips[kBefore], "");
+  EXPECT_EQ(tips[kWelcomed], "tip_welcome");
+  EXPECT_EQ(tips[kServing], "tip_serve");
+  EXPECT_EQ(tips[kClosed], "") << "the served balloon reported its end";
+  // The welcome balloon stands centred on the cook, 5 px above her.
+  ASSERT_GT(welcomeBounds.right - welcomeBounds.left, 100);
+  EXPECT_EQ(welcomeBounds.bottom, cookBounds.top - 5);
+  EXPECT_NEAR(welcomeBounds.left + welcomeBounds.right, cookBounds.left + cookBounds.right, 2);
+
+  Engine* engine = hgeCreate(ENGINE_VERSION);
+  engine->SetStateInt(EngineState::ScreenWidth, 800);
+  engine->SetStateInt(EngineState::ScreenHeight, 600);
+  ASSERT_TRUE(engine->Initiate());
+  {
+    std::map<int, std::unique_ptr<pm::test::Shot>> shots;
+    for (int frame : {kBefore, kWelcomed, kServing, kClosed}) {
+      shots[frame] =
+          std::make_unique<pm::test::Shot>(*engine, folder / (std::to_string(frame) + ".png"));
+      ASSERT_TRUE(shots[frame]->IsLoaded());
+    }
+    const int area =
+        (welcomeBounds.right - welcomeBounds.left) * (welcomeBounds.bottom - welcomeBounds.top);
+    EXPECT_GT(Differences(*shots[kWelcomed], *shots[kBefore], welcomeBounds), area / 3)
+        << "the welcome balloon";
+    EXPECT_GT(Differences(*shots[kServing], *shots[kWelcomed], welcomeBounds), area / 10)
+        << "another text in its place";
+    EXPECT_EQ(Differences(*shots[kClosed], *shots[kBefore], welcomeBounds), 0)
+        << "no balloon at the end";
+    // Nothing of the balloon below her top.
+    const GF::TRect<int> below{welcomeBounds.left, cookBounds.top + 1, welcomeBounds.right,
+                               cookBounds.top + 3};
+    EXPECT_EQ(Differences(*shots[kWelcomed], *shots[kBefore], below), 0);
+  }
+  engine->Shutdown();
+  engine->Release();
+}
+
+}  // namespace
