@@ -66,6 +66,13 @@ class Shot {
       count += (m_pixels[i] & 0x00FFFFFF) != (other.m_pixels[i] & 0x00FFFFFF);
     return count;
   }
+  // The same within the rectangle, which lies on both shots.
+  int CountDifferences(const Shot& other, int left, int top, int right, int bottom) const {
+    int count = 0;
+    for (int y = top; y < bottom; ++y)
+      for (int x = left; x < right; ++x) count += At(x, y) != other.At(x, y);
+    return count;
+  }
 
  private:
   Engine& m_engine;

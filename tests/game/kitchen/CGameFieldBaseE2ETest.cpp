@@ -222,11 +222,7 @@ TEST_F(CGameFieldBaseE2ETest, AHintBoxStaysUntilItsButtonIsClickedAndThenHides) 
     ASSERT_TRUE(before.IsLoaded() && hint.IsLoaded() && hiding.IsLoaded() && closed.IsLoaded());
     // Pixels of the box's rectangle that differ between two shots.
     auto boxChanges = [](const pm::test::Shot& a, const pm::test::Shot& b) {
-      int count = 0;
-      for (int y = 240; y < 360; ++y) {
-        for (int x = 266; x < 530; ++x) count += a.At(x, y) != b.At(x, y);
-      }
-      return count;
+      return a.CountDifferences(b, 266, 240, 530, 360);
     };
     EXPECT_GT(boxChanges(hint, before), 20000) << "the box stands in the middle";
     EXPECT_GT(hint.Count(280, 300, 520, 310, 245, false), 200) << "its white face";

@@ -1,10 +1,9 @@
-// The cook's tips on the whole program, end to end: a host screen of the test's own stands in
-// for the game screen and the kitchen field (it loads "stage1_1", puts the cook on the floor
-// and installs the balloon strategy) on the real engine headless in its deterministic mode,
-// on the sample content. The replay fires the welcome tip (a lasting balloon), then the
-// served tip (a balloon that plays once), which sends the welcome away and closes by itself;
-// shots show each balloon over the cook and the kitchen without one at the end.
-// PANMASTER_SHOTS_DIR keeps the shots for a look.
+// The cook's tips on the whole program, end to end: the kitchen host (field, devices and the
+// cook on stage1_1) with the balloon strategy installed, on the real engine headless in its
+// deterministic mode, on the sample content. The replay fires the welcome tip (a lasting
+// balloon), then the served tip (a balloon that plays once), which sends the welcome away
+// and closes by itself; shots show each balloon over the cook and the kitchen without one at
+// the end. PANMASTER_SHOTS_DIR keeps the shots for a look.
 
 #include <gtest/gtest.h>
 
@@ -17,22 +16,14 @@
 
 #include "framework/core/THolder.h"
 #include "framework/core/TRect.h"
-#include "framework/engine/app/CGameManager.h"
 #include "framework/engine/resources/ResourceServices.h"
 #include "framework/engine/scene/SceneServices.h"
-#include "framework/engine/screens/CMenuScreenAbstract.h"
 #include "framework/engine/screens/ScreenServices.h"
-#include "game/app/GameData.h"
-#include "game/app/LevelsData.h"
-#include "game/app/LibraryData.h"
-#include "game/app/PlayerProfiles.h"
-#include "game/kitchen/CGameFieldBase.h"
 #include "game/kitchen/CInGameHintStrategy.h"
 #include "game/kitchen/CInGameTips.h"
 #include "game/kitchen/CPers.h"
-#include "game/kitchen/FloorQuad.h"
-#include "game/kitchen/LevelInterfaceLayer.h"
 #include "tests/framework/engine/screens/ScreensTestSupport.h"
+#include "tests/game/kitchen/KitchenHostScreen.h"
 #include "tests/support/ReplayShot.h"
 #include "tests/support/TestSupport.h"
 
@@ -40,49 +31,14 @@ namespace {
 
 using GF::THolder;
 
-// Stands in for the game screen and the kitchen field.
-class CTipsHostScreen : public GF::HGENS::CMenuScreenAbstract {
- public:
-  THolder<CGameFieldBase> field;
-  THolder<CPers> cook;
-
+// The kitchen with the cook's balloon strategy installed.
+class CTipsHostScreen : public pm::test::CKitchenHostScreen {
  protected:
-  void OnInit() override {
-    SetLevelInterfaceLayer(GetScene());
-    field = GF::MakeHolder<CGameFieldBase>();
-    field->BuildHUD(GetLayout(), THolder<GF::IScreen>(this));
-    if (!field->LoadLevel("stage1_1")) return;
-    const LevelDescription& level = *field->GetLevelDescription();
-    m_kitchen = GetScene()->CreateAnimation(level.SceneAnimationName());
-    m_kitchen->SetPosition(400.0f, 300.0f);
-    m_kitchen->Play("all", 0, false);
-    field->SetupPlates(m_kitchen);
-    const auto corners = level.FloorCorners();
-    KitchenFloor = {corners[0], corners[1], corners[2], corners[3]};
-    cook = CPers::Create(DressByUpgradeLevel[0], level.Obstacles.begin(), level.Obstacles.end(),
-                         GetLevelInterfaceLayer());
+  void OnKitchenReady() override {
     InGameTips.m_showing = false;
     InGameTips.SetStrategy(CInGameHintStrategy::Create(field, cook));
-    CMenuScreenAbstract::OnInit();
   }
-  bool IdleUpdate(const float& dt) override {
-    if (!CMenuScreenAbstract::IdleUpdate(dt)) return false;
-    field->Update(dt);
-    if (cook) cook->Update(dt);
-    return true;
-  }
-  void OnDestroy() override {
-    field->Shutdown();
-    InGameTips.SetStrategy(nullptr);
-    field.Reset();
-    cook.Reset();
-    m_kitchen.Reset();
-    SetLevelInterfaceLayer(nullptr);
-    CMenuScreenAbstract::OnDestroy();
-  }
-
- private:
-  GF::IAnimation::AnimationPtr m_kitchen;
+  void OnKitchenClosing() override { InGameTips.SetStrategy(nullptr); }
 };
 
 // What the replay does, by frame of 20 ms (the screen shows for its first 15 frames).
@@ -95,10 +51,7 @@ constexpr int kClosed = 480;   // shot: the served balloon has closed by itself 
 
 // Pixels that differ between two shots in a rectangle.
 int Differences(const pm::test::Shot& a, const pm::test::Shot& b, const GF::TRect<int>& r) {
-  int count = 0;
-  for (int y = r.top; y < r.bottom; ++y)
-    for (int x = r.left; x < r.right; ++x) count += a.At(x, y) != b.At(x, y);
-  return count;
+  return a.CountDifferences(b, r.left, r.top, r.right, r.bottom);
 }
 
 TEST(InGameTipsE2ETest, TheCooksBalloonsComeAndGoOverHer) {
@@ -115,14 +68,7 @@ TEST(InGameTipsE2ETest, TheCooksBalloonsComeAndGoOverHer) {
 
   pm::test::ScriptedRun run;
   run.init = [&host](GF::HGENS::CGameManager& manager) {
-    LoadGameDataFile();
-    LoadLevelsDataFile();
-    LoadLibraryDataFile();
-    ResetProgressToDefault();
-    manager.RegisterScreen("tips_host", [] { return THolder<GF::IScreen>(new CTipsHostScreen); });
-    manager.CreateScreen("tips_host", "main_menu.game_screen", THolder<GF::IScene>(), nullptr);
-    host = dynamic_cast<CTipsHostScreen*>(manager.TopScreen().Get());
-    host->Activate();
+    host = pm::test::OpenKitchenHost<CTipsHostScreen>(manager);
   };
   run.before = [](int frame) {
     if (frame == kWelcome) InGameTips.m_triggerId = 10;

@@ -1,7 +1,7 @@
-// The kitchen floor on the whole program, end to end: a host screen of the test's own stands
-// in for the game screen and the kitchen field (it loads "stage1_1", places its devices
-// from the level's slots, puts the cook on the floor and drives field and cook each idle
-// frame) on the real engine headless in its deterministic mode, on the sample content. The
+// The kitchen floor on the whole program, end to end: the kitchen host screen stands in for
+// the game screen and the kitchen field (it loads "stage1_1", places its devices from the
+// level's slots, puts the cook on the floor and drives field and cook each idle frame) on
+// the real engine headless in its deterministic mode, on the sample content. The
 // replay sends the cook around the table in the middle of the floor to the back, starts the
 // mixer, sends her to the front and ends the mixer's work; shots show her on her cells, her
 // state's badge over her hat, larger in front, and the mixer working. PANMASTER_SHOTS_DIR
@@ -17,21 +17,14 @@
 #include <vector>
 
 #include "framework/core/THolder.h"
-#include "framework/engine/app/CGameManager.h"
 #include "framework/engine/resources/ResourceServices.h"
 #include "framework/engine/scene/SceneServices.h"
-#include "framework/engine/screens/CMenuScreenAbstract.h"
 #include "framework/engine/screens/ScreenServices.h"
-#include "game/app/GameData.h"
-#include "game/app/LevelsData.h"
-#include "game/app/LibraryData.h"
-#include "game/app/PlayerProfiles.h"
 #include "game/kitchen/CCookObject.h"
-#include "game/kitchen/CGameFieldBase.h"
 #include "game/kitchen/CPers.h"
 #include "game/kitchen/FloorQuad.h"
-#include "game/kitchen/LevelInterfaceLayer.h"
 #include "tests/framework/engine/screens/ScreensTestSupport.h"
+#include "tests/game/kitchen/KitchenHostScreen.h"
 #include "tests/support/ReplayShot.h"
 #include "tests/support/TestSupport.h"
 #include "tools/content/SampleKitchenDevices.h"
@@ -39,55 +32,6 @@
 namespace {
 
 using GF::THolder;
-
-// Stands in for the game screen and the kitchen field.
-class CFloorHostScreen : public GF::HGENS::CMenuScreenAbstract {
- public:
-  THolder<CGameFieldBase> field;
-  std::vector<THolder<CCookObject>> devices;
-  THolder<CPers> cook;
-
- protected:
-  void OnInit() override {
-    SetLevelInterfaceLayer(GetScene());
-    field = GF::MakeHolder<CGameFieldBase>();
-    field->BuildHUD(GetLayout(), THolder<GF::IScreen>(this));
-    if (!field->LoadLevel("stage1_1")) return;
-    const LevelDescription& level = *field->GetLevelDescription();
-    m_kitchen = GetScene()->CreateAnimation(level.SceneAnimationName());
-    m_kitchen->SetPosition(400.0f, 300.0f);
-    m_kitchen->Play("all", 0, false);
-    field->SetupPlates(m_kitchen);
-    for (const DeviceSlot& slot : level.DeviceSlots) {
-      devices.push_back(CCookObject::Create(slot, GetLevelInterfaceLayer()));
-      if (const auto animation = devices.back()->HolderGetCast())
-        animation->Play("_idle", 0, false);
-    }
-    const auto corners = level.FloorCorners();
-    KitchenFloor = {corners[0], corners[1], corners[2], corners[3]};
-    cook = CPers::Create(DressByUpgradeLevel[0], level.Obstacles.begin(), level.Obstacles.end(),
-                         GetLevelInterfaceLayer());
-    CMenuScreenAbstract::OnInit();
-  }
-  bool IdleUpdate(const float& dt) override {
-    if (!CMenuScreenAbstract::IdleUpdate(dt)) return false;
-    field->Update(dt);
-    if (cook) cook->Update(dt);
-    return true;
-  }
-  void OnDestroy() override {
-    field->Shutdown();
-    field.Reset();
-    devices.clear();
-    cook.Reset();
-    m_kitchen.Reset();
-    SetLevelInterfaceLayer(nullptr);
-    CMenuScreenAbstract::OnDestroy();
-  }
-
- private:
-  GF::IAnimation::AnimationPtr m_kitchen;
-};
 
 // The cook as a shot shows her.
 struct CookSeen {
@@ -137,35 +81,19 @@ int BadgePixels(const pm::test::Shot& shot, const CookSeen& cook, const std::str
   return count;
 }
 
-// Pixels that differ between two shots in a rectangle.
-int Differences(const pm::test::Shot& a, const pm::test::Shot& b, int left, int top, int right,
-                int bottom) {
-  int count = 0;
-  for (int y = top; y < bottom; ++y)
-    for (int x = left; x < right; ++x) count += a.At(x, y) != b.At(x, y);
-  return count;
-}
-
 TEST(KitchenFloorE2ETest, TheCookWalksAroundTheTableAndTheMixerWorks) {
   GF::HGENS::InstallResourceServices();
   GF::HGENS::InstallSceneServices();
   GF::HGENS::InstallScreenServices();
   const char* keep = std::getenv("PANMASTER_SHOTS_DIR");
   const std::filesystem::path folder = keep ? keep : pm::test::MakeTempDir("floor");
-  CFloorHostScreen* host = nullptr;
+  pm::test::CKitchenHostScreen* host = nullptr;
   std::map<int, CookSeen> seen;
   std::vector<std::string> log;
 
   pm::test::ScriptedRun run;
   run.init = [&host](GF::HGENS::CGameManager& manager) {
-    LoadGameDataFile();
-    LoadLevelsDataFile();
-    LoadLibraryDataFile();
-    ResetProgressToDefault();
-    manager.RegisterScreen("floor_host", [] { return THolder<GF::IScreen>(new CFloorHostScreen); });
-    manager.CreateScreen("floor_host", "main_menu.game_screen", THolder<GF::IScene>(), nullptr);
-    host = dynamic_cast<CFloorHostScreen*>(manager.TopScreen().Get());
-    host->Activate();
+    host = pm::test::OpenKitchenHost<pm::test::CKitchenHostScreen>(manager);
   };
   run.before = [&host](int frame) {
     if (!host || !host->cook) return;
@@ -238,13 +166,13 @@ TEST(KitchenFloorE2ETest, TheCookWalksAroundTheTableAndTheMixerWorks) {
     // back (she has gone) just above the point, and not a little below it.
     const GF::TPoint<float> feet = FloorCellToPoint(KitchenFloor, 8.0f, 9.0f);
     const int fx = static_cast<int>(feet.x), fy = static_cast<int>(feet.y);
-    EXPECT_GT(Differences(*shots[kStart], *shots[kBack], fx - 10, fy - 8, fx + 10, fy), 80);
-    EXPECT_EQ(Differences(*shots[kStart], *shots[kBack], fx - 10, fy + 6, fx + 10, fy + 12), 0);
+    EXPECT_GT(shots[kStart]->CountDifferences(*shots[kBack], fx - 10, fy - 8, fx + 10, fy), 80);
+    EXPECT_EQ(shots[kStart]->CountDifferences(*shots[kBack], fx - 10, fy + 6, fx + 10, fy + 12), 0);
 
     // The mixer (standing at (260, 230)) works in the shot at the back and is idle again at
     // the end, as at the start.
-    EXPECT_GT(Differences(*shots[kStart], *shots[kBack], 212, 144, 308, 240), 200);
-    EXPECT_EQ(Differences(*shots[kStart], *shots[kEnd], 212, 144, 308, 240), 0);
+    EXPECT_GT(shots[kStart]->CountDifferences(*shots[kBack], 212, 144, 308, 240), 200);
+    EXPECT_EQ(shots[kStart]->CountDifferences(*shots[kEnd], 212, 144, 308, 240), 0);
   }
   engine->Shutdown();
   engine->Release();
