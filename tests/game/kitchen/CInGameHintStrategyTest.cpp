@@ -105,6 +105,29 @@ TEST_F(CInGameHintStrategyTest, EarlyHiddenBalloonRunsOnFastAndReportsForTheCurr
   EXPECT_FALSE(InGameTips.m_showing);
 }
 
+TEST_F(CInGameHintStrategyTest, TheFieldsEventsFireTheirTips) {
+  TipRecord pressed = TipRecords[kServe];
+  pressed.Name = "tip_deliver";
+  pressed.TriggerId = 6;
+  TipRecords.push_back(pressed);
+  const struct {
+    const char* event;
+    void (*fire)(CGameFieldBase&);
+    const char* tip;
+  } cases[] = {
+      {"delivery", [](CGameFieldBase& f) { f.CGameFieldBase::OnDelivery(); }, "tip_deliver"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.event);
+    InGameTips.m_showing = false;
+    c.fire(*field);
+    EXPECT_TRUE(InGameTips.m_showing);
+    EXPECT_EQ(InGameTips.GetCurrentTip().Name, c.tip);
+    EXPECT_EQ(InGameTips.m_triggerId, 0);
+    EXPECT_TRUE(Strategy().GetSelfClosingBalloon());
+  }
+}
+
 TEST_F(CInGameHintStrategyTest, WindowTipWithoutAWindowClosesAtOnce) {
   InGameTips.SetCurrentTip(TipRecords[kHintReady]);
   EXPECT_FALSE(InGameTips.m_showing);
