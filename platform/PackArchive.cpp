@@ -2,9 +2,12 @@
 
 #include <zip.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
+
+constexpr std::uint32_t kFirstChunk = 1u << 20;
 
 std::string ZipErrorText(int code) {
   zip_error_t error;
@@ -80,13 +83,22 @@ void* PackArchive::Read(const std::string& normalisedName, std::uint32_t* size,
     *error = zip_strerror(archive_);
     return nullptr;
   }
+  // The header's size is a claim: memory grows with the bytes really read, so a damaged
+  // entry that claims gigabytes costs only what it holds.
   const auto length = static_cast<std::uint32_t>(stat.size);
-  auto* data = static_cast<char*>(std::malloc(length + 1u));
-  zip_uint64_t done = 0;
+  std::uint32_t capacity = std::min<std::uint32_t>(length, kFirstChunk);
+  auto* data = static_cast<char*>(std::malloc(capacity + 1u));
+  std::uint32_t done = 0;
   while (data && done < length) {
-    const zip_int64_t got = zip_fread(file, data + done, length - done);
+    if (done == capacity) {
+      capacity = length - capacity > capacity ? capacity * 2 : length;
+      char* grown = static_cast<char*>(std::realloc(data, capacity + 1u));
+      if (!grown) break;
+      data = grown;
+    }
+    const zip_int64_t got = zip_fread(file, data + done, capacity - done);
     if (got <= 0) break;
-    done += static_cast<zip_uint64_t>(got);
+    done += static_cast<std::uint32_t>(got);
   }
   // A wrong password or a damaged entry shows as a short read or a checksum error at the end.
   char probe;

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs one fuzz target for a while (a test of the label "fuzz", and scripts/fuzz.sh):
 #   scripts/fuzz-run.sh <fuzzer> <seconds> <work folder> <build folder> [seed patterns...]
-# The seeds are the build folder's files matching the patterns (the sample content), plus
-# those the target writes itself. Inputs that found new code gather in <work>/corpus, kept
+# The seeds are the build folder's files matching the patterns (the sample content), the
+# inputs that once failed the target (fuzz/regressions/<target>), plus those the target
+# writes itself. Inputs that found new code gather in <work>/corpus, kept
 # from run to run; a crash, a leak or a timeout fails the run and leaves its input in
 # <work>/crashes. PANMASTER_FUZZ_SECONDS, when set, overrides the seconds.
 set -euo pipefail
@@ -16,6 +17,7 @@ shopt -s nullglob
 for pattern in "$@"; do
   for file in "$build"/$pattern; do cp "$file" "$work/seeds/"; done
 done
+for file in "$root/fuzz/regressions/$(basename "$work")"/*; do cp "$file" "$work/seeds/"; done
 
 export PANMASTER_FUZZ_SEEDS="$work/seeds" PANMASTER_FUZZ_CONTENT="$build/content"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:intercept_tls_get_addr=0  # as ./test

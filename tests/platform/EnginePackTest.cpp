@@ -111,6 +111,18 @@ TEST_F(EnginePackTest, MissingOrBrokenPacksAreRefused) {
   EXPECT_EQ(log.size(), 2u);
 }
 
+TEST_F(EnginePackTest, AnEntryClaimingMoreThanItHoldsIsRefused) {
+  // A damaged header claims nearly 4 GB for a few bytes of data: the read fails without
+  // taking the claimed memory (the fuzz target's malloc limit watches that part).
+  std::ifstream in(PANMASTER_SOURCE_DIR "/fuzz/regressions/Pack/claims-gigabytes.zip",
+                   std::ios::binary);
+  ASSERT_TRUE(in);
+  std::ofstream(dir / "claims.dat", std::ios::binary) << in.rdbuf();
+  ASSERT_TRUE(engine->AttachPack((dir / "claims.dat").c_str()));
+  EXPECT_EQ(Load("Animation\\effects.as"), "<null>");
+  EXPECT_EQ(log.size(), 1u);
+}
+
 TEST_F(EnginePackTest, FilesOnDiskUnderTheProgramFolderAreTheFallback) {
   // The program's folder is the test binary's; a folder of a unique name keeps tests apart.
   const std::string unique =
