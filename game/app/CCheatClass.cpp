@@ -1,6 +1,5 @@
 #include "game/app/CCheatClass.h"
 
-#include <cwchar>
 #include <map>
 #include <utility>
 
@@ -23,7 +22,7 @@ constexpr std::int32_t kTipShows = 10;
 
 void LogChar(wchar_t c) {
   Engine* engine = hgeCreate(ENGINE_VERSION);
-  engine->Log("%C", static_cast<wint_t>(c));
+  engine->Log("%C", c);
   engine->Release();
 }
 

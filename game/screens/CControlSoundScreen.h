@@ -21,7 +21,8 @@ class CControlSoundScreen : public B {
  private:
   void AttachSoundsToButtons() {
     for (const GF::THolder<GF::HGENS::CBaseControl>& control : this->GetControls()) {
-      if (typeid(*control) == typeid(GF::HGENS::CButtonControl)) AttachControlSounds(control);
+      const GF::HGENS::CBaseControl& held = *control;
+      if (typeid(held) == typeid(GF::HGENS::CButtonControl)) AttachControlSounds(control);
     }
   }
 

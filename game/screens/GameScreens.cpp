@@ -1,9 +1,10 @@
 #include "game/screens/GameScreens.h"
 
-#include "framework/engine/screens/CConfirmMenuScreen.h"
 #include "framework/engine/screens/CNewPlayerMenuScreen.h"
 #include "framework/engine/screens/CPublisherScreen.h"
 #include "game/screens/CWindowShadesEffect.h"
+#include "game/screens/menus/CCookConfirmMenuScreen.h"
+#include "game/screens/menus/CSplashScreen.h"
 
 namespace {
 
@@ -12,8 +13,12 @@ namespace {
 constexpr ScreenTableRow kGameScreens[] = {
     // The framework's classes, until the game's own take these names.
     {"PublisherScreen", GF::HGENS::CreatePublisherScreen},
-    {"confirm_screen", GF::HGENS::CreateConfirmMenuScreen},
     {"new_player_screen", GF::HGENS::CreateNewPlayerMenuScreen},
+    {"SplashScreen", CSplashScreen::Create},
+    {"confirm_exit_screen", CCookConfirmMenuScreen::Create},
+    {"confirm_screen", CCookConfirmMenuScreen::Create},
+    {"message_screen", CCookConfirmMenuScreen::Create},
+    {"bonus_message_screen", CCookConfirmMenuScreen::Create},
 };
 
 }  // namespace

@@ -250,6 +250,17 @@ const std::vector<ArtSheet>& SampleArtSheets() {
       {"tip_balloon", "tip_balloon.svg", 256, 64},
       {"level_clock", "level_clock.svg", 256, 56, 128, 56, {"open", "closed"}},
       {"delivery_bar", "delivery_bar.svg", 336, 24, 168, 24, {"frame", "fill"}},
+      // The title screen's buttons, their icons (and the second cursor), ribbon and hint plate.
+      {"title_buttons", "title_buttons.svg", 448, 112, 224, 56, {"up", "over", "down", "disabled"}},
+      {"title_icons",
+       "title_icons.svg",
+       336,
+       48,
+       48,
+       48,
+       {"play", "options", "help", "hight_score", "new_player", "quit", "cursor"}},
+      {"title_ribbon", "title_ribbon.svg", 416, 80},
+      {"title_plate", "title_plate.svg", 360, 44},
   };
   return sheets;
 }

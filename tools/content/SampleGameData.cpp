@@ -2,9 +2,11 @@
 #include <numbers>
 
 #include "framework/core/CMemoryOutputStream.h"
+#include "game/app/ProfileString.h"
 #include "tools/content/SampleContent.h"
 #include "tools/content/SampleCurtain.h"
 #include "tools/content/SampleMapScreens.h"
+#include "tools/content/SampleMenusScreens.h"
 
 namespace {
 
@@ -118,7 +120,8 @@ void SetDefaultProgress(ProgressBlock& block) {
 }
 
 // The start of the game: the first player's settings, the logo screen with its two images
-// held 1000 ms each, then the title, faded over; a test level starts at once.
+// held 1000 ms each, then the title, faded over, the curtain opening on it; a test level
+// starts at once.
 void AddStartRules(GameData& d) {
   FlowRule settings = MakeFlowRule("None", "def_settings", "None");
   settings.actions = {FloatAssignment(7, 60.0f), FloatAssignment(8, 100.0f),
@@ -127,6 +130,8 @@ void AddStartRules(GameData& d) {
   publisher.parameter = "1000,1000";
   FlowRule title = MakeFlowRule("PublisherScreen", "starting", "SplashScreen");
   title.smooth = true;
+  title.layout = "main_menu.title";
+  title.actions = {StringAssignment(ProfileString::ShadesShowRequest, "curtain_open")};
   d.FlowRules = {settings, publisher, MakeFlowRule("None", "test_starting", "GameScreen"), title};
 }
 
@@ -143,6 +148,7 @@ GameData MakeSampleGameData() {
   AddCurtainPaths(d);
   SetDefaultProgress(d.DefaultProgressBlock);
   AddStartRules(d);
+  AddMenusScreenRules(d);
   return d;
 }
 

@@ -8,6 +8,7 @@
 #include "tools/content/SampleKitchenDevices.h"
 #include "tools/content/SampleKitchenHud.h"
 #include "tools/content/SampleMapScreens.h"
+#include "tools/content/SampleMenusScreens.h"
 #include "tools/content/SampleParticles.h"
 #include "tools/content/SampleResources.h"
 
@@ -166,6 +167,7 @@ void FillResource(CResourceReader@ r) {
   Curtain(r);
   KitchenHudContent(r);
   KitchenDevices(r);
+  MenusScreens(r);
 }
 )";
 
@@ -193,7 +195,8 @@ std::string MakeResourceScript() {
   const std::string maps = art + MakeMapScreensScript(art);
   const std::string curtain = maps + MakeCurtainScript(maps);
   const std::string hud = curtain + MakeKitchenHudScript(curtain);
-  return hud + MakeKitchenDevicesScript(hud);
+  const std::string devices = hud + MakeKitchenDevicesScript(hud);
+  return devices + MakeMenusScreensScript(devices);
 }
 
 bool WriteSampleResourceScript(const std::filesystem::path& outDir) {

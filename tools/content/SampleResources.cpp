@@ -4,6 +4,7 @@
 #include "tools/content/SampleCurtain.h"
 #include "tools/content/SampleFrameworkScreens.h"
 #include "tools/content/SampleMapScreens.h"
+#include "tools/content/SampleMenusScreens.h"
 
 bool WriteSampleResources(const std::filesystem::path& outDir) {
   bool ok = WriteSampleResourceScript(outDir);
@@ -17,5 +18,6 @@ bool WriteSampleResources(const std::filesystem::path& outDir) {
   ok = WriteSampleArt(outDir) && ok;
   ok = WriteMapScreenFiles(outDir) && ok;
   ok = WriteCurtainSounds(outDir) && ok;
+  ok = WriteMenusScreenSounds(outDir) && ok;
   return ok;
 }

@@ -2,8 +2,9 @@
 
 #include "tools/content/SampleContent.h"
 #include "tools/content/SampleFrameworkScreens.h"
-#include "tools/content/SampleMapScreens.h"
 #include "tools/content/SampleKitchenHud.h"
+#include "tools/content/SampleMapScreens.h"
+#include "tools/content/SampleMenusScreens.h"
 #include "tools/content/SampleResources.h"
 
 const std::vector<SampleText>& SampleTexts() {
@@ -28,6 +29,8 @@ const std::vector<SampleText>& SampleTexts() {
     all.insert(all.end(), map.begin(), map.end());
     const std::vector<SampleText>& kitchen = KitchenHudTexts();
     all.insert(all.end(), kitchen.begin(), kitchen.end());
+    const std::vector<SampleText>& menus = MenusScreenTexts();
+    all.insert(all.end(), menus.begin(), menus.end());
     return all;
   }();
   return texts;

@@ -35,13 +35,16 @@ void CConfirmMenuScreen::SetQuestion(const char* key) {
   const AnimationPtr layout = GetLayout();
   if (!layout) return;
   const std::string question = key ? key : "";
-  const THolder<CResource> resources = GetResources();
   for (int n = 1; n <= kPhraseCount; ++n) {
     const std::string part = "_phrase_" + std::to_string(n);
-    const std::wstring& text = resources->GetText(question + "_0" + std::to_string(n));
+    const std::wstring text = GetPhraseText(question + "_0" + std::to_string(n));
     if (!text.empty()) layout->SetText(part, text);
     layout->ShowObject(part.c_str(), !text.empty());
   }
+}
+
+std::wstring CConfirmMenuScreen::GetPhraseText(const std::string& textKey) const {
+  return GetResources()->GetText(textKey);
 }
 
 }  // namespace GF::HGENS

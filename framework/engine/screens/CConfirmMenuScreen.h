@@ -19,6 +19,8 @@ class CConfirmMenuScreen : public CMenuScreenAbstract {
 
  protected:
   void OnInit() override;
+  // The text of one line of the question, by its text key; an empty text hides the line.
+  virtual std::wstring GetPhraseText(const std::string& textKey) const;
 };
 
 THolder<IScreen> CreateConfirmMenuScreen();
