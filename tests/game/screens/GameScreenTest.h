@@ -166,10 +166,11 @@ class GameScreenTest : public testing::Test {
   void Command(GF::THolder<GF::IScreen> screen) {
     commands.push_back(screen->GetName() + ":" + screen->GetResult());
   }
+  // A screen shown over another hands back to it when it closes.
   void Closed(GF::THolder<GF::IScreen> screen) {
     closed.push_back(screen->GetName() + ":" + screen->GetResult());
     const GF::THolder<GF::HGENS::CGameManager> manager = GF::HGENS::GetGameManager();
-    if (manager->TopScreen() == screen) manager->DestroyAllScreens();
+    if (manager->TopScreen() == screen && !screen->IsOverlay()) manager->DestroyAllScreens();
   }
 };
 

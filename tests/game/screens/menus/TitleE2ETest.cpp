@@ -90,7 +90,8 @@ TEST_F(TitleE2ETest, ClosingTheWindowAsksTheExitQuestionAndEnterEndsTheGame) {
   WriteSettings(folder);
   const ProgramRun run = RunProgram(folder,
                                     "step 20\nframes 600\n"
-                                    "@430 shot title.png\n"
+                                    "@425 move 270 310\n@428 shot hover.png\n"
+                                    "@431 move 400 470\n@434 shot title.png\n"
                                     "@440 close\n"
                                     "@490 shot question.png\n"
                                     "@500 keydown 0x0D\n@501 keyup 0x0D\n"
@@ -115,6 +116,11 @@ TEST_F(TitleE2ETest, ClosingTheWindowAsksTheExitQuestionAndEnterEndsTheGame) {
     EXPECT_TRUE(pm::test::Near(title.At(button.x + 80, button.y + 10), 0xF7C24B, 24))
         << button.name;
   EXPECT_GT(title.Count(520, 296, 590, 324, 80, true), 20);
+  // The hint of the button under the cursor on the plate, gone when the cursor leaves.
+  const pm::test::Shot hover(session.engine(), folder / "hover.png");
+  ASSERT_TRUE(hover.IsLoaded());
+  EXPECT_GT(hover.Count(240, 532, 560, 560, 80, true), 100);
+  EXPECT_LT(title.Count(240, 532, 560, 560, 80, true), 10);
   // The question's dark panel over the title with its two lines in white, the title around.
   EXPECT_TRUE(pm::test::Near(question.At(400, 300), 0x283C50, 16));
   EXPECT_GT(question.Count(260, 226, 540, 250, 200, false), 150);
