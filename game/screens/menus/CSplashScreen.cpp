@@ -83,6 +83,16 @@ void CSplashScreen::OnActivate() {
 
 void CSplashScreen::OnDeactivate() {
   CCurtainScreen::OnDeactivate();
+  StopWatchingTypedLetters();
+}
+
+void CSplashScreen::OnDestroy() {
+  // A title that makes way for the next screen is destroyed without a deactivation.
+  StopWatchingTypedLetters();
+  CCurtainScreen::OnDestroy();
+}
+
+void CSplashScreen::StopWatchingTypedLetters() {
   GF::HGENS::GetGameManager()->CharInputEvent().RemoveDelegate(m_watcher);
 }
 

@@ -21,6 +21,7 @@ class CSplashScreen : public CCurtainScreen {
   void OnActivate() override;
   void OnDeactivate() override;
   void OnInit() override;
+  void OnDestroy() override;
   bool IdleUpdate(const float& dt) override;
   // Replaces the template's: the title takes no "show_manual".
   void OnCommand(const std::string& command) override;
@@ -29,6 +30,7 @@ class CSplashScreen : public CCurtainScreen {
   void ShowPlayerName(const std::wstring& name);
   void ShowRibbon();
   void EnableButtons(bool enabled);
+  void StopWatchingTypedLetters();
   std::string RewritePlay() const;
 
   GF::THolder<GF::IDelegate<void, wchar_t>> m_watcher;

@@ -160,4 +160,18 @@ TEST_F(CSplashScreenTest, LettersTypedWhileAnotherScreenIsOnTopMissTheWatcher) {
   EXPECT_EQ(LoggedLetters(), "pan");
 }
 
+TEST_F(CSplashScreenTest, LettersTypedAfterTheTitleHasMadeWayMissTheWatcher) {
+  onCreated = NamePlayer;
+  testScreens = {{"MainMenuScreen",
+                  [] { return GF::THolder<GF::IScreen>(GF::MakeHolder<CCurtainScreen>()); }}};
+  rules = {Rule(kTitle, "help", "MainMenuScreen", "main_menu.curtain_stage")};
+  std::string top;
+  Run(kTitle, kLayout, "frames 120\n@40 text p\n@100 text a\n", [&](int frame) {
+    if (frame == 50 && Title()) Title()->GoTo("help", GF::IScreen::kUsualFlags);
+    if (frame == 100) top = GF::HGENS::GetGameManager()->TopScreen()->GetName();
+  });
+  EXPECT_EQ(top, "MainMenuScreen");
+  EXPECT_EQ(LoggedLetters(), "p");
+}
+
 }  // namespace
