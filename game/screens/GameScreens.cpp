@@ -1,9 +1,13 @@
 #include "game/screens/GameScreens.h"
 
 #include "framework/engine/screens/CNewPlayerMenuScreen.h"
-#include "framework/engine/screens/CPublisherScreen.h"
 #include "game/screens/CWindowShadesEffect.h"
 #include "game/screens/menus/CCookConfirmMenuScreen.h"
+#include "game/screens/menus/CCookPublisherScreen.h"
+#include "game/screens/menus/CCreditsScreen.h"
+#include "game/screens/menus/CHelpScreen.h"
+#include "game/screens/menus/CHighScoreScreen.h"
+#include "game/screens/menus/CMainMenuScreen.h"
 #include "game/screens/menus/CSplashScreen.h"
 
 namespace {
@@ -11,6 +15,11 @@ namespace {
 // One row per screen class, in the order a game meets them; a name without a class stays
 // unregistered.
 constexpr ScreenTableRow kGameScreens[] = {
+    {"PublisherScreen", CCookPublisherScreen::Create},
+    {"HelpScreen", CHelpScreen::Create},
+    {"HighScoreScreen", CHighScoreScreen::Create},
+    {"MainMenuScreen", CMainMenuScreen::Create},
+    {"CreditsScreen", CCreditsScreen::Create},
     // The framework's classes, until the game's own take these names.
     {"PublisherScreen", GF::HGENS::CreatePublisherScreen},
     {"new_player_screen", GF::HGENS::CreateNewPlayerMenuScreen},

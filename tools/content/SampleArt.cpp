@@ -261,6 +261,26 @@ const std::vector<ArtSheet>& SampleArtSheets() {
        {"play", "options", "help", "hight_score", "new_player", "quit", "cursor"}},
       {"title_ribbon", "title_ribbon.svg", 416, 80},
       {"title_plate", "title_plate.svg", 360, 44},
+      // The menu screens' boards, highlight, arrow buttons, portraits and table rows.
+      {"menu_board", "menu_board.svg", 360, 470},
+      {"wide_board", "wide_board.svg", 640, 480},
+      {"menu_select", "menu_select.svg", 272, 72},
+      {"round_buttons",
+       "round_buttons.svg",
+       384,
+       64,
+       64,
+       64,
+       {"left_up", "left_over", "left_down", "right_up", "right_over", "right_down"}},
+      {"faces",
+       "faces.svg",
+       320,
+       160,
+       80,
+       80,
+       {"pers_0", "pers_1", "pers_2", "pers_3", "pers_4", "pers_5", "pers_6", "pers_7"}},
+      {"help_frame", "help_frame.svg", 300, 200},
+      {"score_rows", "score_rows.svg", 480, 176, 480, 44, {"gold", "silver", "bronze", "plain"}},
   };
   return sheets;
 }

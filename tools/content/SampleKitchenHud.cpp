@@ -1,7 +1,6 @@
 #include "tools/content/SampleKitchenHud.h"
 
 #include <string>
-#include <utility>
 
 #include "tools/content/SampleArt.h"
 
@@ -29,12 +28,13 @@ const std::vector<SampleText> kTexts = {
     {"tip_deliver", u"Don't forget to serve what is on the plate."},
 };
 
-// Text infos: name and text key; every one centred (0x41) in the font "main".
-const std::pair<const char*, const char*> kTextInfos[] = {
-    {"kh_caption", "kh_empty"},           {"kh_line", "kh_empty"},
-    {"kh_complete_1", "kh_complete_1"},   {"kh_complete_2", "kh_complete_2"},
-    {"kh_complete_3", "kh_complete_3"},   {"kh_complete_4", "kh_complete_4"},
-    {"kh_bonus_level", "kh_bonus_level"},
+// Text infos, every one centred in the dark ink of font 1: the HUD's boxes and balloons are
+// light.
+const SampleTextInfo kTextInfos[] = {
+    {"kh_caption", 1, 0x41, "kh_empty"},           {"kh_line", 1, 0x41, "kh_empty"},
+    {"kh_complete_1", 1, 0x41, "kh_complete_1"},   {"kh_complete_2", 1, 0x41, "kh_complete_2"},
+    {"kh_complete_3", 1, 0x41, "kh_complete_3"},   {"kh_complete_4", 1, 0x41, "kh_complete_4"},
+    {"kh_bonus_level", 1, 0x41, "kh_bonus_level"},
 };
 
 // Art sprites are named {art:name}, text infos {t:name}; offsets of the scene and the
@@ -359,16 +359,7 @@ const std::vector<SampleText>& KitchenHudTexts() {
 
 std::string MakeKitchenHudScript(const std::string& before) {
   std::string script = kScript;
-  int info = CountScriptCalls(before, "r.AddTextInfo(");
-  std::string lines;
-  for (const auto& [name, key] : kTextInfos) {
-    // In the dark ink of font 1: the HUD's boxes and balloons are light.
-    lines += "  r.AddTextInfo('" + std::string(name) + "', 1, 0, 0, 0x41, " +
-             std::to_string(SampleTextIndex(key)) + ");\n";
-    FillScriptNumber(script, "t:" + std::string(name), info++);
-  }
-  const std::string mark = "{textinfos}";
-  script.replace(script.find(mark), mark.size(), lines);
+  FillTextInfos(script, CountScriptCalls(before, "r.AddTextInfo("), kTextInfos);
   // The scene is centred on the screen, so its places stand relative to (400, 300).
   FillScriptNumber(script, "clockX", static_cast<int>(KitchenPlaces::clockX) - 400);
   FillScriptNumber(script, "clockY", static_cast<int>(KitchenPlaces::clockY) - 300);

@@ -2,7 +2,11 @@
 
 #include <cmath>
 #include <numbers>
+#include <string>
+#include <utility>
 
+#include "game/app/ProfileFloat.h"
+#include "game/app/ProfileString.h"
 #include "tools/codecs/OggEncoder.h"
 #include "tools/content/SampleArt.h"
 #include "tools/content/SampleContent.h"
@@ -20,18 +24,60 @@ const std::vector<SampleText> kTexts = {
     {"hint_new_player", u"Another cook? Choose here"},
     {"confirm_exit_01", u"Leaving already, _name?"},
     {"confirm_exit_02", u"The kitchen will miss you!"},
+    {"mn_empty", u" "},
+    {"mn_title_extras", u"Extras"},
+    {"mn_title_credits", u"Credits"},
+    {"mn_title_help", u"How to play"},
+    {"mn_title_score", u"High scores"},
+    {"item_settings", u"Settings"},
+    {"item_cookbook", u"Cook book"},
+    {"item_credits", u"Credits"},
+    {"item_skip", u"Skip"},
+    {"mn_credits_1", u"Panmaster"},
+    {"mn_credits_2", u"A kitchen of your own, one order at a time"},
+    {"mn_credits_3", u"Made by the Panmaster team"},
+    {"mn_credits_4", u"Pictures drawn as SVG for this game"},
+    {"mn_credits_5", u"Sounds and music made of generated tones"},
+    {"mn_credits_6", u"Lettering in DejaVu Sans"},
+    {"mn_credits_7", u"Thank you for playing!"},
+    {"mn_help_1",
+     u"Customers come in and show their orders\\nin bubbles. Click an order to start on it."},
+    {"mn_help_2", u"Click an ingredient or a device:\\nthe cook walks there and gets to work."},
+    {"mn_help_3",
+     u"Put the dish on the plate and serve it\\nbefore the customer runs out of patience."},
+    {"mn_help_4", u"Quick service earns tips and points.\\nFinish first to win the gold ribbon!"},
+    {"pers_name_1", u"Rosa"},
+    {"pers_name_2", u"Marcel"},
+    {"pers_name_3", u"Hana"},
+    {"pers_name_4", u"Olaf"},
+    {"pers_name_5", u"Priya"},
+    {"pers_name_6", u"Tomas"},
+    {"pers_name_7", u"You"},
+    {"pers_name_8", u"Greta"},
 };
 
-// Text infos: name, font (0 white, 1 dark ink) and text key; every one centred (0x41).
-struct TextInfoRow {
-  const char* name;
-  int font;
-  const char* key;
-};
-const TextInfoRow kTextInfos[] = {
-    {"title_caption", 1, "title_empty"},
-    {"title_hint", 1, "title_empty"},
-    {"title_name", 0, "title"},
+const SampleTextInfo kTextInfos[] = {
+    {"title_caption", 1, 0x41, "title_empty"},
+    {"title_hint", 1, 0x41, "title_empty"},
+    {"title_name", 0, 0x41, "title"},
+    {"mn_caption", 1, 0x41, "mn_empty"},
+    {"mn_name", 1, 0x40, "mn_empty"},
+    {"mn_total", 1, 0x42, "mn_empty"},
+    {"mn_title_extras", 0, 0x41, "mn_title_extras"},
+    {"mn_title_credits", 0, 0x41, "mn_title_credits"},
+    {"mn_title_help", 0, 0x41, "mn_title_help"},
+    {"mn_title_score", 0, 0x41, "mn_title_score"},
+    {"mn_credits_1", 1, 0x41, "mn_credits_1"},
+    {"mn_credits_2", 1, 0x41, "mn_credits_2"},
+    {"mn_credits_3", 1, 0x41, "mn_credits_3"},
+    {"mn_credits_4", 1, 0x41, "mn_credits_4"},
+    {"mn_credits_5", 1, 0x41, "mn_credits_5"},
+    {"mn_credits_6", 1, 0x41, "mn_credits_6"},
+    {"mn_credits_7", 1, 0x41, "mn_credits_7"},
+    {"mn_help_1", 1, 0x41, "mn_help_1"},
+    {"mn_help_2", 1, 0x41, "mn_help_2"},
+    {"mn_help_3", 1, 0x41, "mn_help_3"},
+    {"mn_help_4", 1, 0x41, "mn_help_4"},
 };
 
 // Two columns of three, in the order of the layout's drawables 2 to 7; the icon of each is
@@ -154,6 +200,219 @@ void MenusScreens(CResourceReader@ r) {
   r.AddSpriteIDResource({art:title_icons_cursor}, 1000);
   r.AddHotspot(417, 417, 0, 1000);
   r.AddLayer(1000, 1000);
+  ExtrasScreens(r);
+}
+)";
+
+// Art sprites are named {art:name}, text infos {t:name}; offsets of a layout are from the
+// middle of the screen. Layouts show for 300 ms, idle and hide for 300 ms (1600 ms in all).
+// The extras menu and the credits lie ScreenLayerBase higher than their own layers (the
+// credits over the extras menu); the manual and the high scores open over the title or a
+// level, so their own layers lie above those.
+const char* const kExtrasScript = R"(
+// The extras menu, the credits, the manual and the high-score table.
+// A button's looks: up (also on leaving), over, down, and disabled, which hides it.
+void MnButtonParts(CResourceReader@ r) {
+  r.AddNamedPart('_up', 0, 100, 1);
+  r.AddNamedPart('_leave', 0, 100, 1);
+  r.AddNamedPart('_over', 100, 200, 1);
+  r.AddNamedPart('_down', 200, 300, 1);
+  r.AddNamedPart('_disabled', 300, 400, 1);
+  r.AddNamedPart('all', 0, 400, 1);
+}
+
+// The last object shows in every look but the disabled one.
+void MnHiddenWhenDisabled(CResourceReader@ r) {
+  r.AddOpaque(255, 0, 300);
+  r.AddOpaque(0, 0, 100);
+}
+
+// A button's face in its looks; it is the button's click rectangle.
+void MnButton(CResourceReader@ r, const string &in name, int up, int over, int down) {
+  r.CreateAnimationData(name);
+  MnButtonParts(r);
+  r.CreateSpriteObjectData('_button_rect');
+  r.AddSpriteIDResource(up, 100);
+  r.AddSpriteIDResource(over, 100);
+  r.AddSpriteIDResource(down, 100);
+  r.AddSpriteIDResource(up, 100);
+  r.AddHotspot(5000, 5000, 0, 400);
+  MnHiddenWhenDisabled(r);
+  r.AddLayer(0, 400);
+}
+
+// An empty place that a screen fills, at `zoom` percent.
+void MnPlace(CResourceReader@ r, const string &in name, int x, int y, int layer, int zoom,
+             int total) {
+  r.CreateSpriteObjectData(name);
+  r.AddOffset(x, y, 0, total);
+  r.AddZoom(zoom, zoom, 0, total);
+  r.AddLayer(layer, total);
+}
+
+// The buttons, the highlight, the portraits and the high-score rows.
+void MenuPieces(CResourceReader@ r) {
+  r.CreateModule('interfaces');
+  MnButton(r, 'menu_item', {art:button_out}, {art:button_over}, {art:button_down});
+  KhText(r, '_text', {t:mn_caption}, 0, -1, 1, 400);
+  MnHiddenWhenDisabled(r);
+  MnButton(r, 'round_back', {art:round_buttons_left_up}, {art:round_buttons_left_over},
+           {art:round_buttons_left_down});
+  MnButton(r, 'round_next', {art:round_buttons_right_up}, {art:round_buttons_right_over},
+           {art:round_buttons_right_down});
+
+  // The highlight glows softly while it waits under a button.
+  r.CreateAnimationData('menu_select');
+  r.AddNamedPart('all', 0, 1200, 0);
+  KhSprite(r, 'glow', {art:menu_select}, 0, 0, 0, 1200);
+  r.AddOpaque(255, 1, 600);
+  r.AddOpaque(170, 1, 600);
+  r.AddOpaque(255, 0, 0);
+
+  for (int id = 0; id < 8; ++id) {
+    r.CreateAnimationData('pers_' + id);
+    r.AddNamedPart('all', 0, 1000, 0);
+    KhSprite(r, 'face', {art:faces_pers_0} + id, 0, 0, 0, 1000);
+  }
+
+  // Eight rows 40 pixels apart: a medal band, the portrait, the name and the total.
+  r.CreateAnimationData('score_table');
+  r.AddNamedPart('all', 0, 1000, 0);
+  for (int n = 1; n <= 8; ++n) {
+    int y = -146 + (n - 1) * 40;
+    int band = n <= 3 ? {art:score_rows_gold} + n - 1 : {art:score_rows_plain};
+    KhSprite(r, 'row_' + n, band, 0, y, 0, 1000);
+    MnPlace(r, '_icon_' + n, -170, y, 2, 50, 1000);
+    KhText(r, '_text_' + n, {t:mn_name}, -135, y, 1, 1000);
+    KhText(r, '_num_' + n, {t:mn_total}, 215, y, 1, 1000);
+  }
+}
+
+// A layout's frame from layer `base` up: the screen below dimmed, the board fading in and
+// out with its title on the ribbon.
+void MnBoard(CResourceReader@ r, int base, int board, int title, int titleY) {
+  ShowIdleHide(r, 300, 1000, 300);
+  KhSprite(r, 'dim', {art:hud_pieces_night}, 0, 0, base, 1600);
+  r.AddZoom(1667, 1250, 0, 1600);
+  r.AddOpaque(0, 1, 300);
+  r.AddOpaque(150, 0, 1000);
+  r.AddOpaque(150, 1, 300);
+  r.AddOpaque(0, 0, 0);
+  KhSprite(r, 'board', board, 0, 0, base + 10, 1600);
+  KhFade(r, 300, 1000, 300);
+  KhText(r, 'title', title, 0, titleY, base + 12, 1600);
+  r.AddZoom(130, 130, 0, 1600);
+  KhFade(r, 300, 1000, 300);
+}
+
+// A part of a layout that fades with its board.
+void MnItem(CResourceReader@ r, const string &in name, const string &in kind, int x, int y,
+            int layer) {
+  KhPlace(r, name, 'interfaces', kind, x, y, layer, 1600);
+  KhFade(r, 300, 1000, 300);
+}
+
+void MnExtras(CResourceReader@ r) {
+  r.CreateAnimationData('extras');
+  ShowIdleHide(r, 300, 1000, 300);
+  KhSprite(r, 'background', {art:menu_background}, 0, 0, 0, 1600);
+  KhSprite(r, 'board', {art:menu_board}, 0, 10, 10, 1600);
+  KhFade(r, 300, 1000, 300);
+  KhText(r, 'title', {t:mn_title_extras}, 0, -184, 12, 1600);
+  r.AddZoom(130, 130, 0, 1600);
+  KhFade(r, 300, 1000, 300);
+  MnItem(r, '_select', 'menu_select', 0, {row1}, 14);
+  MnItem(r, '_item_settings', 'menu_item', 0, {row1}, 16);
+  MnItem(r, '_item_help', 'menu_item', 0, {row2}, 16);
+  MnItem(r, '_item_cookbook', 'menu_item', 0, {row3}, 16);
+  MnItem(r, '_item_credits', 'menu_item', 0, {row4}, 16);
+  MnItem(r, '_item_back', 'round_back', 0, {back}, 16);
+}
+
+// Line n of the credits, 38 pixels below the one before.
+void MnLine(CResourceReader@ r, int n, int text) {
+  KhText(r, 'line_' + n, text, 0, -90 + (n - 2) * 38, 112, 1600);
+  KhFade(r, 300, 1000, 300);
+}
+
+void MnCredits(CResourceReader@ r) {
+  r.CreateAnimationData('credits');
+  MnBoard(r, 100, {art:wide_board}, {t:mn_title_credits}, -209);
+  KhText(r, 'line_1', {t:mn_credits_1}, 0, -140, 112, 1600);
+  r.AddZoom(150, 150, 0, 1600);
+  KhFade(r, 300, 1000, 300);
+  MnLine(r, 2, {t:mn_credits_2});
+  MnLine(r, 3, {t:mn_credits_3});
+  MnLine(r, 4, {t:mn_credits_4});
+  MnLine(r, 5, {t:mn_credits_5});
+  MnLine(r, 6, {t:mn_credits_6});
+  MnLine(r, 7, {t:mn_credits_7});
+  MnItem(r, '_item_back', 'round_back', -200, 172, 116);
+  MnItem(r, '_item_ok', 'menu_item', 60, 172, 116);
+}
+
+void MnHelp(CResourceReader@ r) {
+  r.CreateAnimationData('help');
+  MnBoard(r, 1500, {art:wide_board}, {t:mn_title_help}, -209);
+  MnPlace(r, '_help_place', 0, -40, 1512, 100, 1600);
+  KhFade(r, 300, 1000, 300);
+  MnItem(r, '_item_prev', 'round_back', -230, 172, 1516);
+  MnItem(r, '_item_skip', 'menu_item', 0, 172, 1516);
+  MnItem(r, '_item_next', 'round_next', 230, 172, 1516);
+  MnItem(r, '_item_next_2', 'round_next', 230, 172, 1516);
+}
+
+// A page of the manual: a picture in its frame and two lines of text under it.
+void MnHelpPage(CResourceReader@ r, int n, int text) {
+  r.CreateAnimationData('help_' + n);
+  r.AddNamedPart('all', 0, 1000, 0);
+  KhSprite(r, 'frame', {art:help_frame}, 0, 0, 0, 1000);
+  KhText(r, 'text', text, 0, 150, 1, 1000);
+}
+
+void MnHelpPages(CResourceReader@ r) {
+  r.CreateModule('help');
+  MnHelpPage(r, 1, {t:mn_help_1});
+  KhSpriteAt(r, 'customer', {art:customers_girl_waiting}, {hot:customers_girl_waiting}, -50, 68, 2, 1000);
+  KhSprite(r, 'bubble', {art:order_bubble}, 55, -22, 3, 1000);
+  r.AddZoom(70, 70, 0, 1000);
+  KhSpriteAt(r, 'order', {art:ingredient_stands_blueberry}, 5000, 5000, 55, -26, 4, 1000);
+  r.AddZoom(80, 80, 0, 1000);
+
+  MnHelpPage(r, 2, {t:mn_help_2});
+  KhSpriteAt(r, 'egg', {art:ingredient_stands_egg}, {hot:ingredient_stands_egg}, -95, 64, 2, 1000);
+  KhSpriteAt(r, 'cook', {art:cook_walk_down_1}, {hot:cook_walk_down_1}, -20, 72, 3, 1000);
+  KhSpriteAt(r, 'mixer', {art:mixer_work_0}, {hot:mixer_work_0}, 75, 64, 2, 1000);
+
+  MnHelpPage(r, 3, {t:mn_help_3});
+  KhSprite(r, 'plate', {art:plate}, -50, 20, 2, 1000);
+  KhSprite(r, 'serve', {art:delivery_button_up}, -50, 60, 3, 1000);
+  KhSpriteAt(r, 'bell', {art:hud_pieces_bell}, 5000, 8800, -110, 56, 3, 1000);
+  KhSpriteAt(r, 'customer', {art:customers_man_happy}, {hot:customers_man_happy}, 70, 68, 2, 1000);
+
+  MnHelpPage(r, 4, {t:mn_help_4});
+  KhSpriteAt(r, 'cook', {art:cook_happy}, {hot:cook_happy}, -60, 72, 2, 1000);
+  KhSpriteAt(r, 'ribbon', {art:map_ribbons_gold}, 5000, 3333, 50, -10, 3, 1000);
+  r.AddZoom(130, 130, 0, 1000);
+  KhSprite(r, 'points', {art:score_plate}, 50, 55, 3, 1000);
+  r.AddZoom(70, 70, 0, 1000);
+}
+
+void MnHighScore(CResourceReader@ r) {
+  r.CreateAnimationData('high_score');
+  MnBoard(r, 1500, {art:wide_board}, {t:mn_title_score}, -209);
+  MnItem(r, '_text', 'score_table', 0, 0, 1512);
+  MnItem(r, '_item_back', 'round_back', 0, 188, 1516);
+}
+
+void ExtrasScreens(CResourceReader@ r) {
+  MenuPieces(r);
+  r.CreateModule('main_menu');
+  MnExtras(r);
+  MnCredits(r);
+  MnHelp(r);
+  MnHighScore(r);
+  MnHelpPages(r);
 }
 )";
 
@@ -195,6 +454,48 @@ std::vector<float> MainMenuTune() {
   return samples;
 }
 
+constexpr std::int32_t kAddOp = 6;  // a rule's action "property += number"
+
+FlowRule Modal(const std::string& screen, const std::string& event, const std::string& target,
+               const std::string& layout, std::vector<RuleItem> actions = {}) {
+  FlowRule rule = MakeFlowRule(screen, event, target);
+  rule.modal = true;
+  rule.layout = layout;
+  rule.actions = std::move(actions);
+  return rule;
+}
+
+RuleItem TurnPage(float by) {
+  RuleItem step = FloatAssignment(ProfileFloat::HelpState, by);
+  step.op = kAddOp;
+  return step;
+}
+
+// A page turned: the old page closes before the next one opens over the same screen.
+FlowRule PageRule(const std::string& event, float by) {
+  FlowRule rule = Modal("HelpScreen", event, "HelpScreen", kHelpLayout, {TurnPage(by)});
+  rule.closeFirst = true;
+  return rule;
+}
+
+// A short tune of rising and falling thirds, looped as the manual's music.
+std::vector<float> GameMenuTune() {
+  constexpr double kNote = 0.3;  // seconds
+  const double notes[] = {523.3, 659.3, 784.0, 659.3,  587.3, 698.5, 880.0, 698.5,
+                          523.3, 659.3, 784.0, 1046.5, 784.0, 659.3, 587.3, 523.3};
+  std::vector<float> samples;
+  for (double hz : notes) {
+    const int count = static_cast<int>(kNote * kRate);
+    for (int i = 0; i < count; ++i) {
+      const double t = static_cast<double>(i) / kRate;
+      const double envelope = std::min(1.0, i / 300.0) * std::exp(-5.0 * t);
+      samples.push_back(
+          static_cast<float>(0.3 * envelope * std::sin(2.0 * std::numbers::pi * hz * t)));
+    }
+  }
+  return samples;
+}
+
 }  // namespace
 
 const std::vector<SampleText>& MenusScreenTexts() {
@@ -208,17 +509,28 @@ const std::vector<TitleButtonPlace>& TitleButtonPlaces() {
 void AddMenusScreenRules(GameData& data) {
   data.FlowRules.push_back(ExitQuestion("SplashScreen", "back"));
   data.FlowRules.push_back(ExitQuestion("None", "quit"));
+  const RuleItem firstPage = FloatAssignment(ProfileFloat::HelpState, 1.0f);
+  const FlowRule rules[] = {
+      Modal("SplashScreen", "help", "HelpScreen", kHelpLayout, {firstPage}),
+      Modal("GameScreen", "help", "HelpScreen", kHelpLayout, {firstPage}),
+      Modal("MainMenuScreen", "help", "HelpScreen", kHelpLayout, {firstPage}),
+      PageRule("next", 1.0f),
+      PageRule("prev", -1.0f),
+      // Leaving the manual closes it onto the screen it was opened over.
+      Modal("HelpScreen", "exit", "None", "",
+            {StringAssignment(ProfileString::RuleScreenCommand, "back")}),
+      Modal("SplashScreen", "score", "HighScoreScreen", kHighScoreLayout),
+      Modal("ProgressMapScreen", "main_menu", "MainMenuScreen", kExtrasLayout),
+      Modal("MainMenuScreen", "options", "OptionsScreen", "main_menu.options"),
+      Modal("MainMenuScreen", "credits", "CreditsScreen", kCreditsLayout),
+      MakeFlowRule("MainMenuScreen", "gingerroom", "GingerRoomScreen"),
+  };
+  data.FlowRules.insert(data.FlowRules.end(), std::begin(rules), std::end(rules));
 }
 
 std::string MakeMenusScreensScript(const std::string& before) {
-  std::string script = kScript;
-  std::string lines;
-  int info = CountScriptCalls(before, "r.AddTextInfo(");
-  for (const TextInfoRow& row : kTextInfos) {
-    lines += "  r.AddTextInfo('" + std::string(row.name) + "', " + std::to_string(row.font) +
-             ", 0, 0, 0x41, " + std::to_string(SampleTextIndex(row.key)) + ");\n";
-    FillScriptNumber(script, "t:" + std::string(row.name), info++);
-  }
+  std::string script = std::string(kScript) + kExtrasScript;
+  FillTextInfos(script, CountScriptCalls(before, "r.AddTextInfo("), kTextInfos);
   std::string buttons, places;
   for (const TitleButtonPlace& b : kButtons) {
     const std::string name = b.name;
@@ -226,16 +538,27 @@ std::string MakeMenusScreensScript(const std::string& before) {
     places += "  TitlePlace(r, '" + name + "', " + std::to_string(b.x - 400) + ", " +
               std::to_string(b.y - 300) + ");\n";
   }
-  for (const auto& [mark, text] : {std::pair{"{textinfos}", lines}, std::pair{"{buttons}", buttons},
-                                   std::pair{"{places}", places}})
+  for (const auto& [mark, text] : {std::pair{"{buttons}", buttons}, std::pair{"{places}", places}})
     script.replace(script.find(mark), std::string(mark).size(), text);
+  // The extras menu's offsets are from the screen's middle.
+  for (int row = 0; row < 4; ++row)
+    FillScriptNumber(script, "row" + std::to_string(row + 1), kExtrasButtonY[row] - 300);
+  FillScriptNumber(script, "back", kExtrasBackY - 300);
   FillArtSprites(script, before);
   return script;
 }
 
 bool WriteMenusScreenSounds(const std::filesystem::path& outDir) {
-  const bool ok = WriteContentFile(outDir, "Sound/music_main_menu.ogg",
-                                   pm::codecs::EncodeOgg(MainMenuTune(), kRate, 1, 0.4f));
-  return WriteContentFile(outDir, "Sound/click_menu.ogg", EncodeSampleTone(1000.0, 760.0, 0.07)) &&
+  bool ok = WriteContentFile(outDir, "Sound/music_main_menu.ogg",
+                             pm::codecs::EncodeOgg(MainMenuTune(), kRate, 1, 0.4f));
+  ok =
+      WriteContentFile(outDir, "Sound/click_menu.ogg", EncodeSampleTone(1000.0, 760.0, 0.07)) && ok;
+  ok = WriteContentFile(outDir, "Sound/music_game_menu.ogg",
+                        pm::codecs::EncodeOgg(GameMenuTune(), kRate, 1, 0.4f)) &&
+       ok;
+  // The portraits sweep in with a rising chime and out with a falling one.
+  ok =
+      WriteContentFile(outDir, "Sound/face_fadein.ogg", EncodeSampleTone(600.0, 1200.0, 0.4)) && ok;
+  return WriteContentFile(outDir, "Sound/face_fadeout.ogg", EncodeSampleTone(1200.0, 600.0, 0.4)) &&
          ok;
 }

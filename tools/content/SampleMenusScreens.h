@@ -15,8 +15,18 @@
 //   in with the game's name on "_show";
 // - the second game cursor "cursor.custom_2";
 // - the exit question's texts ("confirm_exit"), shown in the framework's question layout;
-// - the music "music_main_menu" and the dialog buttons' sound "click_menu";
-// - the flow rules that ask the exit question: the title's "back" and any screen's "quit".
+// - the extras menu "main_menu.extras" (five buttons in a column, the highlight "_select"
+//   behind them), the credits "main_menu.credits", the manual "main_menu.help" with its pages
+//   "help_1" to "help_4", and the high-score table "main_menu.high_score" whose "_text" hosts
+//   the eight rows "interfaces.score_table";
+// - their buttons "interfaces.menu_item" (a captioned pill), "interfaces.round_back" and
+//   "interfaces.round_next" (arrows), the highlight "interfaces.menu_select", and the
+//   competitors' portraits "interfaces.pers_0" to "_7" with their names "pers_name_1" to "_8";
+// - the music "music_main_menu" and "music_game_menu", the dialog buttons' sound
+//   "click_menu" and the portraits' sounds "face_fadein" and "face_fadeout";
+// - the flow rules that ask the exit question (the title's "back" and any screen's "quit"),
+//   open the manual, the high scores, the extras menu and the screens it leads to, and turn
+//   the manual's pages.
 //
 // Its pictures are sheets of the sample art (tools/content/art). The part of the resource
 // script goes after the art's, which it names; its text infos are numbered after those that
@@ -26,10 +36,10 @@ std::string MakeMenusScreensScript(const std::string& before);
 // Its texts, to be appended to the text table.
 const std::vector<SampleText>& MenusScreenTexts();
 
-// The rules of the exit question, into the game data's rule table.
+// The rules, into the game data's rule table.
 void AddMenusScreenRules(GameData& data);
 
-// "Sound/music_main_menu.ogg" and "Sound/click_menu.ogg".
+// The sounds and the music, as "Sound/<name>.ogg".
 bool WriteMenusScreenSounds(const std::filesystem::path& outDir);
 
 // Where the title's buttons stand on the 800 x 600 screen: the middle of each.
@@ -38,3 +48,15 @@ struct TitleButtonPlace {
   int x, y;
 };
 const std::vector<TitleButtonPlace>& TitleButtonPlaces();
+
+// The layouts' names, as the flow rules open them.
+inline constexpr const char* kExtrasLayout = "main_menu.extras";
+inline constexpr const char* kCreditsLayout = "main_menu.credits";
+inline constexpr const char* kHelpLayout = "main_menu.help";
+inline constexpr const char* kHighScoreLayout = "main_menu.high_score";
+
+// Where the extras menu's buttons stand on the 800 x 600 screen (their middles), top down:
+// "settings", "help", "cookbook", "credits"; "back" below them.
+inline constexpr int kExtrasButtonX = 400;
+inline constexpr int kExtrasButtonY[] = {190, 255, 320, 385};
+inline constexpr int kExtrasBackY = 470;

@@ -186,6 +186,19 @@ void FillScriptNumber(std::string& text, const std::string& name, int value) {
     text.replace(at, mark.size(), std::to_string(value));
 }
 
+void FillTextInfos(std::string& part, int first, std::span<const SampleTextInfo> infos) {
+  std::string lines;
+  int number = first;
+  for (const SampleTextInfo& info : infos) {
+    lines += "  r.AddTextInfo('" + std::string(info.name) + "', " + std::to_string(info.font) +
+             ", 0, 0, " + std::to_string(info.flags) + ", " +
+             std::to_string(SampleTextIndex(info.key)) + ");\n";
+    FillScriptNumber(part, "t:" + std::string(info.name), number++);
+  }
+  const std::string mark = "{textinfos}";
+  part.replace(part.find(mark), mark.size(), lines);
+}
+
 std::string MakeResourceScript() {
   const std::string script = kScript + MakeMenuResourceScript();
   const std::string screens = script + MakeFrameworkScreensScript(script);

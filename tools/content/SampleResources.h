@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,18 @@ int CountScriptCalls(const std::string& script, const std::string& call);
 void FillScriptNumber(std::string& text, const std::string& name, int value);
 // The text-table index of key: its place in SampleTexts().
 int SampleTextIndex(const std::string& key);
+
+// A text info of a script part: its name, font (0 light, 1 dark ink), flags (0x40 centred
+// vertically; alignment 0 left, 1 centred, 2 right) and the key of its text.
+struct SampleTextInfo {
+  const char* name;
+  int font;
+  int flags;
+  const char* key;
+};
+// Puts the infos' "r.AddTextInfo" calls, numbered from `first`, at "{textinfos}" in the
+// script part and their numbers at each "{t:<name>}".
+void FillTextInfos(std::string& part, int first, std::span<const SampleTextInfo> infos);
 
 // "Animation/effects.as" (and no stale "Animation/effects.bs").
 std::string MakeResourceScript();
@@ -62,4 +75,3 @@ bool WriteResourcePack(const std::filesystem::path& contentDir,
 
 // A PNG of 0xAARRGGBB pixels, rows from the top.
 std::vector<std::uint8_t> EncodePng(int width, int height, const std::vector<std::uint32_t>& argb);
-

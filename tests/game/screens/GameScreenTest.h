@@ -107,8 +107,9 @@ class GameScreenTest : public testing::Test {
     data.FlowRules.insert(data.FlowRules.end(), rules.begin(), rules.end());
     const CServedGameData served(data);
     const ScreenTable game = GetGameScreens();
-    std::vector<ScreenTableRow> rows(game.rows.begin(), game.rows.end());
-    rows.insert(rows.end(), testScreens.begin(), testScreens.end());
+    // The application registers the first row of each name: the test's come first.
+    std::vector<ScreenTableRow> rows(testScreens.begin(), testScreens.end());
+    rows.insert(rows.end(), game.rows.begin(), game.rows.end());
     RunScriptedApplication(
         script,
         [&](Engine* engine) {
@@ -121,7 +122,7 @@ class GameScreenTest : public testing::Test {
   // Called with each screen before it is initialised and shown (it is made and named).
   std::function<void(GF::IScreen&)> onCreated;
 
-  // The test's own screens, registered after the game's (replacing those of the same name).
+  // The test's own screens, registered in place of the game's of the same name.
   std::vector<ScreenTableRow> testScreens;
   // Rules after the sample's.
   std::vector<FlowRule> rules;

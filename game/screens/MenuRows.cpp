@@ -1,0 +1,11 @@
+#include "game/screens/MenuRows.h"
+
+void AddMenuItems(GF::IScreen& screen, std::span<const MenuItemRow> rows) {
+  for (const MenuItemRow& row : rows)
+    screen.AddMenuItem(row.control, row.command, false, GF::IScreen::kUsualFlags);
+}
+
+void AddShortcuts(GF::IScreen& screen, std::span<const ShortcutRow> rows) {
+  for (const ShortcutRow& row : rows)
+    screen.AddShortcut(row.key, row.command, false, GF::IScreen::kUsualFlags);
+}

@@ -1,0 +1,5 @@
+#include "game/screens/menus/CCookPublisherScreen.h"
+
+GF::THolder<GF::IScreen> CCookPublisherScreen::Create() {
+  return GF::MakeHolder<CCookPublisherScreen>();
+}
