@@ -211,6 +211,7 @@ void MenusScreens(CResourceReader@ r) {
 // level, so their own layers lie above those.
 const char* const kExtrasScript = R"(
 // The extras menu, the credits, the manual and the high-score table.
+
 // A button's looks: up (also on leaving), over, down, and disabled, which hides it.
 void MnButtonParts(CResourceReader@ r) {
   r.AddNamedPart('_up', 0, 100, 1);
