@@ -63,7 +63,7 @@ class CShowHideEffectScreen : public B {
 
   // Waits for the opening run, then plays "_show".
   virtual bool ShowAfterEffect(const float&) {
-    if (m_effect->GetProgress() < m_showThreshold) return true;
+    if (IsCurtainOpening()) return true;
     GF::HGENS::CScreenAbstract::StartShow();
     if (!m_noEffect && N == 0) m_effect->SetShown(false);
     return true;
@@ -73,6 +73,9 @@ class CShowHideEffectScreen : public B {
   virtual bool IsEffectDone(const float&) { return m_effect->GetProgress() < m_doneThreshold; }
 
   virtual void StartEffect(int mode) { m_effect->Start(mode, m_effectDuration); }
+
+  // The opening run has not yet come far enough for "_show".
+  bool IsCurtainOpening() const { return m_effect->GetProgress() < m_showThreshold; }
 
   const GF::THolder<CWindowShadesEffect>& GetEffect() const { return m_effect; }
   void SetNoEffect(bool noEffect) { m_noEffect = noEffect; }

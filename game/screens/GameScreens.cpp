@@ -9,6 +9,9 @@
 #include "game/screens/menus/CHighScoreScreen.h"
 #include "game/screens/menus/CMainMenuScreen.h"
 #include "game/screens/menus/CSplashScreen.h"
+#include "game/screens/results/CBonusStatisticsScreen.h"
+#include "game/screens/results/CLoseScreen.h"
+#include "game/screens/results/CStatisticsScreen.h"
 
 namespace {
 
@@ -28,6 +31,10 @@ constexpr ScreenTableRow kGameScreens[] = {
     {"confirm_screen", CCookConfirmMenuScreen::Create},
     {"message_screen", CCookConfirmMenuScreen::Create},
     {"bonus_message_screen", CCookConfirmMenuScreen::Create},
+    // After a level.
+    {"StatisticsScreen", CreateStatisticsScreen},
+    {"LoseScreen", CreateLoseScreen},
+    {"BonusStatisticsScreen", CreateBonusStatisticsScreen},
 };
 
 }  // namespace

@@ -281,6 +281,26 @@ const std::vector<ArtSheet>& SampleArtSheets() {
        {"pers_0", "pers_1", "pers_2", "pers_3", "pers_4", "pers_5", "pers_6", "pers_7"}},
       {"help_frame", "help_frame.svg", 300, 200},
       {"score_rows", "score_rows.svg", 480, 176, 480, 44, {"gold", "silver", "bronze", "plain"}},
+      // The result screens: their backdrop and card, the place ribbons (standing on the
+      // rosette's middle) and the stages' countries.
+      {"results_backdrop", "results_backdrop.svg", 800, 600},
+      {"results_board", "results_board.svg", 480, 360},
+      {"results_ribbons",
+       "results_ribbons.svg",
+       448,
+       144,
+       112,
+       144,
+       {"ribbon_1", "ribbon_2", "ribbon_3", "ribbon_4"},
+       5000,
+       3819},
+      {"results_countries",
+       "results_countries.svg",
+       288,
+       104,
+       144,
+       104,
+       {"country_1", "country_2"}},
   };
   return sheets;
 }

@@ -7,6 +7,7 @@
 #include "tools/content/SampleCurtain.h"
 #include "tools/content/SampleMapScreens.h"
 #include "tools/content/SampleMenusScreens.h"
+#include "tools/content/SampleResultsScreens.h"
 
 namespace {
 
@@ -149,6 +150,7 @@ GameData MakeSampleGameData() {
   SetDefaultProgress(d.DefaultProgressBlock);
   AddStartRules(d);
   AddMenusScreenRules(d);
+  AddResultsScreenData(d);
   return d;
 }
 

@@ -11,6 +11,7 @@
 #include "tools/content/SampleMenusScreens.h"
 #include "tools/content/SampleParticles.h"
 #include "tools/content/SampleResources.h"
+#include "tools/content/SampleResultsScreens.h"
 
 namespace {
 
@@ -168,6 +169,7 @@ void FillResource(CResourceReader@ r) {
   KitchenHudContent(r);
   KitchenDevices(r);
   MenusScreens(r);
+  ResultsScreens(r);
 }
 )";
 
@@ -209,7 +211,8 @@ std::string MakeResourceScript() {
   const std::string curtain = maps + MakeCurtainScript(maps);
   const std::string hud = curtain + MakeKitchenHudScript(curtain);
   const std::string devices = hud + MakeKitchenDevicesScript(hud);
-  return devices + MakeMenusScreensScript(devices);
+  const std::string menus = devices + MakeMenusScreensScript(devices);
+  return menus + MakeResultsScreensScript(menus);
 }
 
 bool WriteSampleResourceScript(const std::filesystem::path& outDir) {

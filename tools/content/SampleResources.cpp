@@ -5,6 +5,7 @@
 #include "tools/content/SampleFrameworkScreens.h"
 #include "tools/content/SampleMapScreens.h"
 #include "tools/content/SampleMenusScreens.h"
+#include "tools/content/SampleResultsScreens.h"
 
 bool WriteSampleResources(const std::filesystem::path& outDir) {
   bool ok = WriteSampleResourceScript(outDir);
@@ -19,5 +20,6 @@ bool WriteSampleResources(const std::filesystem::path& outDir) {
   ok = WriteMapScreenFiles(outDir) && ok;
   ok = WriteCurtainSounds(outDir) && ok;
   ok = WriteMenusScreenSounds(outDir) && ok;
+  ok = WriteResultsScreenFiles(outDir) && ok;
   return ok;
 }

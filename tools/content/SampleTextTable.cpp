@@ -6,6 +6,7 @@
 #include "tools/content/SampleMapScreens.h"
 #include "tools/content/SampleMenusScreens.h"
 #include "tools/content/SampleResources.h"
+#include "tools/content/SampleResultsScreens.h"
 
 const std::vector<SampleText>& SampleTexts() {
   static const std::vector<SampleText> texts = [] {
@@ -31,6 +32,8 @@ const std::vector<SampleText>& SampleTexts() {
     all.insert(all.end(), kitchen.begin(), kitchen.end());
     const std::vector<SampleText>& menus = MenusScreenTexts();
     all.insert(all.end(), menus.begin(), menus.end());
+    const std::vector<SampleText>& results = ResultsScreenTexts();
+    all.insert(all.end(), results.begin(), results.end());
     return all;
   }();
   return texts;

@@ -19,6 +19,16 @@ IAnimation::AnimationPtr HostedAnimation(const IAnimation::DrawablePtr& drawable
   return container ? container->GetSubstitutedAnimation(0) : IAnimation::AnimationPtr();
 }
 
+void LogMissingPart(const IAnimation& animation, const std::string& name) {
+  static std::unordered_set<std::string> logged;
+  const char* owner = animation.GetName();
+  const std::string key = std::string(owner ? owner : "?") + "/" + name;
+  if (!logged.insert(key).second) return;
+  Engine* engine = hgeCreate(ENGINE_VERSION);
+  engine->Log("[W] PART %s NOT FOUND", key.c_str());
+  engine->Release();
+}
+
 void PlayMenuSound(const char* name) {
   if (const THolder<IGameSound> sound = GetGameSound()) sound->Play(name, 1, 0.0f, 0.0f, 0.0f);
 }
@@ -41,16 +51,15 @@ IAnimation::AnimationPtr FindRequiredPart(const IAnimation::AnimationPtr& animat
                                           const std::string& name) {
   if (!animation) return {};
   IAnimation::AnimationPtr part = FindSubstitutedPart(*animation, name);
-  if (part) return part;
-  static std::unordered_set<std::string> logged;
-  const char* owner = animation->GetName();
-  const std::string key = std::string(owner ? owner : "?") + "/" + name;
-  if (logged.insert(key).second) {
-    Engine* engine = hgeCreate(ENGINE_VERSION);
-    engine->Log("[W] PART %s NOT FOUND", key.c_str());
-    engine->Release();
-  }
+  if (!part) LogMissingPart(*animation, name);
   return part;
+}
+
+ContainerPtr FindRequiredPlace(const IAnimation::AnimationPtr& animation, const std::string& name) {
+  if (!animation) return {};
+  ContainerPtr place(animation->FindDrawable(name));
+  if (!place) LogMissingPart(*animation, name);
+  return place;
 }
 
 bool LayoutHasPart(const IAnimation::AnimationPtr& layout, const std::string& name) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "framework/core/IAnimation.h"
+#include "framework/core/ISubstitutedContainer.h"
 #include "framework/core/THolder.h"
 #include "framework/engine/scene/IFont.h"
 
@@ -19,6 +20,11 @@ IAnimation::AnimationPtr FindSubstitutedPart(const IAnimation& animation, const 
 // animation gives an empty result without a line (its own lookup was logged).
 IAnimation::AnimationPtr FindRequiredPart(const IAnimation::AnimationPtr& animation,
                                           const std::string& name);
+
+// The named drawable of a layout as a place that hosts animations, for places a layout must
+// have: a missing one is logged once as in FindRequiredPart.
+TSmartIPtr<ISubstitutedContainer, kIdSubstitutedContainer> FindRequiredPlace(
+    const IAnimation::AnimationPtr& animation, const std::string& name);
 
 // True when the layout, or the animation hosted by its first object (a layout whose first
 // object holds the real menu), has a drawable of that name hosting an animation.

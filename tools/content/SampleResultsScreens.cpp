@@ -1,0 +1,260 @@
+#include "tools/content/SampleResultsScreens.h"
+
+#include <iterator>
+#include <string>
+#include <utility>
+
+#include "framework/engine/particles/ParticleFile.h"
+#include "game/app/ProfileFloat.h"
+#include "tools/content/SampleArt.h"
+#include "tools/content/SampleContent.h"
+
+namespace {
+
+const std::vector<SampleText> kTexts = {
+    {"rs_empty", u" "},
+    {"rs_round", u"Level _round"},
+    {"rs_bonus_title", u"Bonus level!"},
+    {"rs_points_text", u"You scored _points points!"},
+    {"rs_points_label", u"Points"},
+    {"rs_dishes_label", u"Dishes served"},
+    {"rs_place_label", u"Place"},
+    {"index_1", u"First place!"},
+    {"index_2", u"Second place!"},
+    {"index_3", u"Third place"},
+    {"index_4", u"Not this time..."},
+    {"item_replay", u"Replay"},
+    {"item_replay_2", u"Replay"},
+    {"item_continue", u"Continue"},
+    {"item_continue_2", u"Continue"},
+    {"item_menu", u"Map"},
+};
+
+struct TextInfoRow {
+  const char* name;
+  int font;   // 0 white, 1 dark ink
+  int flags;  // 0x40 centred vertically; alignment 0 left, 1 centred, 2 right
+  const char* text;
+};
+const TextInfoRow kTextInfos[] = {
+    {"rs_heading", 0, 0x41, "rs_round"},
+    {"rs_bonus_title", 0, 0x41, "rs_bonus_title"},
+    {"rs_line", 1, 0x41, "rs_empty"},
+    {"rs_points_text", 1, 0x41, "rs_points_text"},
+    {"rs_label_points", 1, 0x40, "rs_points_label"},
+    {"rs_label_dishes", 1, 0x40, "rs_dishes_label"},
+    {"rs_label_place", 1, 0x40, "rs_place_label"},
+    {"rs_value", 1, 0x42, "rs_empty"},
+};
+
+// Art sprites are named {art:name}, text infos {t:name}; offsets are from the middle of the
+// screen. The card's three ruled lines stand at y = 26, 58 and 90, its red band round
+// y = -168; the buttons sit below it.
+const char* const kScript = R"(
+// The result screens after a level.
+void ResultsTexts(CResourceReader@ r) {
+{textinfos}}
+
+// A place that the screen fills.
+void RsPlace(CResourceReader@ r, const string &in name, int x, int y, int layer) {
+  r.CreateSpriteObjectData(name);
+  r.AddOffset(x, y, 0, 1800);
+  r.AddLayer(layer, 1800);
+}
+
+// A text of the card, fading with it.
+void RsText(CResourceReader@ r, const string &in name, int info, int x, int y, int zoom) {
+  KhText(r, name, info, x, y, 3, 1800);
+  r.AddZoom(zoom, zoom, 0, 1800);
+  KhFade(r, 400, 1000, 400);
+}
+
+void RsButton(CResourceReader@ r, const string &in control, int x) {
+  KhPlace(r, '_item_' + control, 'interfaces', 'fw_button', x, 220, 10, 1800);
+}
+
+// The wall and the card: shows in 400 ms, idles, hides in 400 ms.
+void RsCard(CResourceReader@ r) {
+  ShowIdleHide(r, 400, 1000, 400);
+  KhSprite(r, 'backdrop', {art:results_backdrop}, 0, 0, 0, 1800);
+  KhSprite(r, 'card', {art:results_board}, 0, -30, 1, 1800);
+  r.AddZoom(60, 60, 1, 400);
+  r.AddZoom(100, 100, 0, 1000);
+  r.AddZoom(100, 100, 1, 400);
+  r.AddZoom(60, 60, 0, 0);
+  KhFade(r, 400, 1000, 400);
+}
+
+// A level's result: its number in the band, the ribbon and the country side by side, the
+// place's words and the figures on the ruled lines.
+void RsLevelCard(CResourceReader@ r) {
+  RsCard(r);
+  RsText(r, '_round', {t:rs_heading}, 0, -168, 130);
+  RsPlace(r, '_ribbon_place', -120, -90, 3);
+  RsPlace(r, '_part_place', -120, -90, 6);
+  RsPlace(r, 'place_country', 120, -80, 3);
+  RsText(r, '_place_index', {t:rs_line}, 0, 6, 120);
+  RsText(r, 'points_label', {t:rs_label_points}, -190, 42, 100);
+  RsText(r, '_points', {t:rs_value}, 190, 42, 100);
+  RsText(r, 'dish_label', {t:rs_label_dishes}, -190, 74, 100);
+  RsText(r, '_dish', {t:rs_value}, 190, 74, 100);
+  RsText(r, 'place_label', {t:rs_label_place}, -190, 106, 100);
+  RsText(r, '_place', {t:rs_value}, 190, 106, 100);
+}
+
+// A picture that sways gently about its hot spot.
+void RsBadge(CResourceReader@ r, const string &in name, int sprite, int hx, int hy, int swing) {
+  r.CreateAnimationData(name);
+  r.AddNamedPart('all', 0, 2000, 0);
+  KhSpriteAt(r, 'picture', sprite, hx, hy, 0, 0, 0, 2000);
+  r.AddRotate(-swing, 1, 1000);
+  r.AddRotate(swing, 1, 1000);
+  r.AddRotate(-swing, 0, 0);
+}
+
+void ResultsScreens(CResourceReader@ r) {
+  ResultsTexts(r);
+  r.CreateModule('main_menu');
+  for (int n = 1; n <= 4; ++n)
+    RsBadge(r, 'ribbon_' + n, {art:results_ribbons_ribbon_1} + n - 1,
+            {hot:results_ribbons_ribbon_1}, 4);
+  RsBadge(r, 'country_1', {art:results_countries_country_1}, 5000, 5000, 1);
+  RsBadge(r, 'country_2', {art:results_countries_country_2}, 5000, 5000, 1);
+
+  r.CreateAnimationData('statistics_screen');
+  RsLevelCard(r);
+  RsButton(r, 'replay', -100);
+  RsButton(r, 'continue', 100);
+
+  r.CreateAnimationData('lose_screen');
+  RsLevelCard(r);
+  RsButton(r, 'replay', -255);
+  RsButton(r, 'menu', -85);
+  RsButton(r, 'replay_2', 85);
+  RsButton(r, 'continue', 255);
+
+  // The thrown objects fly in screen coordinates: their place stands at the screen's corner.
+  r.CreateAnimationData('bonus_statistics_screen');
+  RsCard(r);
+  RsText(r, 'title', {t:rs_bonus_title}, 0, -168, 130);
+  RsText(r, '_texts', {t:rs_points_text}, 0, -40, 130);
+  RsPlace(r, '_fly_place', -400, -300, 50);
+  RsButton(r, 'replay', -180);
+  RsButton(r, 'continue_2', 0);
+  RsButton(r, 'continue', 180);
+}
+)";
+
+// Confetti bursting from the ribbon: bright flakes of every colour thrown up, falling and
+// fading.
+GF::HGENS::ParticleFile WinBurst() {
+  GF::HGENS::ParticleFile file;
+  auto& p = file.params;
+  p.velocityMatrix[0] = p.velocityMatrix[4] = 0.97f;
+  p.velocityMatrix[5] = 4.0f;  // gravity
+  p.blendMode = 2;
+  p.startVelocityY = -240.0f;
+  p.spreadX = p.spreadY = 260.0f;
+  p.spreadShape = 1;
+  p.lifeMin = 0.8f;
+  p.lifeMax = 1.6f;
+  p.spawnShape = 1;
+  p.spawnHalfWidth = p.spawnHalfHeight = 30.0f;
+  p.startSizeMin = 18.0f;
+  p.startSizeMax = 28.0f;
+  p.endSize = 8.0f;
+  p.colorVariation = 0.8f;
+  p.startRed = 255.0f;
+  p.startGreen = 212.0f;
+  p.startBlue = 90.0f;
+  p.startAlpha = 255.0f;
+  p.endRed = 232.0f;
+  p.endGreen = 80.0f;
+  p.endBlue = 58.0f;
+  p.endAlpha = 0.0f;
+  p.emissionRate = 160.0f;
+  return file;
+}
+
+struct SoundRow {
+  const char* name;
+  double startHz, endHz, seconds;
+};
+const SoundRow kSounds[] = {
+    {"result_open", 523.0, 1046.0, 0.6},  // a rising fanfare
+    {"level_failed", 392.0, 196.0, 0.9},  // a falling whistle
+    {"Applause1", 880.0, 1760.0, 1.2},      {"Applause2", 784.0, 1568.0, 1.0},
+    {"Applause3", 659.0, 1318.0, 0.8},      {"Applause4", 523.0, 659.0, 0.6},
+    {"music_game_menu", 392.0, 523.0, 4.0},
+};
+
+RuleItem PlaceAtLeast(float value) {
+  RuleItem item;
+  item.propertyId = ProfileFloat::CurrentPlace;
+  item.op = 5;  // >=
+  item.valueType = 1;
+  item.number = value;
+  return item;
+}
+
+RuleItem PlaceAtMost(float value) {
+  RuleItem item = PlaceAtLeast(value);
+  item.op = 4;  // <=
+  return item;
+}
+
+}  // namespace
+
+const std::vector<SampleText>& ResultsScreenTexts() {
+  return kTexts;
+}
+
+std::string MakeResultsScreensScript(const std::string& before) {
+  std::string script = kScript;
+  int info = CountScriptCalls(before, "r.AddTextInfo(");
+  std::string lines;
+  for (const TextInfoRow& row : kTextInfos) {
+    lines += "  r.AddTextInfo('" + std::string(row.name) + "', " + std::to_string(row.font) +
+             ", 0, 0, " + std::to_string(row.flags) + ", " +
+             std::to_string(SampleTextIndex(row.text)) + ");\n";
+    FillScriptNumber(script, "t:" + std::string(row.name), info++);
+  }
+  const std::string mark = "{textinfos}";
+  script.replace(script.find(mark), mark.size(), lines);
+  FillArtSprites(script, before);
+  return script;
+}
+
+void AddResultsScreenData(GameData& data) {
+  data.SoundNameTable[17] = {"result_open", 17};
+  data.SoundNameTable[18] = {"level_failed", 18};
+  // A level ends: a place of 1 to 3 won it, a bonus level's result is 100 or more, anything
+  // else failed it. The first rule that holds is taken.
+  const std::pair<const char*, const char*> screens[] = {
+      {"StatisticsScreen", "main_menu.statistics_screen"},
+      {"BonusStatisticsScreen", "main_menu.bonus_statistics_screen"},
+      {"LoseScreen", "main_menu.lose_screen"},
+  };
+  const std::vector<RuleItem> conditions[] = {
+      {PlaceAtLeast(1.0f), PlaceAtMost(3.0f)}, {PlaceAtLeast(100.0f)}, {}};
+  for (std::size_t i = 0; i < std::size(screens); ++i) {
+    FlowRule exit = MakeFlowRule("GameScreen", "exit", screens[i].first);
+    exit.layout = screens[i].second;
+    exit.conditions = conditions[i];
+    data.FlowRules.push_back(exit);
+  }
+  for (const auto& [screen, layout] : screens) {
+    data.FlowRules.push_back(MakeFlowRule(screen, "replay", "GameScreen"));
+    data.FlowRules.push_back(MakeFlowRule(screen, "next", "ProgressMapScreen"));
+  }
+  data.FlowRules.push_back(MakeFlowRule("LoseScreen", "map", "ProgressMapScreen"));
+}
+
+bool WriteResultsScreenFiles(const std::filesystem::path& outDir) {
+  bool ok = WriteContentFile(outDir, "Particle/win_place.fgp", WinBurst().Write());
+  for (const SoundRow& sound : kSounds)
+    ok = WriteContentFile(outDir, "Sound/" + std::string(sound.name) + ".ogg",
+                          EncodeSampleTone(sound.startHz, sound.endHz, sound.seconds)) &&
+         ok;
+  return ok;
+}
