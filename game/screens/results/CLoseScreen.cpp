@@ -5,7 +5,6 @@
 #include "framework/engine/screens/CBaseControl.h"
 #include "framework/engine/screens/ControlParts.h"
 #include "game/app/LevelProgress.h"
-#include "game/app/PlayerProfiles.h"
 #include "game/app/SoundShortcuts.h"
 #include "game/kitchen/CPlaySoundAction.h"
 #include "game/screens/results/ResultScreenParts.h"
@@ -29,8 +28,7 @@ constexpr MenuItemRow kItems[] = {
 };
 
 int BestPlace() {
-  PlayerProfile& profile = CurrentProfile();
-  return profile.LevelRecords[profile.Strings[ProfileString::CurrentLevelKey]].BestPlace;
+  return CurrentLevelRecord().BestPlace;
 }
 
 class CLoseScreen final : public CResultScreen {
@@ -58,10 +56,8 @@ class CLoseScreen final : public CResultScreen {
   }
 
   void OnCommand(const std::string& command) override {
-    if (command != "replay" || !KeepsLevelForReplay(BestPlace(), GetCurrentStageNumber())) return;
-    PlayerProfile& profile = CurrentProfile();
-    profile.Strings[ProfileString::LevelKeyOverride] =
-        profile.Strings[ProfileString::CurrentLevelKey];
+    if (command == "replay" && ReplayKeepsLevel(BestPlace(), GetCurrentStageNumber()))
+      KeepLevelForReplay();
   }
 };
 
@@ -75,7 +71,7 @@ bool IsLevelPassed(int bestPlace) {
   return bestPlace >= 1 && bestPlace <= 3;
 }
 
-bool KeepsLevelForReplay(int bestPlace, int stage) {
+bool ReplayKeepsLevel(int bestPlace, int stage) {
   if (stage <= 5) return IsLevelPassed(bestPlace);
   return stage == 6 && bestPlace >= 1 && bestPlace <= 2;
 }

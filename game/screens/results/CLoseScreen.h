@@ -14,4 +14,4 @@ bool IsLevelPassed(int bestPlace);
 // Whether "replay" keeps the current level as the one to play next, by the level's best
 // place and the stage number: a passed level up to stage 5, a first or second place in
 // stage 6, never in stage 7.
-bool KeepsLevelForReplay(int bestPlace, int stage);
+bool ReplayKeepsLevel(int bestPlace, int stage);

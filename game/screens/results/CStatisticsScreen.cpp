@@ -57,18 +57,14 @@ class CStatisticsScreen final : public CResultScreen {
 
   // Passes every command on; "replay" plays this very level again.
   void OnCommand(const std::string& command) override {
-    PlayerProfile& profile = CurrentProfile();
-    if (command == "replay")
-      profile.Strings[ProfileString::LevelKeyOverride] =
-          profile.Strings[ProfileString::CurrentLevelKey];
+    if (command == "replay") KeepLevelForReplay();
   }
 
  private:
   static int Place() { return ResultPlace(CurrentProfile().Floats[ProfileFloat::CurrentPlace]); }
 
   static void LowerBestPlace() {
-    PlayerProfile& profile = CurrentProfile();
-    LevelRecord& record = profile.LevelRecords[profile.Strings[ProfileString::CurrentLevelKey]];
+    LevelRecord& record = CurrentLevelRecord();
     record.BestPlace = LoweredBestPlace(record.BestPlace, Place());
   }
 

@@ -28,6 +28,17 @@ int LoweredBestPlace(int storedBest, int place) {
   return place >= 1 && storedBest > place ? place : storedBest;
 }
 
+LevelRecord& CurrentLevelRecord() {
+  PlayerProfile& profile = CurrentProfile();
+  return profile.LevelRecords[profile.Strings[ProfileString::CurrentLevelKey]];
+}
+
+void KeepLevelForReplay() {
+  PlayerProfile& profile = CurrentProfile();
+  profile.Strings[ProfileString::LevelKeyOverride] =
+      profile.Strings[ProfileString::CurrentLevelKey];
+}
+
 std::wstring ReplaceFirstToken(std::wstring text, std::wstring_view token,
                                std::wstring_view value) {
   const std::size_t at = token.empty() ? std::wstring::npos : text.find(token);

@@ -19,6 +19,13 @@ int ResultPlace(float placeValue);
 // greater stored one; a stored 0 (never passed) stays, and so does any place for no result.
 int LoweredBestPlace(int storedBest, int place);
 
+// The player's record of the current level (profile string 11), made when missing.
+LevelRecord& CurrentLevelRecord();
+
+// "replay" plays the current level again: profile string 11 becomes the level-key override
+// (string 31).
+void KeepLevelForReplay();
+
 // The text with the first occurrence of the token replaced by value; unchanged without it.
 std::wstring ReplaceFirstToken(std::wstring text, std::wstring_view token, std::wstring_view value);
 

@@ -56,7 +56,7 @@ TEST(LoseScreen, TheLevelIsReplayedOnlyAfterAPassInTheEarlierStages) {
                {1, 7, true, false}, {0, 1, false, false}, {4, 2, false, false}};
   for (const auto& c : cases) {
     EXPECT_EQ(IsLevelPassed(c.best), c.passed) << c.best;
-    EXPECT_EQ(KeepsLevelForReplay(c.best, c.stage), c.keeps) << c.best << " " << c.stage;
+    EXPECT_EQ(ReplayKeepsLevel(c.best, c.stage), c.keeps) << c.best << " " << c.stage;
   }
 }
 
