@@ -102,23 +102,21 @@ TEST_F(ResultScreensTest, WhileTheCurtainOpensTheParticleWaitsLonger) {
 
 TEST_F(ResultScreensTest, ALayoutWithoutThePlacesShowsNoParticleAndLogsEachPlaceOnce) {
   int particles = 0;
-  Open("StatisticsScreen", "main_menu.bonus_statistics_screen", {0.0f, 1.0f}, false, 120,
-       [&](int) {
-         particles = std::max(particles,
-                              static_cast<int>(GF::HGENS::ParticleRegistry::Instance().GetCount()));
-       });
+  Open("StatisticsScreen", "main_menu.bonus_statistics_screen", {0.0f, 1.0f}, false, 120, [&](int) {
+    particles =
+        std::max(particles, static_cast<int>(GF::HGENS::ParticleRegistry::Instance().GetCount()));
+  });
   EXPECT_EQ(particles, 0);
   for (const char* part : {"_ribbon_place", "place_country", "_part_place"}) {
-    const std::string line =
-        std::string("[W] PART main_menu.bonus_statistics_screen/") + part + " NOT FOUND";
+    const std::string line = std::string("[W] PART bonus_statistics_screen/") + part + " NOT FOUND";
     EXPECT_EQ(std::count(log.begin(), log.end(), line), 1) << part;
   }
 }
 
 TEST_F(ResultScreensTest, TheLoseScreenLeavesOutTheControlsItsLayoutLacks) {
   int controls = 0;
-  Open("LoseScreen", "main_menu.statistics_screen", {0.0f, 4.0f, 0.0f, 0.0f, "stage1_1", 3},
-       false, 30, [&](int frame) {
+  Open("LoseScreen", "main_menu.statistics_screen", {0.0f, 4.0f, 0.0f, 0.0f, "stage1_1", 3}, false,
+       30, [&](int frame) {
          if (frame != 30) return;
          controls = TopScreen()->GetControlCount();
          EXPECT_EQ(Enabled({"continue"}), std::vector<bool>{true});
