@@ -27,6 +27,21 @@ struct CookBookEntry {
 
   bool operator==(const CookBookEntry&) const = default;
 
+  // The fields as the page layout reads them, in file order.
+  bool NewSpreadAfter() const { return Flag1; }  // the next entry starts a left-hand page
+  std::int32_t VerticalAlignment() const { return Value1; }
+  bool NoAdvance() const { return Flag2; }
+  bool InFlow() const { return Flag3; }
+  float VerticalGap() const { return Value2; }
+  float HorizontalOffset() const { return LayoutScale; }
+  std::int32_t Column() const { return LayoutIndex; }
+  float MaximumWidth() const { return Value3; }
+  bool PageBreakAfter() const { return Flag4; }
+  bool FitToHeight() const { return Flag5; }
+  std::int32_t HorizontalAlignment() const { return LayoutMode; }
+  const std::string& ObjectName() const { return Name; }
+  float Height() const { return BasePosition; }
+
   // The entry's layout value, or none for an index of 0 or outside the values, and for a
   // value of -1.0.
   std::optional<float> LayoutValue(const std::vector<float>& layoutValues) const;

@@ -98,7 +98,115 @@ void AddAtlas(std::string& resources, std::string& modules, const char* texture,
   }
 }
 
+// Sprites are given as {s:name}, text infos as {t:name}.
+const char* const kPagesScript = R"(
+// The cook book's pages and what is laid out on them.
+void CookBookPageResources(CResourceReader@ r) {
+{resources}
+  r.AddTextInfo('cookbook_centred', 1, 0, 0, 0x01, {text:hint});  // dark ink
+  r.AddTextInfo('cookbook_left', 1, 0, 0, 0x00, {text:hint});
+}
+
+// A page: its paper first, hot spot at the top-left corner (its elements are laid into
+// it), the page number at its foot.
+void CookBookPage(CResourceReader@ r, const string &in name, int sprite) {
+  r.CreateAnimationData(name);
+  r.AddNamedPart('all', 0, 1000, 0);
+  r.AddNamedPart('_show', 0, 300, 1);
+  r.AddNamedPart('_idle', 300, 1000, 0);
+  r.AddNamedPart('_hide', 1000, 1300, 1);
+  r.CreateSpriteObjectData('paper');
+  r.AddSpriteIDResource(sprite, 1300);
+  r.AddHotspot(0, 0, 0, 1300);
+  r.AddLayer(0, 1300);
+  r.CreateTextSpriteObjectData('_number');
+  r.AddTextSpriteIDResource({t:cookbook_centred}, 1300);
+  r.AddOffset(160, 424, 0, 1300);
+  r.AddLayer(1, 1300);
+}
+
+// An element of a page: a picture (none when sprite is -1) centred on the element's
+// origin, and its text "_text" at (x, y) from there.
+void CookBookElement(CResourceReader@ r, const string &in name, int sprite, int info, int x,
+                     int y) {
+  r.CreateAnimationData(name);
+  r.AddNamedPart('all', 0, 1000, 0);
+  r.AddNamedPart('_idle', 0, 1000, 0);
+  if (sprite >= 0) {
+    r.CreateSpriteObjectData('picture');
+    r.AddSpriteIDResource(sprite, 1000);
+    r.AddHotspot(5000, 5000, 0, 1000);
+    r.AddLayer(0, 1000);
+  }
+  r.CreateTextSpriteObjectData('_text');
+  r.AddTextSpriteIDResource(info, 1000);
+  r.AddOffset(x, y, 0, 1000);
+  r.AddLayer(1, 1000);
+}
+
+void CookBookPages(CResourceReader@ r) {
+  CookBookPageResources(r);
+  r.CreateModule('cookingbook');
+  CookBookPage(r, 'page_1', {s:cookbook_pages_a});
+  CookBookPage(r, 'page_2', {s:cookbook_pages_b});
+  CookBookPage(r, 'page_empty_1', {s:cookbook_pages_a});
+  CookBookPage(r, 'page_empty_2', {s:cookbook_pages_b});
+  // The font draws a line's middle about 16 pixels below its anchor.
+  CookBookElement(r, 'heading', {s:cookbook_heading}, {t:cookbook_centred}, 0, -19);
+  CookBookElement(r, 'text', -1, {t:cookbook_left}, 0, 0);
+  CookBookElement(r, 'frame', {s:cookbook_frame}, {t:cookbook_centred}, 0, 35);
+  CookBookElement(r, 'divider', {s:cookbook_divider}, {t:cookbook_centred}, 0, -16);
+}
+)";
+
+std::string TextureCall(const ArtSheet& sheet) {
+  return "r.AddTexture('" + sheet.name + "')";
+}
+
 }  // namespace
+
+const std::vector<ArtSheet>& CookBookPageSheets() {
+  static const std::vector<ArtSheet> sheets = {
+      {"cookbook_pages",
+       "cookbook_pages.svg",
+       2 * kSamplePageWidth,
+       kSamplePageHeight,
+       kSamplePageWidth,
+       kSamplePageHeight,
+       {"a", "b"},
+       0,
+       0},
+      {"cookbook_page_1", "cookbook_mask.svg", kSamplePageWidth, kSamplePageHeight},
+      {"cookbook_heading", "cookbook_heading.svg", 288, 48},
+      {"cookbook_frame", "cookbook_frame.svg", 160, 132},
+      {"cookbook_divider", "cookbook_divider.svg", 224, 24},
+  };
+  return sheets;
+}
+
+std::string MakeCookBookPagesScript(const std::string& before) {
+  std::string script = kPagesScript;
+  int texture = CountScriptCalls(before, "r.AddTexture(");
+  int sprite = CountScriptCalls(before, "r.AddHGESpriteInfo(");
+  std::string resources;
+  for (const ArtSheet& sheet : CookBookPageSheets()) {
+    resources += "  " + TextureCall(sheet) + ";\n";
+    for (const ArtSprite& s : ArtSprites(sheet)) {
+      resources += "  r.AddHGESpriteInfo('" + s.name + "', " + std::to_string(texture) + ", " +
+                   std::to_string(s.x) + ", " + std::to_string(s.y) + ", " +
+                   std::to_string(s.width) + ", " + std::to_string(s.height) + ");\n";
+      FillScriptNumber(script, "s:" + s.name, sprite++);
+    }
+    ++texture;
+  }
+  const std::string mark = "{resources}\n";
+  script.replace(script.find(mark), mark.size(), resources);
+  const int info = CountScriptCalls(before, "r.AddTextInfo(");
+  FillScriptNumber(script, "t:cookbook_centred", info);
+  FillScriptNumber(script, "t:cookbook_left", info + 1);
+  FillScriptNumber(script, "text:hint", SampleTextIndex("hint"));
+  return script;
+}
 
 const std::vector<SampleCookBookPiece>& SampleCookBookFrame() {
   static const std::vector<SampleCookBookPiece> pieces = {
@@ -138,7 +246,14 @@ bool WriteSampleCookBook(const std::filesystem::path& outDir) {
   const int frame = CountScriptCalls(script.substr(0, at), "r.AddTexture(");
   bool ok = WriteContentFile(outDir, "Texture/" + std::to_string(frame) + ".png",
                              EncodePng(kAtlasWidth, kAtlasHeight, FramePixels()));
-  return WriteContentFile(outDir, "Texture/" + std::to_string(frame + 1) + ".png",
-                          EncodePng(kAtlasWidth, kAtlasHeight, DishPixels())) &&
-         ok;
+  ok = WriteContentFile(outDir, "Texture/" + std::to_string(frame + 1) + ".png",
+                        EncodePng(kAtlasWidth, kAtlasHeight, DishPixels())) &&
+       ok;
+  for (const ArtSheet& sheet : CookBookPageSheets()) {
+    const auto page = script.find(TextureCall(sheet));
+    if (page == std::string::npos) return false;
+    const int number = CountScriptCalls(script.substr(0, page), "r.AddTexture(");
+    ok = WriteArtTexture(outDir, number, sheet) && ok;
+  }
+  return ok;
 }

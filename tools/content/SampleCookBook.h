@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/content/SampleArt.h"
+
 // The sample content of the cook book: the six frame pieces of a printed recipe page,
 // "cookingbook.top_left", "top_centr", "top_right", "bottom_left", "bottom_centr" and
 // "bottom_right", cut from the atlas "cookingbook_frame", each its own colour with one
@@ -24,5 +26,15 @@ const std::vector<SampleCookBookPiece>& SampleDishPictures();
 // (the script so far) declares.
 std::string MakeCookBookScript(const std::string& before);
 
-// The two atlases under the numbers the resource script gives them.
+// The cook book's pages, drawn from tools/content/art: "cookingbook.page_1" and "page_2"
+// (paper, its first drawable hosting the page's elements, and the text "_number"),
+// "cookingbook.page_empty_1" and "_2", the page mask texture "cookbook_page_1" (clear in
+// the page's rounded corners), and the elements "cookingbook.heading", "text", "frame" and
+// "divider", each with its text "_text". Numbered after what `before` declares.
+std::string MakeCookBookPagesScript(const std::string& before);
+const std::vector<ArtSheet>& CookBookPageSheets();
+constexpr int kSamplePageWidth = 320;
+constexpr int kSamplePageHeight = 480;
+
+// The two atlases and the pages' textures under the numbers the resource script gives them.
 bool WriteSampleCookBook(const std::filesystem::path& outDir);

@@ -123,17 +123,110 @@ void AddLevels(LevelsData& d) {
     d.LevelTable[l.LevelKey] = l;
 }
 
+// Page elements of the sample cook book, on pages of 320 x 480.
+CookBookEntry InFlow(const char* name, std::wstring text, float height) {
+  CookBookEntry e;
+  e.Name = name;
+  e.Text = std::move(text);
+  e.Flag3 = true;  // in flow
+  e.BasePosition = height;
+  e.Value1 = 2;      // centred in its height
+  e.LayoutMode = 2;  // centred across the page
+  return e;
+}
+
+CookBookEntry Heading(std::wstring text) {
+  return InFlow("cookingbook.heading", std::move(text), 56.0f);
+}
+
+// Lines of text from the left column, 28 pixels in.
+CookBookEntry Text(std::wstring text, int lines) {
+  CookBookEntry e = InFlow("cookingbook.text", std::move(text), 24.0f * lines);
+  e.Value1 = 3;       // from the top of its height
+  e.LayoutIndex = 2;  // the left column
+  e.Value2 = 4.0f;    // a little space above
+  return e;
+}
+
+CookBookEntry Divider() {
+  return InFlow("cookingbook.divider", L"", 28.0f);
+}
+
+// The dish's picture, fitted into the frame's window, then the frame with the dish's name.
+std::vector<CookBookEntry> Picture(const char* dish, std::wstring name) {
+  CookBookEntry picture = InFlow(dish, L"", 72.0f);
+  picture.Flag2 = true;  // the frame below takes the same place
+  picture.Flag5 = true;  // fitted to the height
+  picture.Value3 = 124.0f;
+  picture.Value2 = 20.0f;
+  CookBookEntry frame = InFlow("cookingbook.frame", std::move(name), 140.0f);
+  return {picture, frame};
+}
+
+CookBookGroup Entry(std::vector<CookBookEntry> elements, const char* key, bool recipe = false,
+                    bool always = true, bool section = false) {
+  return {recipe, always, section, std::move(elements), key};
+}
+
+// The next section starts on a new spread.
+void CloseSection(std::vector<CookBookGroup>& book) {
+  book.back().Entries.back().Flag1 = true;
+}
+
+// A section: its title entry, then its recipe with the entry shown while it is not found.
+void AddSection(std::vector<CookBookGroup>& book, std::wstring title, std::wstring intro,
+                int introLines, const char* dish, std::wstring name, std::wstring method) {
+  book.push_back(Entry({Heading(std::move(title)), Text(std::move(intro), introLines), Divider()},
+                       "cookbook_section", false, true, true));
+  if (!dish) return;
+  // Only one of the recipe and its stand-in is laid out: both close the section.
+  std::vector<CookBookEntry> recipe = {Heading(name)};
+  for (const CookBookEntry& e : Picture(dish, name)) recipe.push_back(e);
+  recipe.push_back(Text(std::move(method), 4));
+  book.push_back(Entry(std::move(recipe), dish, true));
+  CloseSection(book);
+  std::vector<CookBookEntry> missing = {Heading(L"? ? ?")};
+  for (const CookBookEntry& e : Picture("", L"Not found yet")) missing.push_back(e);
+  missing.push_back(Text(L"Cook more levels\nto find this recipe.", 2));
+  book.push_back(Entry(std::move(missing), "cookbook_missing"));
+  CloseSection(book);
+}
+
 void AddCookBook(LevelsData& d) {
-  CookBookEntry title;
-  title.Text = L"Pancakes";
-  title.Name = "Dishes.pancakes";
-  title.LayoutIndex = 2;
-  title.LayoutScale = 1.0f;
-  CookBookEntry picture;
-  picture.Name = "Dishes.pancakes";
-  picture.LayoutMode = 1;
-  d.CookBookGroups = {{false, false, false, {title, picture}, "Dishes.pancakes"}};
-  d.CookBookLayoutValues = {-1.0f, 24.0f};
+  std::vector<CookBookGroup>& book = d.CookBookGroups;
+  AddSection(book, L"Batters", L"Every pancake starts\nwith a smooth batter.", 2, "Dishes.batter",
+             L"Batter",
+             L"Whisk eggs and flour.\nMix until smooth.\nLet it rest a while.\nKeep it cool.");
+  AddSection(book, L"Pancakes", L"Thin, golden and warm\nfrom the griddle.", 2, "Dishes.pancakes",
+             L"Pancakes",
+             L"Mix the batter with milk.\nHeat the griddle.\nFry both sides.\nServe at once.");
+  AddSection(book, L"Eggs", L"Quick dishes for a\nbusy morning.", 2, "Dishes.omelette", L"Omelette",
+             L"Beat eggs with milk.\nPour into the pan.\nCook it gently.\nFold and serve.");
+  AddSection(book, L"Sweet things", L"Fruit makes every\nplate a treat.", 2,
+             "Dishes.berry_pancakes", L"Berry pancakes",
+             L"Make the pancakes.\nScatter the berries.\nFry a moment more.\nServe them warm.");
+  AddSection(book, L"Kitchen tips", L"Keep the stove busy\nand the customers\nhappy.", 3, nullptr,
+             L"", L"");
+  CloseSection(book);
+  AddSection(book, L"Secrets", L"Some pages open only\nto the best cooks.", 2, nullptr, L"", L"");
+  book.push_back(Entry({Heading(L"Chef's secret"), Text(L"A pinch of patience\nin every dish.", 2)},
+                       "cookbook_secret", false, false));
+  CloseSection(book);
+  AddSection(book, L"Tournament", L"Rival cooks wait on\nthe map. Beat them all.", 2, nullptr, L"",
+             L"");
+  CloseSection(book);
+  AddSection(book, L"Notes", L"Notes of a busy cook,\nkept over the years.", 2, nullptr, L"", L"");
+  std::vector<CookBookEntry> notes;
+  for (const wchar_t* note : {L"Warm the plates first.\nCold plates cool the\nfood too quickly.",
+                              L"Clean the griddle\nbetween orders, or\nthe next one sticks.",
+                              L"Watch the patience of\nevery customer; the\nimpatient go first.",
+                              L"Carry two dishes at\nonce when you can:\nevery step counts.",
+                              L"Upgrades pay back\nquickly: buy the\nmixer early.",
+                              L"Berries keep well;\nmilk does not.\nFetch it last."})
+    for (const CookBookEntry& e : {Text(note, 3), Divider()}) notes.push_back(e);
+  book.push_back(Entry(std::move(notes), "cookbook_notes"));
+  // The first column counts as none: such an element keeps to its alignment.
+  d.CookBookLayoutValues = {-1.0f, 292.0f};
 }
 
 }  // namespace

@@ -170,6 +170,7 @@ void FillResource(CResourceReader@ r) {
   KitchenDevices(r);
   MenusScreens(r);
   ResultsScreens(r);
+  CookBookPages(r);
 }
 )";
 
@@ -212,7 +213,8 @@ std::string MakeResourceScript() {
   const std::string hud = curtain + MakeKitchenHudScript(curtain);
   const std::string devices = hud + MakeKitchenDevicesScript(hud);
   const std::string menus = devices + MakeMenusScreensScript(devices);
-  return menus + MakeResultsScreensScript(menus);
+  const std::string results = menus + MakeResultsScreensScript(menus);
+  return results + MakeCookBookPagesScript(results);
 }
 
 bool WriteSampleResourceScript(const std::filesystem::path& outDir) {

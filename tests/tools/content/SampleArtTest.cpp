@@ -6,6 +6,7 @@
 #include "tools/content/ArtCanvas.h"
 #include "tools/content/ArtSources.h"
 #include "tools/content/SampleArt.h"
+#include "tools/content/SampleCookBook.h"
 #include "tools/content/SampleFrameworkScreens.h"
 #include "tools/content/SampleMapScreens.h"
 #include "tools/content/SampleParticles.h"
@@ -59,7 +60,8 @@ TEST(SampleArtTest, AMissingFileOrFrameFailsInsteadOfDrawingNothing) {
 // Every SVG file is drawn by some texture, and every frame fits its texture.
 TEST(SampleArtTest, EverySourceIsUsedAndEveryFrameFits) {
   std::vector<ArtSheet> sheets = SampleTextures();
-  for (const auto& list : {FrameworkScreenSheets(), SampleArtSheets(), MapScreenSheets()})
+  for (const auto& list :
+       {FrameworkScreenSheets(), SampleArtSheets(), MapScreenSheets(), CookBookPageSheets()})
     sheets.insert(sheets.end(), list.begin(), list.end());
   sheets.push_back(ParticleDotSheet());
   for (const SplashImage& splash : SampleSplashImages()) sheets.push_back(splash.art);
