@@ -1,7 +1,5 @@
 #include "framework/engine/scene/CTextSpriteObject.h"
 
-#include <utility>
-
 #include "framework/core/ColorConversion.h"
 #include "framework/engine/resources/CResource.h"
 
@@ -116,8 +114,6 @@ void CTextSpriteObject::Layout() {
   m_anchor = {properties_.x, properties_.y + offset * properties_.scaleY};
   m_rect.left = left;
   m_rect.right = left + width;
-  // A mirrored text (negative scale) runs the other way from its anchor.
-  if (m_rect.left > m_rect.right) std::swap(m_rect.left, m_rect.right);
   m_rect.top = static_cast<int>(m_anchor.y);
   m_rect.bottom = m_rect.top + static_cast<int>(blockHeight * properties_.scaleY);
 }

@@ -199,7 +199,8 @@ const char* CPaperEffect::WritePageImage(GF::IAnimation& page, EngineTexture mas
   m_engine->Log("render target create");
   const char* fault = DrawPage(page, target);
   if (!fault)
-    fault = CopyWithMask(mask, texture, std::min(mw, kTextureSize), std::min(mh, kTextureSize));
+    fault = CopyWithMask(mask, texture, std::min(mw, kTextureSize), std::min(mh, kTextureSize),
+                         texture == m_back);
   m_engine->TargetFree(target);
   return fault;
 }
@@ -216,7 +217,8 @@ const char* CPaperEffect::DrawPage(GF::IAnimation& page, EngineTarget target) {
   return nullptr;
 }
 
-const char* CPaperEffect::CopyWithMask(EngineTexture mask, EngineTexture texture, int mw, int mh) {
+const char* CPaperEffect::CopyWithMask(EngineTexture mask, EngineTexture texture, int mw, int mh,
+                                       bool mirrored) {
   // The mask is locked whole: a region past a smaller mask cannot be locked.
   const std::uint32_t* alpha = m_engine->TextureLock(mask);
   std::uint32_t* out = alpha ? m_engine->TextureLock(texture, false) : nullptr;
@@ -230,7 +232,10 @@ const char* CPaperEffect::CopyWithMask(EngineTexture mask, EngineTexture texture
     const std::uint32_t* src = &m_pixels[static_cast<std::size_t>(y) * kTextureSize];
     const std::uint32_t* a = alpha + static_cast<std::ptrdiff_t>(y) * maskStride;
     std::uint32_t* dst = out + static_cast<std::ptrdiff_t>(y) * stride;
-    for (int x = 0; x < mw; ++x) dst[x] = (src[x] & 0x00FFFFFF) | (a[x] & 0xFF000000);
+    for (int x = 0; x < mw; ++x) {
+      const int from = mirrored && x < m_textureWidth ? m_textureWidth - 1 - x : x;
+      dst[x] = (src[from] & 0x00FFFFFF) | (a[x] & 0xFF000000);
+    }
   }
   m_engine->TextureUnlock(texture);
   m_engine->TextureUnlock(mask);

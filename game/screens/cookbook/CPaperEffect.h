@@ -71,7 +71,10 @@ class CPaperEffect : public GF::CBaseObject, public GF::IDrawable {
   // Null, or the failure's log line.
   const char* WritePageImage(GF::IAnimation& page, EngineTexture mask, EngineTexture texture);
   const char* DrawPage(GF::IAnimation& page, EngineTarget target);
-  const char* CopyWithMask(EngineTexture mask, EngineTexture texture, int mw, int mh);
+  // The image's colours with the mask's alpha; `mirrored` turns the page image over (the
+  // back, which the leaf shows turned over, so that it reads the right way round).
+  const char* CopyWithMask(EngineTexture mask, EngineTexture texture, int mw, int mh,
+                           bool mirrored);
   void DrawPass(EngineCull cull, EngineTexture texture, float x, float y);
 
   GF::TRect<int> m_rect;

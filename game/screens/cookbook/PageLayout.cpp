@@ -23,23 +23,31 @@ GF::TRect<int> BoundsOf(GF::IAnimation& object) {
   return rect;
 }
 
-// A rectangle of the screen seen from the container: the container's origin is (0, 0), and
-// its scale (negative on a mirrored page) is undone.
-GF::TRect<float> ToLocal(const GF::TRect<int>& world, GF::ISubstitutedContainer& container) {
+// Where the page's left edge is, as the container's elements see it: its origin, or on a
+// mirrored page (negative scale) the other side of the page's width.
+GF::TPoint<float> FrameOrigin(GF::ISubstitutedContainer& container, float pageWidth) {
   const GF::CObjectProperties& p = container.GetProperties();
-  const float sx = p.scaleX != 0.0f ? p.scaleX : 1.0f;
-  const float sy = p.scaleY != 0.0f ? p.scaleY : 1.0f;
-  const float x1 = (static_cast<float>(world.left) - p.x) / sx;
-  const float x2 = (static_cast<float>(world.right) - p.x) / sx;
-  const float y1 = (static_cast<float>(world.top) - p.y) / sy;
-  const float y2 = (static_cast<float>(world.bottom) - p.y) / sy;
-  return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
+  return {p.scaleX < 0.0f ? p.x + p.scaleX * pageWidth : p.x, p.y};
 }
 
-void SetLocalPosition(GF::IAnimation& object, GF::ISubstitutedContainer& container,
+// The object's box about its own position, at the page's scale.
+GF::TRect<float> Extents(GF::IAnimation& object, GF::ISubstitutedContainer& container) {
+  GF::TRect<int> world;
+  object.GetBoundingRect(world);
+  const GF::CObjectProperties& p = container.GetProperties();
+  const GF::TPoint<float> at = object.GetPosition();
+  const float sx = p.scaleX != 0.0f ? std::fabs(p.scaleX) : 1.0f;
+  const float sy = p.scaleY != 0.0f ? std::fabs(p.scaleY) : 1.0f;
+  return {(static_cast<float>(world.left) - at.x) / sx, (static_cast<float>(world.top) - at.y) / sy,
+          (static_cast<float>(world.right) - at.x) / sx,
+          (static_cast<float>(world.bottom) - at.y) / sy};
+}
+
+void SetFramePosition(GF::IAnimation& object, GF::ISubstitutedContainer& container, float pageWidth,
                       GF::TPoint<float> at) {
   const GF::CObjectProperties& p = container.GetProperties();
-  object.SetPosition(p.x + p.scaleX * at.x, p.y + p.scaleY * at.y);
+  const GF::TPoint<float> origin = FrameOrigin(container, pageWidth);
+  object.SetPosition(origin.x + std::fabs(p.scaleX) * at.x, origin.y + std::fabs(p.scaleY) * at.y);
 }
 
 }  // namespace
@@ -103,13 +111,10 @@ void PageLayout::MakePage(AnimationPtr& out, int index, float factor, bool plain
   if (!out) return;
   PreparePageObject(*out, plain, factor);
   if (!shown) return;
-  // A plain page mirrors its paper by the factor and keeps its texts readable. A leaf shows
-  // its front as it is and its back mirrored (it lies turned over), so on a leaf the texts
-  // take the opposite of the side's factor to read the right way round.
-  const float elementFactor = plain ? 1.0f : -factor;
-  // A page whose first drawable hosts no parts gets no elements.
-  if (const ContainerPtr container{out->GetDrawable(0)})
-    BuildElements(*container, index, elementFactor);
+  // A plain page mirrors its paper by the factor. Its elements are never mirrored: they
+  // read the right way round and stand in the same places on both sides. (A leaf turns
+  // its back image over itself.)
+  if (const ContainerPtr container{out->GetDrawable(0)}) BuildElements(*container, index);
 }
 
 void PageLayout::PreparePageObject(GF::IAnimation& object, bool plain, float factor) const {
@@ -120,50 +125,52 @@ void PageLayout::PreparePageObject(GF::IAnimation& object, bool plain, float fac
   const GF::TRect<int> box = BoundsOf(object);
   const GF::TPoint<float> at = object.GetPosition();
   object.SetPosition(at.x - static_cast<float>(box.left), at.y - static_cast<float>(box.top));
+  // The paper hosts the elements: its placement must be current before they are laid out.
+  object.RefreshProperties();
   object.Update(0.0f);
 }
 
-void PageLayout::BuildElements(GF::ISubstitutedContainer& container, int index,
-                               float factor) const {
+void PageLayout::BuildElements(GF::ISubstitutedContainer& container, int index) const {
   Pen pen{0.0f, kTopMargin};
   for (const CookBookEntry& element : m_pages[static_cast<std::size_t>(index)]) {
-    if (!element.ObjectName().empty()) BuildElement(container, element, factor, pen);
+    if (!element.ObjectName().empty()) BuildElement(container, element, pen);
     if (element.InFlow() && !element.NoAdvance()) pen.y += element.VerticalGap() + element.Height();
   }
 }
 
 void PageLayout::BuildElement(GF::ISubstitutedContainer& container, const CookBookEntry& element,
-                              float factor, const Pen& pen) const {
+                              const Pen& pen) const {
   const AnimationPtr object = container.AddSubstitutedAnimation(element.ObjectName());
   if (!object) return;
-  object->SetScale(factor, 1.0f);
+  object->SetScale(1.0f, 1.0f);
   object->SetText("_text", element.Text.empty() ? std::wstring(L" ") : element.Text);
   object->Update(0.0f);
   object->SetLayer(kElementLayer);
   object->Play("_idle", 0, false);
-  Box box = ToLocal(BoundsOf(*object), container);
-  if (element.FitToHeight()) FitToHeight(*object, container, element, factor, box);
-  SetLocalPosition(*object, container, Position(element, box, pen));
+  // Laid out as if the element stood at the page's top-left corner.
+  Box box = Extents(*object, container);
+  if (element.FitToHeight()) FitToHeight(*object, container, element, box);
+  SetFramePosition(*object, container, m_pageWidth, Position(element, box, pen));
   object->Update(0.0f);
 }
 
 void PageLayout::FitToHeight(GF::IAnimation& object, GF::ISubstitutedContainer& container,
-                             const CookBookEntry& element, float factor, Box& box) const {
+                             const CookBookEntry& element, Box& box) const {
   const float width = box.right - box.left;
   const float height = box.bottom - box.top;
   float s = height != 0.0f ? element.Height() / height : 1.0f;
   if (element.MaximumWidth() > 0.0f && width * s > element.MaximumWidth())
     s = element.MaximumWidth() / width;
-  object.SetScale(s * factor, s);
+  object.SetScale(s, s);
   object.Update(0.0f);
-  box = ToLocal(BoundsOf(object), container);
+  box = Extents(object, container);
 }
 
 GF::TPoint<float> PageLayout::Position(const CookBookEntry& e, const Box& box,
                                        const Pen& pen) const {
   // Elements out of the flow keep the stored order of their two values.
   if (!e.InFlow()) return {e.VerticalGap(), -e.HorizontalOffset()};
-  GF::TPoint<float> at{0.0f, 0.0f};  // a fresh element stands at the container's origin
+  GF::TPoint<float> at{0.0f, 0.0f};  // other modes leave the element at the corner
   const float top = pen.y + e.VerticalGap();
   switch (e.VerticalAlignment()) {
     case kAlignTop:

@@ -31,10 +31,10 @@ class PageLayout {
   void PlaceElement(const CookBookEntry& element, bool shown);
   void NewPage(bool shown);
 
-  // The page object of page `index` ("cookingbook.page_1", elements built with `factor`), or
+  // The page object of page `index` ("cookingbook.page_1" with its elements), or
   // "cookingbook.page_empty_1" for an index out of range or a page that is not shown.
-  // `plain`: the page is shown as it is, mirrored by `factor`; otherwise it is drawn into a
-  // leaf.
+  // `plain`: the page is shown as it is, its paper mirrored by `factor`; otherwise it is
+  // drawn into a leaf. The elements are never mirrored.
   void MakeLeftPage(AnimationPtr& out, int index, float factor, bool plain) const;
   // The same with "cookingbook.page_2" and "cookingbook.page_empty_2".
   void MakeRightPage(AnimationPtr& out, int index, float factor, bool plain) const;
@@ -51,8 +51,8 @@ class PageLayout {
   static constexpr int kElementLayer = 50;
 
  private:
-  // An element's box and the pen, in the page's own frame: x from the page's left edge
-  // (its right edge on a mirrored page), y down from its top.
+  // An element's box and the pen, in the page's own frame: x from the page's left edge as
+  // seen (mirrored paper or not), y down from its top.
   using Box = GF::TRect<float>;
   struct Pen {
     float x = 0.0f;
@@ -62,11 +62,11 @@ class PageLayout {
   void MakePage(AnimationPtr& out, int index, float factor, bool plain, const char* page,
                 const char* empty) const;
   void PreparePageObject(GF::IAnimation& object, bool plain, float factor) const;
-  void BuildElements(GF::ISubstitutedContainer& container, int index, float factor) const;
+  void BuildElements(GF::ISubstitutedContainer& container, int index) const;
   void BuildElement(GF::ISubstitutedContainer& container, const CookBookEntry& element,
-                    float factor, const Pen& pen) const;
+                    const Pen& pen) const;
   void FitToHeight(GF::IAnimation& object, GF::ISubstitutedContainer& container,
-                   const CookBookEntry& element, float factor, Box& box) const;
+                   const CookBookEntry& element, Box& box) const;
   GF::TPoint<float> Position(const CookBookEntry& element, const Box& box, const Pen& pen) const;
 
   GF::THolder<GF::IScene> m_scene;
