@@ -187,42 +187,42 @@ void AddSection(std::vector<CookBookGroup>& book, std::wstring title, std::wstri
   CloseSection(book);
   std::vector<CookBookEntry> missing = {Heading(L"? ? ?")};
   for (const CookBookEntry& e : Picture("", L"Not found yet")) missing.push_back(e);
-  missing.push_back(Text(L"Cook more levels\nto find this recipe.", 2));
+  missing.push_back(Text(L"Cook more levels\\nto find this recipe.", 2));
   book.push_back(Entry(std::move(missing), "cookbook_missing"));
   CloseSection(book);
 }
 
 void AddCookBook(LevelsData& d) {
   std::vector<CookBookGroup>& book = d.CookBookGroups;
-  AddSection(book, L"Batters", L"Every pancake starts\nwith a smooth batter.", 2, "Dishes.batter",
+  AddSection(book, L"Batters", L"Every pancake starts\\nwith a smooth batter.", 2, "Dishes.batter",
              L"Batter",
-             L"Whisk eggs and flour.\nMix until smooth.\nLet it rest a while.\nKeep it cool.");
-  AddSection(book, L"Pancakes", L"Thin, golden and warm\nfrom the griddle.", 2, "Dishes.pancakes",
+             L"Whisk eggs and flour.\\nMix until smooth.\\nLet it rest a while.\\nKeep it cool.");
+  AddSection(book, L"Pancakes", L"Thin, golden and warm\\nfrom the griddle.", 2, "Dishes.pancakes",
              L"Pancakes",
-             L"Mix the batter with milk.\nHeat the griddle.\nFry both sides.\nServe at once.");
-  AddSection(book, L"Eggs", L"Quick dishes for a\nbusy morning.", 2, "Dishes.omelette", L"Omelette",
-             L"Beat eggs with milk.\nPour into the pan.\nCook it gently.\nFold and serve.");
-  AddSection(book, L"Sweet things", L"Fruit makes every\nplate a treat.", 2,
+             L"Mix the batter with milk.\\nHeat the griddle.\\nFry both sides.\\nServe at once.");
+  AddSection(book, L"Eggs", L"Quick dishes for a\\nbusy morning.", 2, "Dishes.omelette", L"Omelette",
+             L"Beat eggs with milk.\\nPour into the pan.\\nCook it gently.\\nFold and serve.");
+  AddSection(book, L"Sweet things", L"Fruit makes every\\nplate a treat.", 2,
              "Dishes.berry_pancakes", L"Berry pancakes",
-             L"Make the pancakes.\nScatter the berries.\nFry a moment more.\nServe them warm.");
-  AddSection(book, L"Kitchen tips", L"Keep the stove busy\nand the customers\nhappy.", 3, nullptr,
+             L"Make the pancakes.\\nScatter the berries.\\nFry a moment more.\\nServe them warm.");
+  AddSection(book, L"Kitchen tips", L"Keep the stove busy\\nand the customers\\nhappy.", 3, nullptr,
              L"", L"");
   CloseSection(book);
-  AddSection(book, L"Secrets", L"Some pages open only\nto the best cooks.", 2, nullptr, L"", L"");
-  book.push_back(Entry({Heading(L"Chef's secret"), Text(L"A pinch of patience\nin every dish.", 2)},
+  AddSection(book, L"Secrets", L"Some pages open only\\nto the best cooks.", 2, nullptr, L"", L"");
+  book.push_back(Entry({Heading(L"Chef's secret"), Text(L"A pinch of patience\\nin every dish.", 2)},
                        "cookbook_secret", false, false));
   CloseSection(book);
-  AddSection(book, L"Tournament", L"Rival cooks wait on\nthe map. Beat them all.", 2, nullptr, L"",
+  AddSection(book, L"Tournament", L"Rival cooks wait on\\nthe map. Beat them all.", 2, nullptr, L"",
              L"");
   CloseSection(book);
-  AddSection(book, L"Notes", L"Notes of a busy cook,\nkept over the years.", 2, nullptr, L"", L"");
+  AddSection(book, L"Notes", L"Notes of a busy cook,\\nkept over the years.", 2, nullptr, L"", L"");
   std::vector<CookBookEntry> notes;
-  for (const wchar_t* note : {L"Warm the plates first.\nCold plates cool the\nfood too quickly.",
-                              L"Clean the griddle\nbetween orders, or\nthe next one sticks.",
-                              L"Watch the patience of\nevery customer; the\nimpatient go first.",
-                              L"Carry two dishes at\nonce when you can:\nevery step counts.",
-                              L"Upgrades pay back\nquickly: buy the\nmixer early.",
-                              L"Berries keep well;\nmilk does not.\nFetch it last."})
+  for (const wchar_t* note : {L"Warm the plates first.\\nCold plates cool the\\nfood too quickly.",
+                              L"Clean the griddle\\nbetween orders, or\\nthe next one sticks.",
+                              L"Watch the patience of\\nevery customer; the\\nimpatient go first.",
+                              L"Carry two dishes at\\nonce when you can:\\nevery step counts.",
+                              L"Upgrades pay back\\nquickly: buy the\\nmixer early.",
+                              L"Berries keep well;\\nmilk does not.\\nFetch it last."})
     for (const CookBookEntry& e : {Text(note, 3), Divider()}) notes.push_back(e);
   book.push_back(Entry(std::move(notes), "cookbook_notes"));
   // The first column counts as none: such an element keeps to its alignment.
