@@ -1,13 +1,15 @@
 // Runs the real program headless in the deterministic mode on the sample content
 // ("resource.dat" beside this program, made by the sample_content target): the sample menu
 // (items "play" and "quit", the check box "sound", the hint line), the custom cursor, the
-// looping particle system "effects.glow" and the game's curtain, in three phases (see
-// kPhases): two of cursor moves, and one where the curtain closes and opens over the menu.
+// looping particle system "effects.glow" and the game's curtain, in four phases (see
+// kPhases): two of cursor moves, one where the curtain closes and opens over the menu, and
+// one where a cook-book leaf made from the first two sample pages turns over and over.
 // After the warm-up (the menu's show animation) it prints, for each phase, per-frame
 // medians of the renderer's draw calls (one per batch), vertex uploads, quads and other
 // primitives, of the heap allocations on the main thread inside the frame callback and in
 // the engine loop around it (with their means: changes come every few frames), and of the
-// time of the frame callback and of the whole loop pass.
+// time of the frame callback and of the whole loop pass; and the time that one making of the
+// leaf's two page images took.
 //
 //   bench_frame [--where]
 //
@@ -34,14 +36,18 @@
 #include "framework/engine/app/ProgramEntry.h"
 #include "framework/engine/app/Services.h"
 #include "framework/engine/resources/ResourceServices.h"
+#include "framework/engine/scene/CResourceCache.h"
 #include "framework/engine/scene/SceneServices.h"
 #include "framework/engine/screens/CCheckBoxControl.h"
 #include "framework/engine/screens/CMenuScreenAbstract.h"
 #include "framework/engine/screens/ScreenServices.h"
 #include "game/app/GameData.h"
+#include "game/app/LevelsData.h"
 #include "game/app/PlayerProfiles.h"
 #include "game/screens/CWindowShadesEffect.h"
 #include "game/screens/GameScreens.h"
+#include "game/screens/cookbook/CPaperEffect.h"
+#include "game/screens/cookbook/PageLayout.h"
 #include "platform/EngineImpl.h"
 #include "platform/GlRenderer.h"
 
@@ -156,8 +162,13 @@ void SweepCursor(int frame, int* x, int* y) {
   *y = kStopY[frame / 4 % 4];
 }
 
-const Phase kPhases[] = {{"hover", HoverCursor}, {"sweep", SweepCursor}, {"curtain", HoverCursor}};
+const Phase kPhases[] = {{"hover", HoverCursor},
+                         {"sweep", SweepCursor},
+                         {"curtain", HoverCursor},
+                         {"page curl", HoverCursor}};
 constexpr int kCurtainPhase = 2;
+constexpr int kCurlPhase = 3;
+constexpr int kTurnFrames = 60;                 // one turn of the leaf
 constexpr float kCurtainRun = 1250.0f;          // ms, as every screen runs it
 constexpr int kCurtainFrames = 1260 / kStepMs;  // a run and the frame that sees it end
 constexpr int kPhaseCount = sizeof kPhases / sizeof kPhases[0];
@@ -176,6 +187,7 @@ struct FrameFigures {
 
 std::vector<FrameFigures> g_figures[kPhaseCount];
 bool g_where = false;
+double g_pageImagesMs = -1.0;  // one SetPageTextures; -1 when it failed
 
 class CBenchMenu : public GF::HGENS::CMenuScreenAbstract {
  protected:
@@ -214,12 +226,14 @@ class CBenchApplication : public GF::HGENS::CApplication {
     m_curtain = CWindowShadesEffect::Create();
     m_curtain->SetScene(menu->GetScene());
     m_renderer = EngineImpl::Current()->Renderer();
-    return m_renderer != nullptr;
+    return m_renderer != nullptr && MakeLeaf(menu->GetScene());
   }
 
   void Shutdown() override {
     CApplication::Shutdown();
     m_curtain.Reset();
+    m_leaf.Reset();
+    m_pages.Clear();
     ReleaseGameScreenParts();
   }
 
@@ -233,6 +247,7 @@ class CBenchApplication : public GF::HGENS::CApplication {
       std::fprintf(stderr, "-- frame %d (%s)\n", m_frame, kPhases[phase].name);
     t_tracing = g_where && phase >= 0;
     if (phase == kCurtainPhase) RunCurtain(m_frame - kWarmupFrames - kCurtainPhase * kPhaseFrames);
+    if (phase == kCurlPhase) TurnLeaf(m_frame - kWarmupFrames - kCurlPhase * kPhaseFrames);
     const bool more = CApplication::Frame(dt);
     t_tracing = t_tracing && m_frame + 1 < kFrames;  // not the shutdown after the last
     if (t_tracing) std::fprintf(stderr, "-- engine loop after frame %d\n", m_frame);
@@ -268,7 +283,43 @@ class CBenchApplication : public GF::HGENS::CApplication {
     m_curtain->Start(mode, kCurtainRun);
   }
 
+  // A leaf over the right half of the menu, fronted by page 0 and backed by page 1 of the
+  // sample cook book, as the cook book makes its leaves; it joins the scene for its phase.
+  bool MakeLeaf(const GF::THolder<GF::IScene>& scene) {
+    if (!LoadLevelsDataFile()) return false;
+    m_pages.Init(scene);
+    for (const CookBookGroup& entry : CookBookGroups) m_pages.PlaceEntry(entry, true);
+    const auto width = static_cast<int>(m_pages.PageWidth());
+    const auto height = static_cast<int>(m_pages.PageHeight());
+    m_leaf = CPaperEffect::Create(0.0f, 0.5f, 1.5707964f, {424, 37, 424 + width, 37 + height});
+    m_leaf->SetTextureSize(width - 2, height - 2);
+    m_leaf->SetLayer(100);
+    GF::IAnimation::AnimationPtr front, back;
+    m_pages.MakeLeftPage(front, 0, -1.0f, false);
+    m_pages.MakeRightPage(back, 1, 1.0f, false);
+    const EngineTexture mask = GF::HGENS::CResourceCache::Instance()->GetTexture("cookbook_page_1");
+    const auto start = std::chrono::steady_clock::now();
+    const bool made = m_leaf->SetPageTextures(front, back, mask, mask);
+    const auto end = std::chrono::steady_clock::now();
+    if (made) g_pageImagesMs = std::chrono::duration<double, std::milli>(end - start).count();
+    // The page objects were made for the images only.
+    for (GF::IAnimation::AnimationPtr* page : {&front, &back})
+      if (*page) (*page)->Detach();
+    m_scene = scene;
+    return made;
+  }
+
+  void TurnLeaf(int frame) {
+    if (frame == 0) m_scene->AddDrawable(GF::IScene::DrawablePtr(m_leaf.Get()));
+    const float t = static_cast<float>(frame % kTurnFrames) / (kTurnFrames - 1);
+    m_leaf->progress = t;
+    m_leaf->SetProgress(t);
+  }
+
   GF::THolder<CWindowShadesEffect> m_curtain;
+  PageLayout m_pages;
+  GF::THolder<CPaperEffect> m_leaf;
+  GF::THolder<GF::IScene> m_scene;
   GlRenderer* m_renderer = nullptr;
   int m_frame = 0;
   std::uint64_t m_lastEndAllocations = 0;
@@ -361,7 +412,8 @@ int main(int argc, char** argv) {
     return 1;
   }
   std::printf(
-      "bench_frame: sample menu, hint, particles, curtain; %d ms frames; %d frames a phase after "
+      "bench_frame: sample menu, hint, particles, curtain, page curl; %d ms frames; %d frames a "
+      "phase after "
       "%d\n",
       kStepMs, kPhaseFrames, kWarmupFrames);
   std::printf("%-36s", "per frame (median unless said)");
@@ -377,5 +429,6 @@ int main(int argc, char** argv) {
   PrintRow("allocations in the engine loop, mean", Mean, &FrameFigures::loopAllocations, 2);
   PrintRow("frame time (ms)", MedianOf, &FrameFigures::frameMs, 3);
   PrintRow("loop pass time (ms)", MedianOf, &FrameFigures::loopMs, 3);
+  std::printf("making the leaf's two page images, once (ms): %.3f\n", g_pageImagesMs);
   return 0;
 }
