@@ -141,7 +141,7 @@ CookBookEntry Heading(std::wstring text) {
 
 // Lines of text from the left column, 28 pixels in.
 CookBookEntry Text(std::wstring text, int lines) {
-  CookBookEntry e = InFlow("cookingbook.text", std::move(text), 24.0f * lines);
+  CookBookEntry e = InFlow("cookingbook.text", std::move(text), 28.0f * lines);
   e.Value1 = 3;       // from the top of its height
   e.LayoutIndex = 2;  // the left column
   e.Value2 = 4.0f;    // a little space above

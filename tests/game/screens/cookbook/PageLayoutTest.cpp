@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "framework/engine/scene/CScene.h"
 #include "game/app/LevelsData.h"
 #include "game/screens/cookbook/PageLayout.h"
+#include "tests/game/screens/map/MapShots.h"
 #include "tests/support/SampleContentFixture.h"
 #include "tools/content/SampleCookBook.h"
 
@@ -295,6 +297,57 @@ TEST_F(PageLayoutTest, PagesReadTheRightWayRound) {
     EXPECT_EQ(box.left, 0) << name;
     EXPECT_EQ(box.top, 0) << name;
   }
+}
+
+// The sample cook book as the cook book lays it out (recipes found, their stand-ins
+// skipped, the locked entry shown as empty pages), its spreads drawn as they are shown.
+TEST_F(PageLayoutTest, SampleBookFlowsIntoSpreads) {
+  ASSERT_TRUE(LoadLevelsDataFile());
+  bool skip = false;
+  int sections = 0;
+  std::vector<int> sectionPages;
+  for (const CookBookGroup& entry : CookBookGroups) {
+    if (skip) {
+      skip = false;
+      continue;
+    }
+    if (entry.Flag3) {
+      ++sections;
+      // It starts on the last page, which the previous section opened.
+      sectionPages.push_back(std::max(layout.PageCount() - 1, 0));
+    }
+    layout.PlaceEntry(entry, entry.Flag2);
+    skip = entry.Flag1;  // the recipe's stand-in follows it
+  }
+  EXPECT_EQ(sections, 8);
+  for (const int first : sectionPages) EXPECT_EQ(first % 2, 0) << "a section opens a spread";
+  EXPECT_GE(layout.PageCount(), 16);
+  int hidden = 0;
+  for (int i = 0; i < layout.PageCount(); ++i) hidden += layout.IsPageShown(i) ? 0 : 1;
+  EXPECT_GE(hidden, 1);  // the locked entry's
+  EXPECT_GE(layout.PageCount() - sectionPages.back(), 2) << "the notes run over pages";
+
+  session.ClearLog();
+  for (const int spread : {0, 2, 10, (layout.PageCount() - 2) / 2 * 2}) {
+    AnimationPtr left, right;
+    layout.MakeLeftPage(left, spread, -1.0f, true);
+    layout.MakeRightPage(right, spread + 1, 1.0f, true);
+    ASSERT_TRUE(left && right);
+    left->SetPosition(80.0f + static_cast<float>(kSamplePageWidth), 60.0f);
+    right->SetPosition(400.0f, 60.0f);
+    left->RefreshProperties();
+    right->RefreshProperties();
+    scene->SortDrawables();
+    const std::vector<std::uint32_t> shot = session.Draw(
+        800, 600, [&] { scene->Render(); }, 0xFF6A4A3A);
+    pm::test::KeepShot(("cookbook_spread_" + std::to_string(spread) + ".png").c_str(), 800, 600,
+                       shot);
+    left->Detach();
+    right->Detach();
+  }
+  for (const std::string& line : session.LogLines())
+    EXPECT_EQ(line.find("NOT FOUND"), std::string::npos) << line;
+  LevelsDatabase = {};
 }
 
 }  // namespace
