@@ -1,6 +1,5 @@
 #include "game/screens/cookbook/PageLayout.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "game/app/LevelsData.h"
