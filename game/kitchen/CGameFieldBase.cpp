@@ -15,6 +15,7 @@
 #include "game/kitchen/CPlaySoundAction.h"
 #include "game/kitchen/CWaitAction.h"
 #include "game/kitchen/CWaitButtonAction.h"
+#include "game/kitchen/CZacaz.h"
 #include "game/kitchen/LevelInterfaceLayer.h"
 #include "platform/Engine.h"
 
@@ -24,6 +25,7 @@ using AnimationPtr = CGameFieldBase::AnimationPtr;
 
 constexpr std::int32_t kBonusSound = 25;
 constexpr std::int32_t kDeliveryTip = 6;  // the tips' event: the delivery button was pressed
+constexpr std::int32_t kServedTip = 1;    // the tips' event: an order was served
 constexpr std::int32_t kBonusLevelSound = 27;
 constexpr int kHiderLayer = 2030;
 constexpr int kBonusBannerLayer = 15000;
@@ -196,11 +198,17 @@ void CGameFieldBase::StartLevel() {}
 
 void CGameFieldBase::OnOrderExpired(RecipeRecord) {}
 
+void CGameFieldBase::OnOrderServed(GF::THolder<CZacaz>) {
+  InGameTips.m_triggerId = kServedTip;
+  InGameTips.Trigger(true);
+}
+
 bool CGameFieldBase::AddOrder(int) {
   return false;
 }
 
-void CGameFieldBase::CreateBonus(const BonusDescription& record, AnimationPtr icon) {
+void CGameFieldBase::CreateBonus(const BonusDescription& record, AnimationPtr icon,
+                                 GF::THolder<CZacaz>) {
   const bool known = record.Kind >= 0 && record.Kind < kBonusKinds;
   const BonusMaker maker = known ? bonusMakers[record.Kind] : nullptr;
   const CActionBase::Holder bonus = maker ? maker(icon, record, *this) : nullptr;
@@ -221,6 +229,7 @@ void CGameFieldBase::Reset() {
   m_freezeTime = 0.0f;
   m_score = 0.0f;
   m_bonusEntryCounter = 0;
+  m_bonusCounter = 0;
   m_finished = false;
   LandAllFlyObjects(*this);
   StopAll();

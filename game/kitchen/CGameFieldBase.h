@@ -20,6 +20,8 @@
 #include "game/kitchen/CFlyObjectWorker.h"
 #include "game/kitchen/CWallClock.h"
 
+class CZacaz;
+
 // The common base of the level fields: the kitchen level and the three bonus levels. The
 // game screen creates one per level, sets the level interface layer, binds the HUD
 // (BuildHUD), loads the level (LoadLevel), places the plates (SetupPlates, which starts the
@@ -72,11 +74,15 @@ class CGameFieldBase : public GF::CRefCount, public CActionWorker, public CFlyOb
   virtual void StartLevel();
   // An order's patience ran out.
   virtual void OnOrderExpired(RecipeRecord recipe);
+  // An order was served: the tips' event 1.
+  virtual void OnOrderServed(GF::THolder<CZacaz> order);
   // Queues the order record with that id; false when there is none.
   virtual bool AddOrder(int id);
   // Starts the power-up bonus of the record's kind: its icon joins the bonus row, sound 25
-  // plays and the bonus runs beside the chains. Kinds without a maker start nothing.
-  virtual void CreateBonus(const BonusDescription& record, AnimationPtr icon);
+  // plays and the bonus runs beside the chains. Kinds without a maker start nothing. The
+  // order is the one that handed the bonus over item by item, else empty.
+  virtual void CreateBonus(const BonusDescription& record, AnimationPtr icon,
+                           GF::THolder<CZacaz> order);
   // Brings the next customer.
   virtual void AddNextCustomer();
   // Back to the state before the first frame: flights land, actions stop, the level clock
@@ -103,6 +109,7 @@ class CGameFieldBase : public GF::CRefCount, public CActionWorker, public CFlyOb
 
   AnimationPtr GetHudRoot() const { return m_hudRoot; }
   AnimationPtr GetPlate() const { return m_plate; }
+  GF::THolder<CDeliveryButton> GetDeliveryButton() const { return m_deliveryButton; }
   AnimationPtr& Balloon() { return m_balloon; }
   CBonusIconRow& GetBonusRow() { return m_bonusRow; }
   // The time-freeze countdown in ms: a freeze bonus adds to it.
@@ -111,6 +118,10 @@ class CGameFieldBase : public GF::CRefCount, public CActionWorker, public CFlyOb
   float GetScore() const { return m_score; }
   // Elapsed level time in ms.
   float GetLevelTime() const { return m_levelTime; }
+  // The bonuses riding on orders now (the orders keep it; 0 at Reset).
+  int& BonusCounter() { return m_bonusCounter; }
+  // Set by the kitchen's upgrade step: the level-final order then carries the level's bonuses.
+  bool& UpgradeFlag() { return m_upgradeFlag; }
   bool IsFinished() const { return m_finished; }
   // Clear while a level's intro runs: a "quit" then ends the game at once.
   bool IsIntroDone() const { return m_introDone; }
@@ -127,6 +138,7 @@ class CGameFieldBase : public GF::CRefCount, public CActionWorker, public CFlyOb
 
   AnimationPtr m_balloon;       // the speech balloon open now (ShowSpeechBalloon)
   int m_bonusEntryCounter = 0;  // bonus entries taken in turn
+  int m_bonusCounter = 0;       // bonuses riding on orders now
   float m_levelTime = 0.0f;     // ms, advanced by the fields' level clocks
   float m_score = 0.0f;
   float m_deliveryBarLength = 0.0f;  // the full time of the delivery bar's "_idle"
@@ -156,6 +168,7 @@ class CGameFieldBase : public GF::CRefCount, public CActionWorker, public CFlyOb
   GF::THolder<CDeliveryButton> m_deliveryButton;
   AnimationPtr m_hider;  // the bonus-level cursor
   bool m_introDone = true;
+  bool m_upgradeFlag = false;
 
  private:
   void UpdateHover(const float& dt);

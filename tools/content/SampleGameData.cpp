@@ -13,9 +13,10 @@ namespace {
 
 void AddSounds(GameData& d) {
   const NamedValue sounds[] = {
-      {"curtain", 0},       {"player_list", 1},  {"click", 2},         {"mouse_over", 3},
-      {"order_arrives", 4}, {"order_served", 5}, {"device_start", 33}, {"device_end", 34},
-      {"stage_zoom", 10},   {"new_ribbon", 19},  {"bonus_get", 25},    {"bonus_level", 27},
+      {"curtain", 0},       {"player_list", 1},  {"click", 2},       {"mouse_over", 3},
+      {"order_arrives", 4}, {"order_served", 5}, {"order_ready", 7}, {"device_start", 33},
+      {"device_end", 34},   {"stage_zoom", 10},  {"new_ribbon", 19}, {"bonus_get", 25},
+      {"bonus_level", 27},
   };
   for (const NamedValue& s : sounds) d.SoundNameTable[s.Number] = s;
 }
@@ -64,10 +65,11 @@ void SetTuning(GameTuning& t) {
   t.CustomerArrivalInterval = 8000;
   t.OrderStartX = 880.0f;
   t.OrderStartY = 70.0f;
-  t.BonusOrderContentOffsetY = 8.0f;
-  t.OrderContentOffsetY = 4.0f;
+  // The item lines start at y -15 and stop at the content offset: the recipe card's height.
+  t.BonusOrderContentOffsetY = 152.0f;
+  t.OrderContentOffsetY = 152.0f;
   t.OrderChangeTime = 300.0f;
-  t.OrderIconOffset = 32;
+  t.OrderIconOffset = 24;
   t.OrderTextColor1 = 0xFF3A2A1A;
   t.OrderTextColor2 = 0xFF9A9A9A;
   t.OrderTextColor3 = 0xFF2E8B2E;

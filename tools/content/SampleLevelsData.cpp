@@ -111,9 +111,14 @@ void AddLevels(LevelsData& d) {
   second.NewIngredients = {"Ingredients.milk"};
   second.DeviceSlots.push_back(Slot("Devices.griddle", 340.0f, 230.0f, 300));
   second.DeviceSlots.push_back(Slot("Ingredients.milk", 680.0f, 260.0f, 300));
-  // Type 1 marks a position, type 2 shuffles the orders after it.
-  second.Orders = {Order("Dishes.batter", 1), {0.0f, 0, 0, 1, "", 0}, Order("Dishes.pancakes", 2),
-                   Order("Dishes.batter", 3), {0.0f, 0, 0, 2, "", 0}, Order("Dishes.pancakes", 4)};
+  // Type 1 marks a position, type 2 shuffles the orders after it; type 100 is a bonus order.
+  second.Orders = {Order("Dishes.batter", 1),
+                   {0.0f, 0, 0, 1, "", 0},
+                   Order("Dishes.pancakes", 2),
+                   Order("Dishes.batter", 3),
+                   {0.0f, 0, 0, 2, "", 0},
+                   Order("Dishes.pancakes", 4),
+                   {0.0f, 0, 40, 100, "Dishes.omelette", 30}};
   second.Rivals = {{300, 2}};
 
   for (LevelDescription l :

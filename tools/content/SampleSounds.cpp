@@ -48,6 +48,7 @@ const Tone kTones[] = {
     {120.0, 120.0, 1.5},    // stove_work
     {700.0, 1050.0, 0.2},   // device_start (sound 33)
     {1050.0, 700.0, 0.2},   // device_end (sound 34)
+    {880.0, 1320.0, 0.4},   // order_ready (sound 7): a rising chime
 };
 
 }  // namespace
@@ -61,7 +62,7 @@ const std::vector<std::string>& SampleSoundNames() {
       "click", "whoosh", "ding", "stage_zoom", "new_ribbon", "oops", "bonus_get", "bonus_level",
       // the kitchen devices and the cook
       "mach_start_oven", "bell", "action_move", "waiting", "mixer_work", "griddle_work",
-      "stove_work", "device_start", "device_end"};
+      "stove_work", "device_start", "device_end", "order_ready"};
   return names;
 }
 

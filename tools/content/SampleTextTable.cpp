@@ -5,6 +5,7 @@
 #include "tools/content/SampleKitchenHud.h"
 #include "tools/content/SampleMapScreens.h"
 #include "tools/content/SampleMenusScreens.h"
+#include "tools/content/SampleOrderBubble.h"
 #include "tools/content/SampleResources.h"
 #include "tools/content/SampleResultsScreens.h"
 
@@ -34,6 +35,8 @@ const std::vector<SampleText>& SampleTexts() {
     all.insert(all.end(), menus.begin(), menus.end());
     const std::vector<SampleText>& results = ResultsScreenTexts();
     all.insert(all.end(), results.begin(), results.end());
+    const std::vector<SampleText>& order = OrderBubbleTexts();
+    all.insert(all.end(), order.begin(), order.end());
     return all;
   }();
   return texts;

@@ -75,8 +75,12 @@ void CSpriteObject::RefreshTexture(CachedSprite& cached) {
 void CSpriteObject::ApplyColor() {
   const int mode = blend_.GetValue();
   std::uint32_t base = kNoColor;
-  if (mode != 0) {
-    base = m_color != kNoColor ? m_color : GF::ColorToArgb(color_.GetValue());
+  if (m_color != kNoColor) {
+    // A given colour stands, with its blend code, over the tracks until it is taken back.
+    base = m_color;
+    m_sprite->SetBlendMode(m_colorBlend);
+  } else if (mode != 0) {
+    base = GF::ColorToArgb(color_.GetValue());
     if (mode > 0 && mode < 5) m_sprite->SetBlendMode(kBlendCodes[mode]);
   } else {
     m_sprite->SetBlendMode(kBlendCodes[0]);
@@ -119,6 +123,7 @@ std::uint32_t CSpriteObject::GetColor() const {
 
 void CSpriteObject::SetColor(std::uint32_t color, int blend) {
   m_color = color;
+  m_colorBlend = blend;
   if (!m_sprite) return;
   m_sprite->SetColor(color);
   m_sprite->SetBlendMode(blend);

@@ -56,6 +56,7 @@ class CSpriteObject : public CDrawableObject, public GF::ISprite {
   void ApplyHotSpot();
 
   std::uint32_t m_color = kNoColor;
+  int m_colorBlend = 0;  // the engine blend code a given colour draws with
   // The sprites of the ids shown so far: switching frames allocates nothing.
   std::vector<CachedSprite> m_sprites;
   GF::THolder<CHGESprite> m_sprite;

@@ -8,6 +8,7 @@
 #include "game/app/ProfileFloat.h"
 #include "game/kitchen/CFlyObject.h"
 #include "game/kitchen/CGameFieldBase.h"
+#include "game/kitchen/CZacaz.h"
 #include "tests/game/kitchen/FieldFixture.h"
 #include "tools/content/SampleKitchenHud.h"
 
@@ -163,13 +164,13 @@ TEST_F(CGameFieldBaseTest, ABonusOfAKindWithoutMakerStartsNothing) {
   for (int kind : {6, -1, 1}) {
     BonusDescription record = BonusTable[0];
     record.Kind = kind;
-    field->CreateBonus(record, icon);
+    field->CreateBonus(record, icon, nullptr);
   }
   EXPECT_TRUE(PlayerCalls().empty());
   EXPECT_TRUE(field->GetBonusRow().icons.empty());
   EXPECT_EQ(CNotedBonus::starts, 0);
 
-  field->CreateBonus(BonusTable[0], icon);
+  field->CreateBonus(BonusTable[0], icon, nullptr);
   CGameFieldBase::bonusMakers[0] = nullptr;
   EXPECT_EQ(CNotedBonus::starts, 1);
   EXPECT_FALSE(field->GetTail()) << "the bonus runs beside the chains";

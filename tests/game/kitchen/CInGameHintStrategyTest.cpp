@@ -8,6 +8,7 @@
 #include "game/kitchen/CInGameHintStrategy.h"
 #include "game/kitchen/CInGameTips.h"
 #include "game/kitchen/CPers.h"
+#include "game/kitchen/CZacaz.h"
 #include "game/kitchen/FloorQuad.h"
 #include "tests/game/kitchen/FieldFixture.h"
 
@@ -116,6 +117,7 @@ TEST_F(CInGameHintStrategyTest, TheFieldsEventsFireTheirTips) {
     const char* tip;
   } cases[] = {
       {"delivery", [](CGameFieldBase& f) { f.CGameFieldBase::OnDelivery(); }, "tip_deliver"},
+      {"served", [](CGameFieldBase& f) { f.CGameFieldBase::OnOrderServed(nullptr); }, "tip_serve"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.event);

@@ -33,7 +33,7 @@ class CKitchenHostScreen : public GF::HGENS::CMenuScreenAbstract {
  protected:
   void OnInit() override {
     SetLevelInterfaceLayer(GetScene());
-    field = GF::MakeHolder<CGameFieldBase>();
+    field = MakeField();
     field->BuildHUD(GetLayout(), GF::THolder<GF::IScreen>(this));
     if (!field->LoadLevel("stage1_1")) return;
     const LevelDescription& level = *field->GetLevelDescription();
@@ -69,6 +69,8 @@ class CKitchenHostScreen : public GF::HGENS::CMenuScreenAbstract {
     SetLevelInterfaceLayer(nullptr);
     CMenuScreenAbstract::OnDestroy();
   }
+  // The field the host drives.
+  virtual GF::THolder<CGameFieldBase> MakeField() { return GF::MakeHolder<CGameFieldBase>(); }
   // The level is loaded and the cook stands on the floor.
   virtual void OnKitchenReady() {}
   // The field has shut down and is about to be released.

@@ -137,6 +137,22 @@ TEST_F(SceneRenderTest, ColourTrackTakesEffectOnlyWithABlendMode) {
   EXPECT_EQ(sprite->GetColor(), 0xFFFFFFFFu);
 }
 
+TEST_F(SceneRenderTest, AGivenColourStandsOnASpriteWithoutABlendModeUntilTakenBack) {
+  const auto node = scene->PlayAnimation("interfaces.tinted", 0.0f, 0.0f, "all", 1, 0.0f);
+  ASSERT_TRUE(node);
+  Run(100.0f);
+  const auto sprite = GF::TSmartIPtr<GF::ISprite, GF::kIdSprite>(node->GetDrawable(0));
+  ASSERT_TRUE(sprite);
+  sprite->SetColor(0xFF808080, 2);  // grey, modulated: green at half
+  Run(100.0f);
+  const std::uint32_t grey = At(Draw(), 8, 8);
+  EXPECT_EQ(grey & 0xFFFF00FF, 0xFF000000u);
+  EXPECT_NEAR(static_cast<int>((grey >> 8) & 0xFF), 128, 1);
+  sprite->SetColor(0xFFFFFFFF, 2);
+  Run(10.0f);
+  EXPECT_EQ(At(Draw(), 8, 8), 0xFF00FF00u);
+}
+
 TEST_F(SceneRenderTest, ColourTrackLeavesTextWhite) {
   const auto node = scene->PlayAnimation("interfaces.red_text", 0.0f, 0.0f, "all", 1, 0.0f);
   ASSERT_TRUE(node);
