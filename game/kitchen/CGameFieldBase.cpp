@@ -10,6 +10,7 @@
 #include "game/app/PlayerProfiles.h"
 #include "game/app/SoundShortcuts.h"
 #include "game/kitchen/CAnimationWaitAction.h"
+#include "game/kitchen/CCookObject.h"
 #include "game/kitchen/CExecuteAction.h"
 #include "game/kitchen/CInGameTips.h"
 #include "game/kitchen/CPlaySoundAction.h"
@@ -267,6 +268,12 @@ void CGameFieldBase::ShowManual() {
   m_introDone = true;
   if (m_screen) m_screen->GoTo("show_manual", GF::IScreen::kUsualFlags);
 }
+
+GF::THolder<CCookObject> CGameFieldBase::FindObject(const std::string&, bool) {
+  return {};
+}
+
+void CGameFieldBase::AddDelayedObject(GF::THolder<CCookObject>) {}
 
 void CGameFieldBase::OnIngredientLanded(GF::THolder<CFlyObject> flight) {
   // A plate that plays on is left alone; a held one (or one whose part ran out) works.

@@ -20,6 +20,7 @@
 #include "game/kitchen/CFlyObjectWorker.h"
 #include "game/kitchen/CWallClock.h"
 
+class CCookObject;
 class CZacaz;
 
 // The common base of the level fields: the kitchen level and the three bonus levels. The
@@ -41,6 +42,9 @@ class CGameFieldBase : public GF::CRefCount, public CActionWorker, public CFlyOb
 
   // Points earned: the score, and profile float 4 with it.
   virtual void AddScore(float points);
+  // The placed device or ingredient source of that catalogue key; only a shown and active
+  // one with availableOnly. The base field has none.
+  virtual GF::THolder<CCookObject> FindObject(const std::string& key, bool availableOnly);
   // End of the level screen: every action is stopped.
   virtual void Shutdown();
   // Resets the field and takes the level of that key. A key the levels data lacks is logged
@@ -76,6 +80,9 @@ class CGameFieldBase : public GF::CRefCount, public CActionWorker, public CFlyOb
   virtual void OnOrderExpired(RecipeRecord recipe);
   // An order was served: the tips' event 1.
   virtual void OnOrderServed(GF::THolder<CZacaz> order);
+  // A fetched ingredient source: the kitchen hides it and shows it again after a delay. The
+  // base field drops it.
+  virtual void AddDelayedObject(GF::THolder<CCookObject> object);
   // Queues the order record with that id; false when there is none.
   virtual bool AddOrder(int id);
   // Starts the power-up bonus of the record's kind: its icon joins the bonus row, sound 25

@@ -230,6 +230,8 @@ const std::vector<ArtSheet>& SampleArtSheets() {
        {"bar_frame", "bar_fill", "strike", "tab"}},
       {"order_card", "order_card.svg", 160, 256},
       {"order_frame", "order_frame.svg", 80, 96},
+      // The sign over a clicked object and the ribbon of a click series' points.
+      {"click_marks", "click_marks.svg", 128, 48, 64, 48, {"sign", "points"}},
       {"plate", "plate.svg", 80, 48},
       {"delivery_button",
        "delivery_button.svg",

@@ -13,10 +13,10 @@ namespace {
 
 void AddSounds(GameData& d) {
   const NamedValue sounds[] = {
-      {"curtain", 0},       {"player_list", 1},  {"click", 2},       {"mouse_over", 3},
-      {"order_arrives", 4}, {"order_served", 5}, {"order_ready", 7}, {"device_start", 33},
-      {"device_end", 34},   {"stage_zoom", 10},  {"new_ribbon", 19}, {"bonus_get", 25},
-      {"bonus_level", 27},
+      {"curtain", 0},       {"player_list", 1},   {"click", 2},       {"mouse_over", 3},
+      {"order_arrives", 4}, {"order_served", 5},  {"order_ready", 7}, {"device_start", 33},
+      {"device_end", 34},   {"stage_zoom", 10},   {"new_ribbon", 19}, {"bonus_get", 25},
+      {"bonus_level", 27},  {"click_series", 31},
   };
   for (const NamedValue& s : sounds) d.SoundNameTable[s.Number] = s;
 }
@@ -101,15 +101,16 @@ void AddTips(GameData& d) {
   };
 }
 
-// "spiral": two turns closing in on the origin, the ingredient flights end at its last point.
+// "spiral": the flights map (0, 0) to their start and (1, 0) to their target; on the way the
+// ingredient swirls once round a circle of radius 0.15 of the distance.
 void AddMotionPaths(GameData& d) {
   MotionPath spiral{"spiral", {}};
   constexpr int Points = 24;
+  constexpr float Radius = 0.15f;
   for (int i = 0; i <= Points; ++i) {
     const float u = static_cast<float>(i) / Points;
-    const float angle = u * 4.0f * std::numbers::pi_v<float>;
-    const float radius = 80.0f * (1.0f - u);
-    spiral.Points.push_back({radius * std::cos(angle), radius * std::sin(angle)});
+    const float angle = u * 2.0f * std::numbers::pi_v<float>;
+    spiral.Points.push_back({u + Radius * std::sin(angle), -Radius * (1.0f - std::cos(angle))});
   }
   d.MotionPathTable[spiral.Name] = spiral;
 }

@@ -20,9 +20,10 @@ const std::vector<SampleText> kTexts = {
 // The item lines and tabs are coloured by the order, so they take the white font 0; the
 // bubble's own texts stand in the dark ink of font 1.
 const SampleTextInfo kTextInfos[] = {
-    {"zk_recept", 1, 0x41, "kh_empty"},     {"zk_points", 1, 0x41, "kh_empty"},
-    {"zk_many", 1, 0x41, "kh_empty"},       {"zk_item", 0, 0x40, "kh_empty"},
-    {"zk_tab_number", 0, 0x41, "kh_empty"}, {"zk_tab_caption", 0, 0x40, "zk_step"},
+    {"zk_recept", 1, 0x41, "kh_empty"},       {"zk_points", 1, 0x41, "kh_empty"},
+    {"zk_many", 1, 0x41, "kh_empty"},         {"zk_item", 0, 0x40, "kh_empty"},
+    {"zk_tab_number", 0, 0x41, "kh_empty"},   {"zk_tab_caption", 0, 0x40, "zk_step"},
+    {"zk_bonus_points", 1, 0x41, "kh_empty"},
 };
 
 // Offsets are from the bubble's middle; the recipe card hangs to its left from its top
@@ -279,6 +280,34 @@ void ZkBonusBadge(CResourceReader@ r, const string &in name, int sprite) {
   r.AddOpaque(255, 0, 0);
 }
 
+// The sign over a clicked device or ingredient: it springs up and fades ("all").
+void ZkClickSign(CResourceReader@ r) {
+  r.CreateAnimationData('sign');
+  r.AddNamedPart('all', 0, 500, 1);
+  KhSprite(r, 'sign', {art:click_marks_sign}, 0, -24, 0, 500);
+  r.AddZoom(30, 30, 1, 150);
+  r.AddZoom(100, 100, 0, 350);
+  r.AddOpaque(255, 0, 250);
+  r.AddOpaque(255, 1, 250);
+  r.AddOpaque(0, 0, 0);
+}
+
+// The points of a quick click series on a gold ribbon: it pops up, rests and fades ("all").
+void ZkBonusPoints(CResourceReader@ r) {
+  r.CreateAnimationData('bonus_points');
+  r.AddNamedPart('all', 0, 1200, 1);
+  KhSprite(r, 'ribbon', {art:click_marks_points}, 0, 0, 0, 1200);
+  r.AddZoom(40, 40, 1, 200);
+  r.AddZoom(100, 100, 0, 1000);
+  r.AddOpaque(255, 0, 900);
+  r.AddOpaque(255, 1, 300);
+  r.AddOpaque(0, 0, 0);
+  KhText(r, '_text', {t:zk_bonus_points}, 0, 0, 1, 1200);
+  r.AddOpaque(255, 0, 900);
+  r.AddOpaque(255, 1, 300);
+  r.AddOpaque(0, 0, 0);
+}
+
 void OrderBubbleContent(CResourceReader@ r) {
   OrderBubbleTexts(r);
   r.CreateModule('interfaces');
@@ -291,7 +320,9 @@ void OrderBubbleContent(CResourceReader@ r) {
   ZkBar(r);
   ZkLines(r);
   ZkWorkBadge(r);
+  ZkClickSign(r);
   r.CreateModule('bonus');
+  ZkBonusPoints(r);
   ZkBubble(r, 'zakaz_bonus', 255, 214, 226);
   ZkBonusBadge(r, 'time_freeze', {art:order_pieces_bonus_time_freeze});
   ZkBonusBadge(r, 'cook_time', {art:order_pieces_bonus_cook_time});

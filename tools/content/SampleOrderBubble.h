@@ -18,6 +18,8 @@
 //   "_part_1" to "_part_3"; the frame "interfaces.ramka_1"; the patience bar
 //   "interfaces.progress_new"; the lines "interfaces.item" and tabs "interfaces.zakladka";
 //   the work badge "interfaces.icon_fon"; the picture shadow "interfaces.icon_shadow";
+//   the click sign "interfaces.sign" and a click series' points "bonus.bonus_points"
+//   (text "_text");
 // - the bonus badges under the sample bonus names ("bonus.time_freeze", ...), each with
 //   "_show", "_idle" and "_hide".
 // The part of the resource script goes after the art's and the kitchen HUD's, whose helpers

@@ -109,6 +109,32 @@ ParticleFile MakeSampleFireBig() {
   return file;
 }
 
+ParticleFile MakeSampleFetchTrail() {
+  ParticleFile file;
+  auto& p = file.params;
+  p.blendMode = 0;  // additive: the trail glows where the sparks cross
+  p.startVelocityX = 0.0f;
+  p.startVelocityY = 0.0f;
+  p.spreadX = p.spreadY = 360.0f;
+  p.spreadShape = 1;
+  p.lifeMin = 0.25f;
+  p.lifeMax = 0.45f;
+  p.spawnHalfWidth = p.spawnHalfHeight = 6.0f;
+  p.startSizeMin = 10.0f;
+  p.startSizeMax = 16.0f;
+  p.endSize = 2.0f;
+  p.startRed = 255.0f;
+  p.startGreen = 250.0f;
+  p.startBlue = 200.0f;
+  p.startAlpha = 230.0f;
+  p.endRed = 255.0f;
+  p.endGreen = 190.0f;
+  p.endBlue = 70.0f;
+  p.endAlpha = 0.0f;
+  p.emissionRate = 90.0f;
+  return file;
+}
+
 std::string MakeParticleResourceScript(const std::string& before) {
   const std::string texture = std::to_string(CountScriptCalls(before, "r.AddTexture("));
   const std::string sprite = std::to_string(CountScriptCalls(before, "r.AddHGESpriteInfo("));
@@ -140,6 +166,7 @@ bool WriteSampleParticles(const std::filesystem::path& outDir) {
   bool ok = WriteContentFile(outDir, "Particle/spark_burst.fgp", MakeSampleSparkBurst().Write());
   ok = WriteContentFile(outDir, "Particle/smoke_puff.fgp", puff) && ok;
   ok = WriteContentFile(outDir, "Particle/fire_big.fgp", MakeSampleFireBig().Write()) && ok;
+  ok = WriteContentFile(outDir, "Particle/get_object.fgp", MakeSampleFetchTrail().Write()) && ok;
   ok = WriteContentFile(outDir, "Particle/1.PSI", puff) && ok;
   // The texture's number is its place among the script's textures.
   const std::string script = MakeResourceScript();

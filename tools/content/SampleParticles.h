@@ -16,6 +16,9 @@ GF::HGENS::ParticleFile MakeSampleSmokePuff();
 // Flames over a strip 80 px wide, rising, yellow to red, fading: the electric stoves' fire.
 GF::HGENS::ParticleFile MakeSampleFireBig();
 
+// Small golden sparks left behind where they were born: the trail of a fetched ingredient.
+GF::HGENS::ParticleFile MakeSampleFetchTrail();
+
 // The texture "particles": a soft white dot, opaque in the middle and fading to nothing.
 const ArtSheet& ParticleDotSheet();
 
@@ -25,7 +28,8 @@ const ArtSheet& ParticleDotSheet();
 // that `before` (the script so far) declares.
 std::string MakeParticleResourceScript(const std::string& before);
 
-// "Particle/spark_burst.fgp", "Particle/smoke_puff.fgp", "Particle/fire_big.fgp", the puff as
+// "Particle/spark_burst.fgp", "Particle/smoke_puff.fgp", "Particle/fire_big.fgp",
+// "Particle/get_object.fgp", the puff as
 // "Particle/1.PSI" for the script's particle system, and the texture "particles" (a soft white dot)
 // under the number the resource script gives it.
 bool WriteSampleParticles(const std::filesystem::path& outDir);

@@ -49,6 +49,9 @@ const Tone kTones[] = {
     {700.0, 1050.0, 0.2},   // device_start (sound 33)
     {1050.0, 700.0, 0.2},   // device_end (sound 34)
     {880.0, 1320.0, 0.4},   // order_ready (sound 7): a rising chime
+    {1400.0, 500.0, 0.35},  // ingredient_fly: a falling swish
+    {520.0, 780.0, 0.3},    // client_come: a door chime
+    {990.0, 1980.0, 0.25},  // click_series (sound 31): a bright rising chirp
 };
 
 }  // namespace
@@ -62,7 +65,9 @@ const std::vector<std::string>& SampleSoundNames() {
       "click", "whoosh", "ding", "stage_zoom", "new_ribbon", "oops", "bonus_get", "bonus_level",
       // the kitchen devices and the cook
       "mach_start_oven", "bell", "action_move", "waiting", "mixer_work", "griddle_work",
-      "stove_work", "device_start", "device_end", "order_ready"};
+      "stove_work", "device_start", "device_end", "order_ready",
+      // the orders and the cook's fetching
+      "ingredient_fly", "client_come", "click_series"};
   return names;
 }
 
