@@ -54,3 +54,8 @@ void UpdateWallClock(CWallClock& clock, const float& dt) {
     clock.timer = 0.0f;
   }
 }
+
+void ShowWallClockNight(CWallClock& clock) {
+  if (clock.layout) clock.layout->Play("_night", 0, false);
+  if (clock.sun) clock.sun->SetVisible(false);
+}

@@ -16,6 +16,7 @@ void AddSounds(GameData& d) {
       {"curtain", 0},       {"player_list", 1},  {"click", 2},         {"mouse_over", 3},
       {"order_arrives", 4}, {"order_served", 5}, {"device_start", 33}, {"device_end", 34},
       {"stage_zoom", 10},   {"new_ribbon", 19},  {"bonus_get", 25},    {"bonus_level", 27},
+      {"time_up", 8},       {"clock_tick", 9},   {"level_go", 12},     {"difference_found", 31},
   };
   for (const NamedValue& s : sounds) d.SoundNameTable[s.Number] = s;
 }

@@ -1,6 +1,7 @@
 #include <system_error>
 
 #include "tools/content/SampleArt.h"
+#include "tools/content/SampleBonusLevels.h"
 #include "tools/content/SampleContent.h"
 #include "tools/content/SampleCookBook.h"
 #include "tools/content/SampleCurtain.h"
@@ -171,6 +172,7 @@ void FillResource(CResourceReader@ r) {
   MenusScreens(r);
   ResultsScreens(r);
   CookBookPages(r);
+  BonusLevelsContent(r);
 }
 )";
 
@@ -214,7 +216,8 @@ std::string MakeResourceScript() {
   const std::string devices = hud + MakeKitchenDevicesScript(hud);
   const std::string menus = devices + MakeMenusScreensScript(devices);
   const std::string results = menus + MakeResultsScreensScript(menus);
-  return results + MakeCookBookPagesScript(results);
+  const std::string pages = results + MakeCookBookPagesScript(results);
+  return pages + MakeBonusLevelsScript(pages);
 }
 
 bool WriteSampleResourceScript(const std::filesystem::path& outDir) {

@@ -31,23 +31,32 @@ std::vector<float> Samples(const Tone& tone) {
 }
 
 const Tone kTones[] = {
-    {1200.0, 900.0, 0.08},  // click
-    {300.0, 1500.0, 0.5},   // whoosh
-    {880.0, 880.0, 0.7},    // ding
-    {200.0, 600.0, 0.6},    // stage_zoom
-    {660.0, 1320.0, 0.5},   // new_ribbon
-    {520.0, 260.0, 0.6},    // oops: a falling whistle
-    {660.0, 1320.0, 0.3},   // bonus_get: a rising chirp
-    {440.0, 880.0, 0.9},    // bonus_level
-    {180.0, 90.0, 0.5},     // mach_start_oven: a low hum winding down
-    {1760.0, 1760.0, 0.9},  // bell
-    {240.0, 300.0, 0.15},   // action_move: a short step
-    {600.0, 450.0, 0.8},    // waiting: a sigh
-    {150.0, 160.0, 1.5},    // mixer_work: a whirr
-    {90.0, 110.0, 1.5},     // griddle_work: a sizzle's rumble
-    {120.0, 120.0, 1.5},    // stove_work
-    {700.0, 1050.0, 0.2},   // device_start (sound 33)
-    {1050.0, 700.0, 0.2},   // device_end (sound 34)
+    {1200.0, 900.0, 0.08},   // click
+    {300.0, 1500.0, 0.5},    // whoosh
+    {880.0, 880.0, 0.7},     // ding
+    {200.0, 600.0, 0.6},     // stage_zoom
+    {660.0, 1320.0, 0.5},    // new_ribbon
+    {520.0, 260.0, 0.6},     // oops: a falling whistle
+    {660.0, 1320.0, 0.3},    // bonus_get: a rising chirp
+    {440.0, 880.0, 0.9},     // bonus_level
+    {180.0, 90.0, 0.5},      // mach_start_oven: a low hum winding down
+    {1760.0, 1760.0, 0.9},   // bell
+    {240.0, 300.0, 0.15},    // action_move: a short step
+    {600.0, 450.0, 0.8},     // waiting: a sigh
+    {150.0, 160.0, 1.5},     // mixer_work: a whirr
+    {90.0, 110.0, 1.5},      // griddle_work: a sizzle's rumble
+    {120.0, 120.0, 1.5},     // stove_work
+    {700.0, 1050.0, 0.2},    // device_start (sound 33)
+    {1050.0, 700.0, 0.2},    // device_end (sound 34)
+    {880.0, 1760.0, 0.4},    // difference_found (sound 31): a bright rise
+    {400.0, 200.0, 0.8},     // time_up (sound 8)
+    {2000.0, 2000.0, 0.05},  // clock_tick (sound 9)
+    {660.0, 990.0, 0.4},     // level_go (sound 12)
+    {523.0, 523.0, 0.25},    // 3: the count-down's beeps
+    {587.0, 587.0, 0.25},    // 2
+    {659.0, 659.0, 0.25},    // 1
+    {1046.0, 1046.0, 0.5},   // go
+    {700.0, 350.0, 1.0},     // restaurant_closed: a falling chime
 };
 
 }  // namespace
@@ -61,7 +70,10 @@ const std::vector<std::string>& SampleSoundNames() {
       "click", "whoosh", "ding", "stage_zoom", "new_ribbon", "oops", "bonus_get", "bonus_level",
       // the kitchen devices and the cook
       "mach_start_oven", "bell", "action_move", "waiting", "mixer_work", "griddle_work",
-      "stove_work", "device_start", "device_end"};
+      "stove_work", "device_start", "device_end",
+      // the bonus levels
+      "difference_found", "time_up", "clock_tick", "level_go", "3", "2", "1", "go",
+      "restaurant_closed"};
   return names;
 }
 
