@@ -35,15 +35,16 @@ void BonusItem(CResourceReader@ r, const string &in name, int sprite) {
 }
 
 // One digit of the count-down, big, shown in its 600 ms from `from`: it pops in and fades.
+// Nothing shows in the first 100 ms, the animation's still frame before the count-down.
 void CountDownText(CResourceReader@ r, const string &in name, int text, int from) {
-  KhText(r, name, text, 0, 0, 1, 2400);
+  KhText(r, name, text, 0, 0, 1, 2500);
   r.AddZoom(400, 400, 0, from);
   r.AddZoom(400, 400, 1, 600);
-  r.AddZoom(250, 250, 0, 2400 - from - 600);
+  r.AddZoom(250, 250, 0, 2500 - from - 600);
   r.AddOpaque(0, 0, from);
   r.AddOpaque(255, 0, 450);
   r.AddOpaque(255, 1, 150);
-  r.AddOpaque(0, 0, 2400 - from - 600);
+  r.AddOpaque(0, 0, 2500 - from - 600);
 }
 
 void BonusLevelsContent(CResourceReader@ r) {
@@ -59,13 +60,13 @@ void BonusLevelsContent(CResourceReader@ r) {
   KhSprite(r, 'plate', {art:score_plate}, 0, 0, 0, 1300);
   r.AddOpaque(0, 1, 300);
   r.AddOpaque(255, 0, 1000);
-  KhText(r, '_number', {t:bl_number}, 0, 0, 1, 1300);
+  KhText(r, '_number', {t:bl_number}, 22, 0, 1, 1300);
   r.AddZoom(150, 150, 0, 1300);
   r.AddOpaque(0, 1, 300);
   r.AddOpaque(255, 0, 1000);
 
-  // The room twice; the clock, the bell, the sun and the counter stand on the seam, where
-  // they belong to neither picture.
+  // The room twice; the clock, the bell, the sun and the counter stand on the
+  // seam, where they belong to neither picture. By night a blue dusk lies over it all.
   r.CreateAnimationData('bonus_diference');
   r.AddNamedPart('_idle', 0, 1000, 0);
   r.AddNamedPart('_night', 1000, 2000, 0);
@@ -75,20 +76,22 @@ void BonusLevelsContent(CResourceReader@ r) {
   KhPlace(r, '_sun', 'levels', 'sun', 0, -250, 1, 2000);
   KhPlace(r, '_clock', 'levels', 'wall_clock', 0, -200, 20, 2000);
   KhPlace(r, '_ring', 'levels', 'ring', 0, 160, 30, 2000);
+  // Nothing is served here: the plate (and the delivery item on it) stays below the screen.
+  KhPlace(r, '_plate', 'levels', 'plate', 0, 400, 30, 2000);
   KhPlace(r, '_panel', 'levels', 'diference_panel', 0, 262, 900, 2000);
   KhPlace(r, '_dark', 'levels', 'dark', 0, 0, 850, 2000);
 
   r.CreateModule('main_menu');
   r.CreateAnimationData('level_start');
-  r.AddNamedPart('_part_1', 0, 600, 1);
-  r.AddNamedPart('_part_2', 600, 1200, 1);
-  r.AddNamedPart('_part_3', 1200, 1800, 1);
-  r.AddNamedPart('_part_4', 1800, 2400, 1);
-  r.AddNamedPart('all', 0, 2400, 1);
-  CountDownText(r, 'three', {t:bl_three}, 0);
-  CountDownText(r, 'two', {t:bl_two}, 600);
-  CountDownText(r, 'one', {t:bl_one}, 1200);
-  CountDownText(r, 'go', {t:bl_go}, 1800);
+  r.AddNamedPart('_part_1', 100, 700, 1);
+  r.AddNamedPart('_part_2', 700, 1300, 1);
+  r.AddNamedPart('_part_3', 1300, 1900, 1);
+  r.AddNamedPart('_part_4', 1900, 2500, 1);
+  r.AddNamedPart('all', 0, 2500, 1);
+  CountDownText(r, 'three', {t:bl_three}, 100);
+  CountDownText(r, 'two', {t:bl_two}, 700);
+  CountDownText(r, 'one', {t:bl_one}, 1300);
+  CountDownText(r, 'go', {t:bl_go}, 1900);
 }
 )";
 

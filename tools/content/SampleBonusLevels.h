@@ -10,7 +10,7 @@
 //   standing on its position, with "_idle";
 // - "levels.bonus_diference", the spot-the-difference scene: one room painted twice (x 0-400
 //   and 400-800) with parts "_idle", "_night" and "all", and the places "_panel" (the
-//   counter, text "_number", part "_show"), "_ring", "_clock", "_sun" and "_dark";
+//   counter, text "_number", part "_show"), "_ring", "_plate", "_clock", "_sun" and "_dark";
 // - "main_menu.level_start", the count-down "3", "2", "1", "Go!" in its parts "_part_1" to
 //   "_part_4".
 //
