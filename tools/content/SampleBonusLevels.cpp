@@ -13,10 +13,11 @@ const std::vector<SampleText> kTexts = {
     {"bl_go", u"Go!"},
 };
 
-// Text infos: name and text key; every one centred (0x41) in the dark ink of font 1.
-const std::pair<const char*, const char*> kTextInfos[] = {
-    {"bl_number", "kh_empty"}, {"bl_three", "bl_three"}, {"bl_two", "bl_two"},
-    {"bl_one", "bl_one"},      {"bl_go", "bl_go"},
+// The counter's number and the count-down, centred in the dark ink of font 1.
+const SampleTextInfo kTextInfos[] = {
+    {"bl_number", 1, 0x41, "kh_empty"}, {"bl_three", 1, 0x41, "bl_three"},
+    {"bl_two", 1, 0x41, "bl_two"},      {"bl_one", 1, 0x41, "bl_one"},
+    {"bl_go", 1, 0x41, "bl_go"},
 };
 
 const char* const kItems[] = {"cup", "spoon", "teapot", "apple", "vase", "book", "key"};
@@ -103,18 +104,12 @@ const std::vector<SampleText>& BonusLevelsTexts() {
 
 std::string MakeBonusLevelsScript(const std::string& before) {
   std::string script = kScript;
-  int info = CountScriptCalls(before, "r.AddTextInfo(");
-  std::string lines;
-  for (const auto& [name, key] : kTextInfos) {
-    lines += "  r.AddTextInfo('" + std::string(name) + "', 1, 0, 0, 0x41, " +
-             std::to_string(SampleTextIndex(key)) + ");\n";
-    FillScriptNumber(script, "t:" + std::string(name), info++);
-  }
+  FillTextInfos(script, CountScriptCalls(before, "r.AddTextInfo("), kTextInfos);
   std::string items;
   for (const char* item : kItems)
     items += "  BonusItem(r, '" + std::string(item) + "', {art:bonus_items_" + item + "});\n";
-  for (const auto& [mark, text] : {std::pair{"{textinfos}", lines}, std::pair{"{items}", items}})
-    script.replace(script.find(mark), std::string(mark).size(), text);
+  const std::string mark = "{items}";
+  script.replace(script.find(mark), mark.size(), items);
   FillArtSprites(script, before);
   return script;
 }
