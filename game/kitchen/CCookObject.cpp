@@ -96,7 +96,7 @@ GF::THolder<CCookObject> CCookObject::Create(const DeviceSlot& slot,
 }
 
 CCookObject::CCookObject(const DeviceSlot& slot, const GF::THolder<GF::IScene>& layer)
-    : m_description(&FindDescription(slot.Name)) {
+    : m_slot(slot), m_description(&FindDescription(slot.Name)) {
   if (layer) m_animation = layer->CreateAnimation(slot.Name);
   if (!m_animation) return;
   m_animation->SetPosition(slot.Position);

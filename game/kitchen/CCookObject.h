@@ -36,6 +36,8 @@ class CCookObject : public GF::CRefCount {
   // The animation node; empty when the object has none.
   AnimationPtr HolderGetCast() const { return m_animation; }
   const ObjectDescription& GetDescription() const { return *m_description; }
+  // The placement the object was made from.
+  const DeviceSlot& GetSlot() const { return m_slot; }
   // The screen rectangle of the animation, as last read.
   const GF::TRect<int>& GetRect() const { return m_rect; }
 
@@ -65,6 +67,7 @@ class CCookObject : public GF::CRefCount {
 
   void ReadRect();
 
+  DeviceSlot m_slot;
   GF::TRect<int> m_rect;
   bool m_shown = true;
   bool m_active = true;

@@ -1,6 +1,8 @@
 #include "game/kitchen/CGameFieldBase.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <numbers>
 
 #include "framework/core/TMethodDelegate.h"
 #include "framework/engine/app/Services.h"
@@ -32,6 +34,8 @@ constexpr int kHiderLayer = 2030;
 constexpr int kBonusBannerLayer = 15000;
 constexpr float kHintBoxDelay = 100.0f;  // ms before a hint box shows
 constexpr std::size_t kBalloonLineLength = 12;
+constexpr std::int32_t kClockTickSound = 9;
+constexpr float kClockTickInterval = 1000.0f;  // ms
 
 void Log(const char* format, const char* text) {
   Engine* engine = hgeCreate(ENGINE_VERSION);
@@ -307,6 +311,34 @@ void CGameFieldBase::ShowHintText(const std::wstring& text, float x, float y) {
   Append(MakeWaitAction(kHintBoxDelay))->AddNext(MakeAnimationWaitAction(box, "_show", 1, false));
   Append(MakeWaitButtonAction("_item_back", box));
   Append(MakeAnimationWaitAction(box, "_hide", 1, true));
+}
+
+float CGameFieldBase::UpdateBonusLevelClock(const float& dt, bool& blinking, float& tickTimer) {
+  const float limit = m_levelDesc ? m_levelDesc->LevelTime : 0.0f;
+  if (limit == 0.0f) return 0.0f;
+  m_levelTime += dt * GameSpeedFactor;
+  const float t = std::min(m_levelTime / limit, 1.0f);
+  const bool lastQuarter = t > 0.75f && t < 1.0f;
+  // The segment's play has ended (a play kept in its scene never reads finished).
+  if (m_clockSegment && m_clockSegment->IsStopped() && lastQuarter) {
+    m_clockSegment->Play("_blink", 0, false);
+    blinking = true;
+  }
+  if (blinking) {
+    tickTimer -= dt;
+    if (tickTimer <= 0.0f && t > 0.95f && t < 1.0f && GameSpeedFactor == 1.0f) {
+      PlaySoundById(kClockTickSound);
+      tickTimer = kClockTickInterval;
+    }
+  }
+  if (m_clockSecond) m_clockSecond->SetAngle(2.0f * std::numbers::pi_v<float> * t);
+  return t;
+}
+
+void CGameFieldBase::UpdateBonusClosing() {
+  if (GetTail()) return;
+  SetPause(true);
+  m_finished = true;
 }
 
 void CGameFieldBase::OnDeliveryClicked(GF::THolder<GF::HGENS::CBaseControl>, const GF::TPoint<int>&,

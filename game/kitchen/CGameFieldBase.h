@@ -142,6 +142,14 @@ class CGameFieldBase : public GF::CRefCount, public CActionWorker, public CFlyOb
 
  protected:
   void SetIntroDone(bool done) { m_introDone = done; }
+  // The bonus levels' level clock, once a frame while they play: the time runs at the game
+  // speed, the clock blinks in the last quarter and ticks every second in the last twentieth
+  // (at normal speed only), its hand turns with the time. Gives the fraction of the time
+  // gone, 1 once it has run out; a level without time limit gives 0.
+  float UpdateBonusLevelClock(const float& dt, bool& blinking, float& tickTimer);
+  // The bonus levels' closing frame: once the chain has run out the field pauses and is
+  // finished.
+  void UpdateBonusClosing();
 
   AnimationPtr m_balloon;       // the speech balloon open now (ShowSpeechBalloon)
   int m_bonusEntryCounter = 0;  // bonus entries taken in turn

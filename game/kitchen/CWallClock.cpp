@@ -54,3 +54,10 @@ void UpdateWallClock(CWallClock& clock, const float& dt) {
     clock.timer = 0.0f;
   }
 }
+
+void ShowWallClockNight(CWallClock& clock) {
+  if (clock.layout) clock.layout->Play("_night", 0, false);
+  // The dusk is the layout's "_dark", which plays on its own clock.
+  if (clock.dark) clock.dark->Play("_night", 0, false);
+  if (clock.sun) clock.sun->SetVisible(false);
+}

@@ -22,6 +22,10 @@ void SetWallClockState(CWallClock& clock, CWallClock::AnimationPtr layout);
 // Once a frame, also while the level is frozen: the hands follow the local time.
 void UpdateWallClock(CWallClock& clock, const float& dt);
 
+// The level is closing: the layout and its dusk turn to "_night" and the sun leaves the
+// window.
+void ShowWallClockNight(CWallClock& clock);
+
 // The hands' angles in radians for a time of day: hours on a 12-hour dial (12 o'clock stays 12),
 // minutes with their seconds, seconds alone.
 struct HandAngles {

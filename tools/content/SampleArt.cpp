@@ -324,6 +324,15 @@ const std::vector<ArtSheet>& SampleArtSheets() {
        144,
        104,
        {"country_1", "country_2"}},
+      // The bonus levels: the spot-the-difference room and the items.
+      {"bonus_room", "bonus_room.svg", 400, 600},
+      {"bonus_items",
+       "bonus_items.svg",
+       448,
+       64,
+       64,
+       64,
+       {"cup", "spoon", "teapot", "apple", "vase", "book", "key"}},
   };
   return sheets;
 }

@@ -281,8 +281,9 @@ void KitchenHud(CResourceReader@ r) {
   r.AddNamedPart('all', 0, 1000, 0);
   KhSprite(r, 'hand', {art:hud_pieces_dial_hand}, 0, 0, 3, 1000);
 
+  // Its "_idle" plays once, so that a level clock can tell when it may start blinking.
   r.CreateAnimationData('level_clock_segment');
-  r.AddNamedPart('_idle', 0, 1000, 0);
+  r.AddNamedPart('_idle', 0, 1000, 1);
   r.AddNamedPart('_blink', 1000, 1400, 0);
   r.AddNamedPart('all', 0, 1400, 0);
   KhSprite(r, 'light', {art:hud_pieces_segment}, 0, 0, 2, 1400);
@@ -295,10 +296,11 @@ void KitchenHud(CResourceReader@ r) {
   KhPlace(r, '_second', 'interfaces', 'level_clock_hand', 0, 0, 3, 1000);
   KhPlace(r, '_segment', 'interfaces', 'level_clock_segment', 40, 0, 2, 1000);
 
-  // The panel that carries the level clock: open while the level runs, closed after.
+  // The panel that carries the level clock: open while the level runs, closed after; each
+  // plays once and holds, so that a wait for it ends.
   r.CreateAnimationData('level_clock_panel');
-  r.AddNamedPart('_work', 0, 100, 0);
-  r.AddNamedPart('_closed', 100, 200, 0);
+  r.AddNamedPart('_work', 0, 100, 1);
+  r.AddNamedPart('_closed', 100, 200, 1);
   r.AddNamedPart('all', 0, 200, 0);
   r.CreateSpriteObjectData('panel');
   r.AddSpriteIDResource({art:level_clock_open}, 100);

@@ -100,6 +100,19 @@ LevelDescription BonusLevel(const std::string& key, const std::string& type, std
   return l;
 }
 
+// Spot the difference: cup and teapot stand in both pictures, the spoon only left, the apple
+// only right, and the vase (left) and the book (right) swapped.
+LevelDescription DiferenceLevel() {
+  LevelDescription l = BonusLevel("bonus_diference_1", "bonus_diference", 101);
+  l.HintText = L"Find the 4 differences!";
+  l.DeviceSlots = {
+      Slot("Items.cup", 100.0f, 250.0f, 400),    Slot("Items.cup", 500.0f, 250.0f, 400),
+      Slot("Items.teapot", 300.0f, 450.0f, 400), Slot("Items.teapot", 700.0f, 450.0f, 400),
+      Slot("Items.spoon", 200.0f, 150.0f, 400),  Slot("Items.apple", 580.0f, 350.0f, 400),
+      Slot("Items.vase", 260.0f, 330.0f, 400),   Slot("Items.book", 660.0f, 330.0f, 400)};
+  return l;
+}
+
 void AddLevels(LevelsData& d) {
   LevelDescription first = Kitchen("stage1_1", 1, 1);
   first.NewIngredients = {"Ingredients.eggs", "Ingredients.flour"};
@@ -122,8 +135,8 @@ void AddLevels(LevelsData& d) {
   second.Rivals = {{300, 2}};
 
   for (LevelDescription l :
-       {first, second, BonusLevel("bonus_1", "bonus_diference", 101),
-        BonusLevel("bonus_2", "bonus_ispy", 102), BonusLevel("bonus_3", "bonus_ispy_dark", 103),
+       {first, second, DiferenceLevel(), BonusLevel("bonus_2", "bonus_ispy", 102),
+        BonusLevel("bonus_3", "bonus_ispy_dark", 103),
         BonusLevel("bonus_4", "bonus_place_in", 104)})
     d.LevelTable[l.LevelKey] = l;
 }

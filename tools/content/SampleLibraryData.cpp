@@ -87,9 +87,13 @@ void AddDishes(LibraryData& lib) {
 
 // The things the bonus levels hide and the player finds or puts in place.
 void AddBonusItems(LibraryData& lib) {
-  Add(lib, Object("Items.cup", L"Cup", {}));
-  Add(lib, Object("Items.spoon", L"Spoon", {}));
-  Add(lib, Object("Items.teapot", L"Teapot", {}));
+  const struct {
+    const char* key;
+    const wchar_t* name;
+  } items[] = {{"Items.cup", L"Cup"},     {"Items.spoon", L"Spoon"}, {"Items.teapot", L"Teapot"},
+               {"Items.apple", L"Apple"}, {"Items.vase", L"Vase"},   {"Items.book", L"Book"},
+               {"Items.key", L"Key"}};
+  for (const auto& i : items) Add(lib, Object(i.key, i.name, {}));
 }
 
 }  // namespace

@@ -168,6 +168,9 @@ bool WriteSampleParticles(const std::filesystem::path& outDir) {
   ok = WriteContentFile(outDir, "Particle/fire_big.fgp", MakeSampleFireBig().Write()) && ok;
   ok = WriteContentFile(outDir, "Particle/get_object.fgp", MakeSampleFetchTrail().Write()) && ok;
   ok = WriteContentFile(outDir, "Particle/1.PSI", puff) && ok;
+  // The bonus levels' start: the same burst of sparks.
+  ok = WriteContentFile(outDir, "Particle/bonus_place_in_1.fgp", MakeSampleSparkBurst().Write()) &&
+       ok;
   // The texture's number is its place among the script's textures.
   const std::string script = MakeResourceScript();
   const auto at = script.find(kTextureCall);

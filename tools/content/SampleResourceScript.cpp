@@ -1,6 +1,7 @@
 #include <system_error>
 
 #include "tools/content/SampleArt.h"
+#include "tools/content/SampleBonusLevels.h"
 #include "tools/content/SampleContent.h"
 #include "tools/content/SampleCookBook.h"
 #include "tools/content/SampleCurtain.h"
@@ -173,6 +174,7 @@ void FillResource(CResourceReader@ r) {
   ResultsScreens(r);
   CookBookPages(r);
   OrderBubbleContent(r);
+  BonusLevelsContent(r);
 }
 )";
 
@@ -217,7 +219,8 @@ std::string MakeResourceScript() {
   const std::string menus = devices + MakeMenusScreensScript(devices);
   const std::string results = menus + MakeResultsScreensScript(menus);
   const std::string pages = results + MakeCookBookPagesScript(results);
-  return pages + MakeOrderBubbleScript(pages);
+  const std::string orders = pages + MakeOrderBubbleScript(pages);
+  return orders + MakeBonusLevelsScript(orders);
 }
 
 bool WriteSampleResourceScript(const std::filesystem::path& outDir) {

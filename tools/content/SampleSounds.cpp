@@ -51,7 +51,15 @@ const Tone kTones[] = {
     {880.0, 1320.0, 0.4},   // order_ready (sound 7): a rising chime
     {1400.0, 500.0, 0.35},  // ingredient_fly: a falling swish
     {520.0, 780.0, 0.3},    // client_come: a door chime
-    {990.0, 1980.0, 0.25},  // click_series (sound 31): a bright rising chirp
+    {990.0, 1980.0, 0.25},  // bright_chirp (sound 31): a click series, a difference found
+    {400.0, 200.0, 0.8},     // time_up (sound 8)
+    {2000.0, 2000.0, 0.05},  // clock_tick (sound 9)
+    {660.0, 990.0, 0.4},     // level_go (sound 12)
+    {523.0, 523.0, 0.25},    // 3: the count-down's beeps
+    {587.0, 587.0, 0.25},    // 2
+    {659.0, 659.0, 0.25},    // 1
+    {1046.0, 1046.0, 0.5},   // go
+    {700.0, 350.0, 1.0},     // restaurant_closed: a falling chime
 };
 
 }  // namespace
@@ -67,7 +75,9 @@ const std::vector<std::string>& SampleSoundNames() {
       "mach_start_oven", "bell", "action_move", "waiting", "mixer_work", "griddle_work",
       "stove_work", "device_start", "device_end", "order_ready",
       // the orders and the cook's fetching
-      "ingredient_fly", "client_come", "click_series"};
+      "ingredient_fly", "client_come", "bright_chirp",
+      // the bonus levels
+      "time_up", "clock_tick", "level_go", "3", "2", "1", "go", "restaurant_closed"};
   return names;
 }
 

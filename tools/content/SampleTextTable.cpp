@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "tools/content/SampleBonusLevels.h"
 #include "tools/content/SampleContent.h"
 #include "tools/content/SampleFrameworkScreens.h"
 #include "tools/content/SampleKitchenHud.h"
@@ -37,6 +38,8 @@ const std::vector<SampleText>& SampleTexts() {
     all.insert(all.end(), results.begin(), results.end());
     const std::vector<SampleText>& order = OrderBubbleTexts();
     all.insert(all.end(), order.begin(), order.end());
+    const std::vector<SampleText>& bonus = BonusLevelsTexts();
+    all.insert(all.end(), bonus.begin(), bonus.end());
     return all;
   }();
   return texts;

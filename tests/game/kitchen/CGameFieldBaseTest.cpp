@@ -66,7 +66,7 @@ TEST_F(CGameFieldBaseTest, TheBonusLevelCursorFollowsTheMouseOnTheScreen) {
   ASSERT_TRUE(field->LoadLevel("bonus_2"));
   ASSERT_TRUE(field->m_hider);
   EXPECT_STREQ(field->m_hider->GetName(), "hider");
-  ASSERT_TRUE(field->LoadLevel("bonus_1"));  // spot the difference
+  ASSERT_TRUE(field->LoadLevel("bonus_diference_1"));
   ASSERT_TRUE(field->m_hider);
   EXPECT_STREQ(field->m_hider->GetName(), "hider_2");
   EXPECT_EQ(field->m_hider->GetLayer(), 2030);

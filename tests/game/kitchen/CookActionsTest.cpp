@@ -111,7 +111,7 @@ TEST_F(CookActionsTest, TheThirdQuickClickOnAnOrdinaryOrderShowsAndPaysTheSeries
   EXPECT_EQ(kitchen->GetScore(), 0.0f);
   MakeGetObjectAction(eggs, order, 0);
   EXPECT_EQ(kitchen->GetScore(), 50.0f);
-  EXPECT_EQ(CountPlayerCalls("sound:Play click_series 1 0.000000"), 1) << "sound 31";
+  EXPECT_EQ(CountPlayerCalls("sound:Play bright_chirp 1 0.000000"), 1) << "sound 31";
   MakeGetObjectAction(eggs, order, 0);
   EXPECT_EQ(CClickSeries::Instance().GetCount(), 1);
 

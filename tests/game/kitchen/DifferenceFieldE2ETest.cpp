@@ -1,0 +1,210 @@
+// The spot-the-difference field on the whole program, end to end: a host screen stands in for
+// the game screen (it builds the level's room and plates, hands the left button to the field
+// and drives it each frame) on the real engine headless in its deterministic mode, on the
+// sample level "bonus_diference_1". The replay clicks the hint box away, waits out the
+// count-down, then clicks the cup (a miss), the empty place across from the spoon, the apple,
+// the vase and the book under the vase's copy: every difference found, the level closes won.
+// The host shows the objects itself once the intro is over; the field's own reveal is the
+// devices' sweep action, still to come. PANMASTER_SHOTS_DIR keeps the shots for a look.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/core/THolder.h"
+#include "framework/engine/resources/ResourceServices.h"
+#include "framework/engine/scene/SceneServices.h"
+#include "framework/engine/screens/CMenuScreenAbstract.h"
+#include "framework/engine/screens/ScreenServices.h"
+#include "game/app/GameData.h"
+#include "game/app/LevelsData.h"
+#include "game/app/LibraryData.h"
+#include "game/app/PlayerProfiles.h"
+#include "game/kitchen/CDiferenceGameField.h"
+#include "game/kitchen/LevelInterfaceLayer.h"
+#include "platform/Engine.h"
+#include "tests/framework/engine/screens/ScreensTestSupport.h"
+#include "tests/support/ReplayShot.h"
+#include "tests/support/TestSupport.h"
+
+namespace {
+
+class CDifferenceHostScreen : public GF::HGENS::CMenuScreenAbstract {
+ public:
+  GF::THolder<CDiferenceGameField> field;
+
+ protected:
+  void OnInit() override {
+    SetLevelInterfaceLayer(GetScene());
+    field = GF::MakeHolder<CDiferenceGameField>();
+    field->BuildHUD(GetLayout(), nullptr);
+    if (!field->LoadLevel("bonus_diference_1")) return;
+    m_room = GetScene()->CreateAnimation(field->GetLevelDescription()->SceneAnimationName());
+    m_room->SetPosition(400.0f, 300.0f);
+    m_room->Play("all", 0, false);
+    field->SetupPlates(m_room);
+    CMenuScreenAbstract::OnInit();
+  }
+  bool IdleUpdate(const float& dt) override {
+    if (!CMenuScreenAbstract::IdleUpdate(dt)) return false;
+    Engine* engine = hgeCreate(ENGINE_VERSION);
+    const bool down = engine->GetKeyState(KEY_LBUTTON);
+    engine->Release();
+    if (down && !m_buttonDown) field->OnKeyDown(0x12);
+    m_buttonDown = down;
+    field->Update(dt);
+    if (!m_revealed && field->IsIntroDone() && !field->GetTail()) {
+      m_revealed = true;
+      for (const auto& object : field->GetObjects()) object->SetShown(true);
+    }
+    return true;
+  }
+  void OnDestroy() override {
+    field->Shutdown();
+    field.Reset();
+    m_room.Reset();
+    SetLevelInterfaceLayer(nullptr);
+    CMenuScreenAbstract::OnDestroy();
+  }
+
+ private:
+  GF::IAnimation::AnimationPtr m_room;
+  bool m_buttonDown = false;
+  bool m_revealed = false;
+};
+
+// What the replay does, by frame of 20 ms.
+constexpr int kHintBox = 135;     // shot: the hint box over the room
+constexpr int kOk = 140;          // its OK
+constexpr int kPlaying = 340;     // shot: both pictures, the mirror cursor across the mouse
+constexpr int kSpoonFound = 372;  // shot: the spoon's copy pulsing in the right picture
+constexpr int kBanner = 420;      // shot: the first-place banner
+constexpr int kClosed = 560;      // shot: the room at night
+
+struct Click {
+  int frame;
+  int x, y;
+};
+constexpr Click kClicks[] = {
+    {350, 100, 250}, {360, 600, 150}, {380, 580, 350}, {390, 260, 330}, {400, 660, 330}};
+
+std::string ClickLines(int frame, int x, int y) {
+  return "@" + std::to_string(frame - 1) + " move " + std::to_string(x) + " " + std::to_string(y) +
+         "\n@" + std::to_string(frame) + " buttondown 1\n@" + std::to_string(frame + 1) +
+         " buttonup 1\n";
+}
+
+// The replay's folder of shots: PANMASTER_SHOTS_DIR/name, or a temporary one.
+std::filesystem::path ShotsFolder(const std::string& name) {
+  const char* keep = std::getenv("PANMASTER_SHOTS_DIR");
+  if (!keep) return pm::test::MakeTempDir(name.c_str());
+  std::filesystem::create_directories(std::filesystem::path(keep) / name);
+  return std::filesystem::path(keep) / name;
+}
+
+std::string ShotLine(int frame, const std::filesystem::path& folder) {
+  return "@" + std::to_string(frame) + " shot " +
+         (folder / (std::to_string(frame) + ".png")).string() + "\n";
+}
+
+// Runs the script on the host; `after` sees the host after each frame. Gives the log.
+std::vector<std::string> RunHost(const std::string& script,
+                                 const std::function<void(CDifferenceHostScreen&, int)>& after) {
+  GF::HGENS::InstallResourceServices();
+  GF::HGENS::InstallSceneServices();
+  GF::HGENS::InstallScreenServices();
+  CDifferenceHostScreen* host = nullptr;
+  pm::test::ScriptedRun run;
+  run.init = [&host](GF::HGENS::CGameManager& manager) {
+    LoadGameDataFile();
+    LoadLevelsDataFile();
+    LoadLibraryDataFile();
+    ResetProgressToDefault();
+    manager.RegisterScreen("difference_host",
+                           [] { return GF::THolder<GF::IScreen>(new CDifferenceHostScreen); });
+    manager.CreateScreen("difference_host", "main_menu.game_screen", GF::THolder<GF::IScene>(),
+                         nullptr);
+    host = dynamic_cast<CDifferenceHostScreen*>(manager.TopScreen().Get());
+    host->Activate();
+  };
+  run.after = [&](int frame) {
+    if (host && host->field) after(*host, frame);
+  };
+  std::vector<std::string> log;
+  pm::test::RunScripted(script, run, &log);
+  GF::HGENS::GetServiceProviders() = {};
+  for (const std::string& line : log) EXPECT_EQ(line.find("NOT FOUND"), std::string::npos) << line;
+  return log;
+}
+
+TEST(DifferenceFieldE2ETest, EveryDifferenceFoundClosesTheLevelWon) {
+  const std::filesystem::path folder = ShotsFolder("difference_won");
+  std::map<int, int> found;  // after the frame
+  GF::TPoint<float> mirror;
+  bool finished = false;
+  std::string script = "step 20\nframes " + std::to_string(kClosed + 2) + "\n";
+  script += ClickLines(kOk, 400, 332);
+  script += "@" + std::to_string(kPlaying - 2) + " move 200 300\n";
+  for (const Click& c : kClicks) script += ClickLines(c.frame, c.x, c.y);
+  const int shots[] = {kHintBox, kPlaying, kSpoonFound, kBanner, kClosed};
+  for (int frame : shots) script += ShotLine(frame, folder);
+  const std::vector<std::string> log = RunHost(script, [&](CDifferenceHostScreen& host, int frame) {
+    found[frame] = host.field->GetFound();
+    if (frame == kPlaying) mirror = host.field->GetMirrorCursor()->GetPosition();
+    finished = finished || host.field->IsFinished();
+  });
+
+  EXPECT_EQ(mirror.x, 600.0f);
+  EXPECT_EQ(mirror.y, 300.0f);
+  EXPECT_EQ(found[kClicks[0].frame + 2], 0) << "the cup has its twin";
+  EXPECT_EQ(found[kClicks[1].frame + 2], 1) << "the spoon, by its empty place";
+  EXPECT_EQ(found[kClicks[4].frame + 2], 4) << "the book under the vase's copy";
+  EXPECT_TRUE(finished);
+  EXPECT_EQ(std::count(log.begin(), log.end(), "BONUS bonus_diference_1 END result 101 count 4"),
+            1);
+
+  Engine* engine = hgeCreate(ENGINE_VERSION);
+  engine->SetStateInt(EngineState::ScreenWidth, 800);
+  engine->SetStateInt(EngineState::ScreenHeight, 600);
+  ASSERT_TRUE(engine->Initiate());
+  {
+    std::map<int, std::unique_ptr<pm::test::Shot>> shot;
+    for (int frame : shots) {
+      shot[frame] =
+          std::make_unique<pm::test::Shot>(*engine, folder / (std::to_string(frame) + ".png"));
+      ASSERT_TRUE(shot[frame]->IsLoaded());
+    }
+    // The spoon's empty place in the right picture is filled by its copy.
+    EXPECT_GT(shot[kSpoonFound]->CountDifferences(*shot[kPlaying], 585, 135, 615, 165), 200);
+    // The night falls over the room.
+    EXPECT_GT(shot[kClosed]->CountDifferences(*shot[kPlaying], 20, 420, 120, 520), 5000);
+  }
+  engine->Shutdown();
+  engine->Release();
+}
+
+// Left alone, the clock blinks in its last quarter and the level closes timed out at night.
+TEST(DifferenceFieldE2ETest, TheTimeRunsOutWithoutAClick) {
+  const std::filesystem::path folder = ShotsFolder("difference_timed_out");
+  // Step 50: the 60 s of the level end near frame 1320.
+  constexpr int kBlinking = 1160, kNight = 1400;
+  bool finished = false;
+  std::string script = "step 50\nframes " + std::to_string(kNight + 2) + "\n";
+  script += ClickLines(60, 400, 332);
+  for (int frame : {kBlinking, kNight}) script += ShotLine(frame, folder);
+  const std::vector<std::string> log = RunHost(script, [&](CDifferenceHostScreen& host, int) {
+    finished = finished || host.field->IsFinished();
+  });
+  EXPECT_TRUE(finished);
+  EXPECT_EQ(std::count(log.begin(), log.end(), "BONUS bonus_diference_1 END result 102 count 0"),
+            1);
+}
+
+}  // namespace

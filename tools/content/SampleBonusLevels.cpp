@@ -1,0 +1,115 @@
+#include "tools/content/SampleBonusLevels.h"
+
+#include <utility>
+
+#include "tools/content/SampleArt.h"
+
+namespace {
+
+const std::vector<SampleText> kTexts = {
+    {"bl_three", u"3"},
+    {"bl_two", u"2"},
+    {"bl_one", u"1"},
+    {"bl_go", u"Go!"},
+};
+
+// The counter's number and the count-down, centred in the dark ink of font 1.
+const SampleTextInfo kTextInfos[] = {
+    {"bl_number", 1, 0x41, "kh_empty"}, {"bl_three", 1, 0x41, "bl_three"},
+    {"bl_two", 1, 0x41, "bl_two"},      {"bl_one", 1, 0x41, "bl_one"},
+    {"bl_go", 1, 0x41, "bl_go"},
+};
+
+const char* const kItems[] = {"cup", "spoon", "teapot", "apple", "vase", "book", "key"};
+
+// Uses the kitchen HUD's helpers (KhSprite, KhPlace, KhText, KhFade).
+const char* const kScript = R"(
+// The bonus levels' items, the spot-the-difference room and the level count-down.
+void BonusLevelsTexts(CResourceReader@ r) {
+{textinfos}}
+
+void BonusItem(CResourceReader@ r, const string &in name, int sprite) {
+  r.CreateAnimationData(name);
+  r.AddNamedPart('_idle', 0, 1000, 0);
+  r.AddNamedPart('all', 0, 1000, 0);
+  KhSprite(r, 'item', sprite, 0, 0, 0, 1000);
+}
+
+// One digit of the count-down, big, shown in its 600 ms from `from`: it pops in and fades.
+// Nothing shows in the first 100 ms, the animation's still frame before the count-down.
+void CountDownText(CResourceReader@ r, const string &in name, int text, int from) {
+  KhText(r, name, text, 0, 0, 1, 2500);
+  r.AddZoom(400, 400, 0, from);
+  r.AddZoom(400, 400, 1, 600);
+  r.AddZoom(250, 250, 0, 2500 - from - 600);
+  r.AddOpaque(0, 0, from);
+  r.AddOpaque(255, 0, 450);
+  r.AddOpaque(255, 1, 150);
+  r.AddOpaque(0, 0, 2500 - from - 600);
+}
+
+void BonusLevelsContent(CResourceReader@ r) {
+  BonusLevelsTexts(r);
+  r.CreateModule('Items');
+{items}
+  // The counter of the differences left, fading in on "_show".
+  r.CreateModule('levels');
+  r.CreateAnimationData('diference_panel');
+  r.AddNamedPart('_show', 0, 300, 1);
+  r.AddNamedPart('_idle', 300, 1300, 0);
+  r.AddNamedPart('all', 0, 1300, 0);
+  KhSprite(r, 'plate', {art:score_plate}, 0, 0, 0, 1300);
+  r.AddOpaque(0, 1, 300);
+  r.AddOpaque(255, 0, 1000);
+  KhText(r, '_number', {t:bl_number}, 22, 0, 1, 1300);
+  r.AddZoom(150, 150, 0, 1300);
+  r.AddOpaque(0, 1, 300);
+  r.AddOpaque(255, 0, 1000);
+
+  // The room twice; the clock, the bell, the sun and the counter stand on the
+  // seam, where they belong to neither picture. By night a blue dusk lies over it all.
+  r.CreateAnimationData('bonus_diference');
+  r.AddNamedPart('_idle', 0, 1000, 0);
+  r.AddNamedPart('_night', 1000, 2000, 0);
+  r.AddNamedPart('all', 0, 2000, 1);
+  KhSprite(r, 'left', {art:bonus_room}, -200, 0, 0, 2000);
+  KhSprite(r, 'right', {art:bonus_room}, 200, 0, 0, 2000);
+  KhPlace(r, '_sun', 'levels', 'sun', 0, -250, 1, 2000);
+  KhPlace(r, '_clock', 'levels', 'wall_clock', 0, -200, 20, 2000);
+  KhPlace(r, '_ring', 'levels', 'ring', 0, 160, 30, 2000);
+  // Nothing is served here: the plate (and the delivery item on it) stays below the screen.
+  KhPlace(r, '_plate', 'levels', 'plate', 0, 400, 30, 2000);
+  KhPlace(r, '_panel', 'levels', 'diference_panel', 0, 262, 900, 2000);
+  KhPlace(r, '_dark', 'levels', 'dark', 0, 0, 850, 2000);
+
+  r.CreateModule('main_menu');
+  r.CreateAnimationData('level_start');
+  r.AddNamedPart('_part_1', 100, 700, 1);
+  r.AddNamedPart('_part_2', 700, 1300, 1);
+  r.AddNamedPart('_part_3', 1300, 1900, 1);
+  r.AddNamedPart('_part_4', 1900, 2500, 1);
+  r.AddNamedPart('all', 0, 2500, 1);
+  CountDownText(r, 'three', {t:bl_three}, 100);
+  CountDownText(r, 'two', {t:bl_two}, 700);
+  CountDownText(r, 'one', {t:bl_one}, 1300);
+  CountDownText(r, 'go', {t:bl_go}, 1900);
+}
+)";
+
+}  // namespace
+
+const std::vector<SampleText>& BonusLevelsTexts() {
+  return kTexts;
+}
+
+std::string MakeBonusLevelsScript(const std::string& before) {
+  std::string script = kScript;
+  FillTextInfos(script, CountScriptCalls(before, "r.AddTextInfo("), kTextInfos);
+  std::string items;
+  for (const char* item : kItems)
+    items += "  BonusItem(r, '" + std::string(item) + "', {art:bonus_items_" + item + "});\n";
+  const std::string mark = "{items}";
+  script.replace(script.find(mark), mark.size(), items);
+  FillArtSprites(script, before);
+  return script;
+}
