@@ -14,8 +14,6 @@ ProgressBlock GameProgress;
 
 namespace {
 
-constexpr const char* CustomCursorAnimation = "cursor.custom";
-
 // The profile of the empty name as "gamedata.bin" gives it, or an empty one.
 PlayerProfile MakeDefaultProfile() {
   const auto found = DefaultProgressBlock.Players.find(std::wstring());
@@ -89,7 +87,7 @@ bool SelectPlayer(const std::wstring& name) {
   return true;
 }
 
-bool DeletePlayer(const std::wstring& name) {
+bool DeletePlayer(std::wstring name) {
   if (name.empty() || !GameProgress.Players.contains(name)) return false;
   std::wstring next;
   for (const std::wstring& other : GetPlayerNames()) {
@@ -134,19 +132,27 @@ void SaveProfiles() {
   GF::HGENS::GetGameManager()->SaveSettings();
 }
 
+void ApplyCustomCursor(bool custom) {
+  const GF::THolder<GF::HGENS::ICustomCursor> cursor = GF::HGENS::GetCustomCursor();
+  if (!cursor) return;
+  if (custom) {
+    cursor->Enable(CustomCursorAnimation);
+  } else {
+    cursor->Disable();
+  }
+}
+
+void ApplyMusicVolume(int volume) {
+  GF::HGENS::GetGameProperties()->SetInt("MusicVolume", volume);
+  if (GF::THolder<GF::IMusic> music = GF::HGENS::GetMusic()) music->ApplyVolume();
+}
+
 void ApplyProfileSettings() {
   PlayerProfile& profile = CurrentProfile();
-  if (GF::THolder<GF::HGENS::ICustomCursor> cursor = GF::HGENS::GetCustomCursor()) {
-    if (IntegerPart(profile.Floats[ProfileFloat::CustomCursor]) == 0) {
-      cursor->Disable();
-    } else {
-      cursor->Enable(CustomCursorAnimation);
-    }
-  }
-  GF::THolder<GF::CGameProperties> properties = GF::HGENS::GetGameProperties();
-  properties->SetInt("MusicVolume", IntegerPart(profile.Floats[ProfileFloat::MusicVolume]));
-  if (GF::THolder<GF::IMusic> music = GF::HGENS::GetMusic()) music->ApplyVolume();
-  properties->SetInt("SoundVolume", IntegerPart(profile.Floats[ProfileFloat::SoundVolume]));
+  ApplyCustomCursor(IntegerPart(profile.Floats[ProfileFloat::CustomCursor]) != 0);
+  ApplyMusicVolume(IntegerPart(profile.Floats[ProfileFloat::MusicVolume]));
+  GF::HGENS::GetGameProperties()->SetInt("SoundVolume",
+                                         IntegerPart(profile.Floats[ProfileFloat::SoundVolume]));
   Engine* engine = hgeCreate(ENGINE_VERSION);
   engine->SetStateBool(EngineState::Windowed, profile.Floats[ProfileFloat::FullScreen] == 0.0f);
   engine->Release();

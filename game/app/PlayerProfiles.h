@@ -13,6 +13,9 @@
 // always names a stored profile once the block has been reset or loaded.
 extern ProgressBlock GameProgress;
 
+// The animation of the game's own cursor.
+inline constexpr const char* CustomCursorAnimation = "cursor.custom";
+
 // The integer part of a property value, saturated at the int range; NaN gives 0. Values come
 // from files, so a plain cast could be undefined.
 int IntegerPart(float value);
@@ -36,7 +39,7 @@ bool AddPlayer(const std::wstring& name);
 bool SelectPlayer(const std::wstring& name);
 // Removes a non-empty stored profile: the first remaining name (or the default profile,
 // made when missing) becomes current, then the block is saved without the removed profile.
-bool DeletePlayer(const std::wstring& name);
+bool DeletePlayer(std::wstring name);
 // Copies the float and string properties and the stage key of the default profile.
 void CopyProfile(const std::wstring& name);
 // Moves the curtain requests and string 30 from first to second and empties first's level-key
@@ -50,3 +53,7 @@ void EnsureCurrentPlayer();
 void SaveProfiles();
 // The current player's cursor, volumes and full-screen choice put in force.
 void ApplyProfileSettings();
+// The game's own cursor ("cursor.custom") or the system's.
+void ApplyCustomCursor(bool custom);
+// The game property "MusicVolume" (0 to 100), applied to the music still playing.
+void ApplyMusicVolume(int volume);

@@ -1,12 +1,15 @@
 #include "game/screens/GameScreens.h"
 
-#include "framework/engine/screens/CNewPlayerMenuScreen.h"
 #include "game/screens/CWindowShadesEffect.h"
+#include "game/screens/menus/CCookChangePlayerScreen.h"
 #include "game/screens/menus/CCookConfirmMenuScreen.h"
+#include "game/screens/menus/CCookNewPlayerMenuScreen.h"
+#include "game/screens/menus/CCookOptionsMenuScreen.h"
 #include "game/screens/menus/CCookPublisherScreen.h"
 #include "game/screens/menus/CCreditsScreen.h"
 #include "game/screens/menus/CHelpScreen.h"
 #include "game/screens/menus/CHighScoreScreen.h"
+#include "game/screens/menus/CIngameMenuScreen.h"
 #include "game/screens/menus/CMainMenuScreen.h"
 #include "game/screens/menus/CSplashScreen.h"
 #include "game/screens/results/CBonusStatisticsScreen.h"
@@ -23,9 +26,12 @@ constexpr ScreenTableRow kGameScreens[] = {
     {"HighScoreScreen", CHighScoreScreen::Create},
     {"MainMenuScreen", CMainMenuScreen::Create},
     {"CreditsScreen", CCreditsScreen::Create},
+    {"new_player_screen", CreateNewPlayerScreen},
+    {"ChangePlayerScreen", CreateChangePlayerScreen},
+    {"OptionsScreen", CreateOptionsScreen},
+    {"InGameMenuScreen", CreateInGameMenuScreen},
     // The framework's classes, until the game's own take these names.
     {"PublisherScreen", GF::HGENS::CreatePublisherScreen},
-    {"new_player_screen", GF::HGENS::CreateNewPlayerMenuScreen},
     {"SplashScreen", CSplashScreen::Create},
     {"confirm_exit_screen", CCookConfirmMenuScreen::Create},
     {"confirm_screen", CCookConfirmMenuScreen::Create},

@@ -9,3 +9,8 @@ void AddShortcuts(GF::IScreen& screen, std::span<const ShortcutRow> rows) {
   for (const ShortcutRow& row : rows)
     screen.AddShortcut(row.key, row.command, false, GF::IScreen::kUsualFlags);
 }
+
+GF::THolder<GF::HGENS::CButtonControl> FindButton(const GF::IScreen& screen, const char* name) {
+  return GF::THolder<GF::HGENS::CButtonControl>(
+      dynamic_cast<GF::HGENS::CButtonControl*>(screen.GetControl(name).Get()));
+}

@@ -3,6 +3,7 @@
 #include <span>
 
 #include "framework/engine/app/IScreen.h"
+#include "framework/engine/screens/CButtonControl.h"
 
 // What a game screen's items and keys do, as rows: a screen lists them in constexpr tables
 // and adds them in one call, every one with the usual flags and no confirmation.
@@ -27,3 +28,6 @@ struct ShortcutRow {
 
 void AddMenuItems(GF::IScreen& screen, std::span<const MenuItemRow> rows);
 void AddShortcuts(GF::IScreen& screen, std::span<const ShortcutRow> rows);
+
+// The button of a menu item; empty when the screen has no button of that name.
+GF::THolder<GF::HGENS::CButtonControl> FindButton(const GF::IScreen& screen, const char* name);

@@ -333,6 +333,16 @@ const std::vector<ArtSheet>& SampleArtSheets() {
        64,
        64,
        {"cup", "spoon", "teapot", "apple", "vase", "book", "key"}},
+      // The menus' board, the player list's pad, the check box and the volume signs.
+      {"menu_panel", "menu_panel.svg", 560, 400},
+      {"menu_list", "menu_list.svg", 340, 124},
+      {"menu_icons",
+       "menu_icons.svg",
+       192,
+       32,
+       32,
+       32,
+       {"box_off", "box_on", "box_off_over", "box_on_over", "music", "sound"}},
   };
   return sheets;
 }

@@ -174,15 +174,20 @@ void FrameworkRow(CResourceReader@ r) {
 
 // A list box of four rows, 30 pixels apart.
 void FrameworkList(CResourceReader@ r) {
-  r.CreateAnimationData('fw_list');
+  FrameworkListOn(r, 'fw_list', {s:fw_list}, 125);
+}
+
+// A list box of four rows over a background sprite stretched to zoomY percent in height.
+void FrameworkListOn(CResourceReader@ r, const string &in name, int background, int zoomY) {
+  r.CreateAnimationData(name);
   r.AddNamedPart('all', 0, 200, 1);
   r.AddNamedPart('_up', 0, 100, 1);
   r.AddNamedPart('_enabled', 0, 100, 1);
   r.AddNamedPart('_disabled', 100, 200, 1);
   r.CreateSpriteObjectData('_button_rect');
-  r.AddSpriteIDResource({s:fw_list}, 200);
+  r.AddSpriteIDResource(background, 200);
   r.AddHotspot(5000, 5000, 0, 200);
-  r.AddZoom(100, 125, 0, 200);
+  r.AddZoom(100, zoomY, 0, 200);
   r.AddLayer(110, 200);
   for (int n = 1; n <= 4; ++n) {
     r.CreateSpriteObjectData('_text_' + n);

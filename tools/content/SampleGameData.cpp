@@ -1,5 +1,7 @@
 #include <cmath>
+#include <iterator>
 #include <numbers>
+#include <string>
 
 #include "framework/core/CMemoryOutputStream.h"
 #include "game/app/ProfileString.h"
@@ -140,6 +142,57 @@ void AddStartRules(GameData& d) {
   d.FlowRules = {settings, publisher, MakeFlowRule("None", "test_starting", "GameScreen"), title};
 }
 
+// A rule whose target takes the place of every open screen.
+FlowRule SwitchRule(const std::string& screen, const std::string& event, const std::string& target,
+                    const std::string& layout) {
+  FlowRule rule = MakeFlowRule(screen, event, target);
+  rule.layout = layout;
+  return rule;
+}
+
+// A modal rule: the target opens over the screen, which comes back when it closes.
+FlowRule ModalRule(const std::string& screen, const std::string& event, const std::string& target,
+                   const std::string& layout, const std::string& parameter = "") {
+  FlowRule rule = MakeFlowRule(screen, event, target);
+  rule.modal = true;
+  rule.layout = layout;
+  rule.parameter = parameter;
+  return rule;
+}
+
+// The menus: options and players from the title, the pause menu from a level. A removal
+// is asked first; the answer reaches the player list through string 28, and string 30 marks
+// the question as the removal's until it is answered.
+void AddMenuRules(GameData& d) {
+  const RuleItem removing = StringAssignment(ProfileString::Value30, "remove");
+  FlowRule remove = ModalRule("ChangePlayerScreen", "remove", "confirm_screen",
+                              "main_menu.confirm_screen", "confirm_remove");
+  remove.actions = {removing};
+  FlowRule yes = MakeFlowRule("confirm_screen", "yes", "None");
+  yes.conditions = {removing};  // string 30 = "remove"
+  yes.actions = {StringAssignment(ProfileString::Value28, "yes")};
+  FlowRule answered = MakeFlowRule("confirm_screen", "none", "None");
+  answered.conditions = {removing};
+  answered.actions = {StringAssignment(ProfileString::Value30, "")};
+  const FlowRule rules[] = {
+      ModalRule("SplashScreen", "options", "OptionsScreen", "main_menu.options"),
+      ModalRule("SplashScreen", "select_player", "ChangePlayerScreen", "main_menu.change_player"),
+      ModalRule("SplashScreen", "new_player", "new_player_screen", "main_menu.new_player_screen"),
+      ModalRule("ChangePlayerScreen", "new_player", "new_player_screen",
+                "main_menu.new_player_screen"),
+      remove,
+      yes,
+      answered,
+      ModalRule("new_player_screen", "error", "message_screen", "main_menu.confirm_screen",
+                "name_taken"),
+      ModalRule("GameScreen", "menu", "InGameMenuScreen", "main_menu.options"),
+      SwitchRule("InGameMenuScreen", "map", "ProgressMapScreen", "ProgressMap.layout"),
+      SwitchRule("InGameMenuScreen", "main_menu", "SplashScreen", "main_menu.title"),
+      SwitchRule("InGameMenuScreen", "replay", "GameScreen", "interfaces.game_screen"),
+  };
+  d.FlowRules.insert(d.FlowRules.end(), std::begin(rules), std::end(rules));
+}
+
 }  // namespace
 
 GameData MakeSampleGameData() {
@@ -155,6 +208,7 @@ GameData MakeSampleGameData() {
   AddStartRules(d);
   AddMenusScreenRules(d);
   AddResultsScreenData(d);
+  AddMenuRules(d);
   return d;
 }
 

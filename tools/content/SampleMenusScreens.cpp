@@ -54,6 +54,21 @@ const std::vector<SampleText> kTexts = {
     {"pers_name_6", u"Tomas"},
     {"pers_name_7", u"You"},
     {"pers_name_8", u"Greta"},
+    {"menus_options", u"Options"},
+    {"menus_players", u"Players"},
+    {"menus_music", u"Music"},
+    {"menus_sound", u"Sounds"},
+    {"menus_full_screen", u"Full screen"},
+    {"menus_custom_cursor", u"Kitchen cursor"},
+    {"item_main_menu", u"Main menu"},
+    {"item_map", u"Map"},
+    {"item_new", u"New"},
+    {"item_remove", u"Remove"},
+    {"confirm_remove_01", u"Remove this player?"},
+    {"confirm_remove_02", u"Every dish and trophy"},
+    {"confirm_remove_03", u"of the player is lost."},
+    {"name_taken_01", u"That name is taken."},
+    {"name_taken_02", u"Please choose another."},
 };
 
 const SampleTextInfo kTextInfos[] = {
@@ -78,6 +93,12 @@ const SampleTextInfo kTextInfos[] = {
     {"mn_help_2", 1, 0x41, "mn_help_2"},
     {"mn_help_3", 1, 0x41, "mn_help_3"},
     {"mn_help_4", 1, 0x41, "mn_help_4"},
+    {"menus_options", 1, 0x41, "menus_options"},
+    {"menus_players", 1, 0x41, "menus_players"},
+    {"menus_music", 0, 0x40, "menus_music"},
+    {"menus_sound", 0, 0x40, "menus_sound"},
+    {"menus_full_screen", 0, 0x40, "menus_full_screen"},
+    {"menus_custom_cursor", 0, 0x40, "menus_custom_cursor"},
 };
 
 // Two columns of three, in the order of the layout's drawables 2 to 7; the icon of each is
@@ -91,7 +112,8 @@ const std::vector<TitleButtonPlace> kButtons = {
 // the screen, so its offsets are from (400, 300). The font draws a centred line about 16
 // pixels below its anchor, so texts stand 16 pixels above the middle of their boxes.
 const char* const kScript = R"(
-// The menu screens: the title with its buttons and ribbon, and the second game cursor.
+// The menu screens: the title with its buttons and ribbon, the second game cursor, the
+// options (also the pause menu's) and the player list.
 void MenusTexts(CResourceReader@ r) {
 {textinfos}}
 
@@ -187,12 +209,117 @@ void TitleLayout(CResourceReader@ r) {
   r.AddLayer(30, 1900);
 }
 
+// A check box: empty or ticked, lit while the mouse is over it. A box shows "_up" only
+// when it was made ticked and not yet touched.
+void MenusCheckBox(CResourceReader@ r) {
+  r.CreateAnimationData('menu_check_box');
+  r.AddNamedPart('all', 0, 400, 1);
+  r.AddNamedPart('_up', 100, 200, 1);
+  r.AddNamedPart('_unchecked', 0, 100, 1);
+  r.AddNamedPart('_disabled_unchecked', 0, 100, 1);
+  r.AddNamedPart('_checked', 100, 200, 1);
+  r.AddNamedPart('_disabled_checked', 100, 200, 1);
+  r.AddNamedPart('_over_unchecked', 200, 300, 1);
+  r.AddNamedPart('_over_checked', 300, 400, 1);
+  r.CreateSpriteObjectData('box');
+  r.AddSpriteIDResource({art:menu_icons_box_off}, 100);
+  r.AddSpriteIDResource({art:menu_icons_box_on}, 100);
+  r.AddSpriteIDResource({art:menu_icons_box_off_over}, 100);
+  r.AddSpriteIDResource({art:menu_icons_box_on_over}, 100);
+  r.AddHotspot({hot:menu_icons_box_off}, 0, 400);
+  r.AddLayer(110, 400);
+}
+
+// The player list: the framework's list of four rows on a cream pad.
+void MenusList(CResourceReader@ r) {
+  FrameworkListOn(r, 'menu_list', {art:menu_list}, 100);
+}
+
+// The object fades in while the layout shows and out while it hides, so nothing of a menu
+// stays under a dialog shown over it.
+void MenusFade(CResourceReader@ r) {
+  r.AddOpaque(0, 1, 300);
+  r.AddOpaque(255, 0, 1000);
+  r.AddOpaque(255, 1, 300);
+  r.AddOpaque(0, 0, 0);
+}
+
+// A control of the menus in its place.
+void MenusItem(CResourceReader@ r, const string &in name, const string &in kind, int x, int y) {
+  r.CreateSpriteObjectData('_item_' + name);
+  r.AddSubstAnimation('interfaces', kind);
+  r.AddOffset(x, y, 0, 1600);
+  MenusFade(r);
+  r.AddLayer(110, 1600);
+}
+
+// The board of a menu, fading in and out, with its title on the name plate.
+void MenusBoard(CResourceReader@ r, const string &in name, int title) {
+  r.CreateAnimationData(name);
+  ShowIdleHide(r, 300, 1000, 300);
+  r.CreateSpriteObjectData('board');
+  r.AddSpriteIDResource({art:menu_panel}, 1600);
+  r.AddHotspot({hot:menu_panel}, 0, 1600);
+  MenusFade(r);
+  r.AddLayer(100, 1600);
+  MenusText(r, '_title', title, 0, -152);
+}
+
+void MenusText(CResourceReader@ r, const string &in name, int info, int x, int y) {
+  r.CreateTextSpriteObjectData(name);
+  r.AddTextSpriteIDResource(info, 1600);
+  r.AddOffset(x, y - 16, 0, 1600);
+  MenusFade(r);
+  r.AddLayer(111, 1600);
+}
+
+void MenusIcon(CResourceReader@ r, const string &in name, int sprite, int x, int y) {
+  r.CreateSpriteObjectData(name);
+  r.AddSpriteIDResource(sprite, 1600);
+  r.AddHotspot({hot:menu_icons_music}, 0, 1600);
+  r.AddOffset(x, y, 0, 1600);
+  MenusFade(r);
+  r.AddLayer(111, 1600);
+}
+
+// One row of settings: an optional sign, the caption and the control at the right.
+void MenusSetting(CResourceReader@ r, const string &in item, const string &in kind, int x,
+                  int caption, int y) {
+  MenusText(r, '_caption_' + item, caption, -205, y);
+  MenusItem(r, item, kind, x, y);
+}
+
+void MenusLayouts(CResourceReader@ r) {
+  MenusBoard(r, 'options', {t:menus_options});
+  MenusIcon(r, '_sign_music', {art:menu_icons_music}, -232, -100);
+  MenusSetting(r, 'slider_musik', 'fw_slider', 110, {t:menus_music}, -100);
+  MenusIcon(r, '_sign_sound', {art:menu_icons_sound}, -232, -50);
+  MenusSetting(r, 'slider_sound', 'fw_slider', 110, {t:menus_sound}, -50);
+  MenusSetting(r, 'full_screen', 'menu_check_box', 0, {t:menus_full_screen}, 0);
+  MenusSetting(r, 'custom_cursor', 'menu_check_box', 0, {t:menus_custom_cursor}, 50);
+  MenusItem(r, 'ok', 'fw_button', 0, 126);
+  MenusItem(r, 'continue', 'fw_button', -90, 104);
+  MenusItem(r, 'main_menu', 'fw_button', 90, 104);
+  MenusItem(r, 'map', 'fw_button', -90, 150);
+  MenusItem(r, 'replay', 'fw_button', 90, 150);
+
+  MenusBoard(r, 'change_player', {t:menus_players});
+  MenusItem(r, 'listbox', 'menu_list', -20, -25);
+  MenusItem(r, 'listbox_slider', 'fw_scroll', 175, -25);
+  MenusItem(r, 'new', 'fw_button', -175, 130);
+  MenusItem(r, 'ok', 'fw_button', 0, 130);
+  MenusItem(r, 'remove', 'fw_button', 175, 130);
+}
+
 void MenusScreens(CResourceReader@ r) {
   MenusTexts(r);
   r.CreateModule('interfaces');
-{buttons}  r.CreateModule('main_menu');
+{buttons}  MenusCheckBox(r);
+  MenusList(r);
+  r.CreateModule('main_menu');
   TitleRibbon(r);
   TitleLayout(r);
+  MenusLayouts(r);
   r.CreateModule('cursor');
   r.CreateAnimationData('custom_2');
   r.AddNamedPart('all', 0, 1000, 0);

@@ -14,6 +14,11 @@
 //   "_hint", and as its drawable 10 the place of the ribbon "main_menu.lenta", which slides
 //   in with the game's name on "_show";
 // - the second game cursor "cursor.custom_2";
+// - the options layout "main_menu.options" (also the pause menu's), with the buttons of both
+//   variants, the check boxes "interfaces.menu_check_box", the volume sliders and their
+//   captions; the player list layout "main_menu.change_player" with its list
+//   "interfaces.menu_list", scroll bar and buttons; the questions "confirm_remove" and
+//   "name_taken";
 // - the exit question's texts ("confirm_exit"), shown in the framework's question layout;
 // - the extras menu "main_menu.extras" (five buttons in a column, the highlight "_select"
 //   behind them), the credits "main_menu.credits", the manual "main_menu.help" with its pages

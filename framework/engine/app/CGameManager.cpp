@@ -161,8 +161,9 @@ bool CGameManager::UpdateTopScreen(const float& dt) {
   if (!finished) return false;
   if (finished->Update(dt)) return true;
   FireScreenClosed(finished);
-  // A screen the subscribers destroyed is not touched again.
-  if (IsOnStack(finished.Get())) finished->Deactivate();
+  // Also when the subscribers destroyed it (held here): a screen saves or applies what it
+  // changed as it is deactivated, whichever command took it away.
+  finished->Deactivate();
   const THolder<IScreen> top = TopScreen();
   if (!top) return false;
   top->Activate();
@@ -179,11 +180,6 @@ THolder<IScreen> CGameManager::FindScreen(const std::string& name) const {
 
 THolder<IScreen> CGameManager::TopScreen() const {
   return m_stack.empty() ? nullptr : m_stack.back();
-}
-
-bool CGameManager::IsOnStack(const IScreen* screen) const {
-  return std::any_of(m_stack.begin(), m_stack.end(),
-                     [screen](const THolder<IScreen>& held) { return held.Get() == screen; });
 }
 
 std::wstring CGameManager::GetSavePath(const std::wstring& name) {

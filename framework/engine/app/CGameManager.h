@@ -111,7 +111,6 @@ class CGameManager : public CRefCount {
  private:
   THolder<IScreen> Create(const std::string& name, const std::string& layout,
                           const THolder<IScene>& scene, const char* parameter);
-  bool IsOnStack(const IScreen* screen) const;
 
   Engine* m_engine;  // own reference
   ScreenEvent m_screenCreated;

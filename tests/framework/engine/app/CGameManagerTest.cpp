@@ -187,9 +187,9 @@ TEST_F(GameManagerTest, AFinishedTopScreenIsReplacedAndTheNewOneRunsInTheSameFra
 
   EXPECT_TRUE(m_manager->Frame(20.0f));
 
-  // The destroyed screen is not deactivated after its destruction.
+  // The destroyed screen is still deactivated: it may save what it changed.
   EXPECT_EQ(ScreenCalls(), (Lines{"a:Update", "closed a", "a:Destroy", "b:Init layout",
-                                  "b:Activate", "b:Update", "b:Render"}));
+                                  "a:Deactivate", "b:Activate", "b:Update", "b:Render"}));
 }
 
 TEST_F(GameManagerTest, AFinishedScreenLeftOnTheStackIsDeactivatedThenRunAgain) {
@@ -212,7 +212,8 @@ TEST_F(GameManagerTest, AFinishedScreenWhoseSubscribersEmptyTheStackEndsTheLoopU
   EXPECT_TRUE(m_manager->Frame(20.0f));
   EXPECT_FALSE(m_manager->Frame(20.0f));
 
-  EXPECT_EQ(ScreenCalls(), (Lines{"a:Update", "a:Render", "a:Update", "closed a", "a:Destroy"}));
+  EXPECT_EQ(ScreenCalls(),
+            (Lines{"a:Update", "a:Render", "a:Update", "closed a", "a:Destroy", "a:Deactivate"}));
   EXPECT_FALSE(m_manager->Frame(20.0f));
 }
 

@@ -164,6 +164,6 @@ TEST_F(CScreenAbstractTest, TheScreensOwnEventsFollowItsLife) {
   });
   EXPECT_EQ(seen, (Lines{"0 init menu", "0 activate menu", "1 _show", "1 hint ' '", "27 _idle",
                          "30 fifth menu", "30 sixth menu", "32 announce menu back",
-                         "32 closed menu back", "32 destroy menu"}));
-  // Destroyed by the closed event's subscriber, the menu is not deactivated afterwards.
+                         "32 closed menu back", "32 destroy menu", "32 deactivate menu"}));
+  // Destroyed by the closed event's subscriber, the menu is still deactivated afterwards.
 }
