@@ -8,6 +8,7 @@
 #include "tools/content/SampleMapScreens.h"
 #include "tools/content/SampleMenusScreens.h"
 #include "tools/content/SampleResultsScreens.h"
+#include "tools/content/SampleUnlockScreens.h"
 
 namespace {
 
@@ -151,6 +152,7 @@ GameData MakeSampleGameData() {
   AddStartRules(d);
   AddMenusScreenRules(d);
   AddResultsScreenData(d);
+  AddUnlockScreenRules(d);
   return d;
 }
 

@@ -12,6 +12,7 @@
 #include "tools/content/SampleParticles.h"
 #include "tools/content/SampleResources.h"
 #include "tools/content/SampleResultsScreens.h"
+#include "tools/content/SampleUnlockScreens.h"
 
 namespace {
 
@@ -171,6 +172,7 @@ void FillResource(CResourceReader@ r) {
   MenusScreens(r);
   ResultsScreens(r);
   CookBookPages(r);
+  UnlockScreens(r);
 }
 )";
 
@@ -214,7 +216,8 @@ std::string MakeResourceScript() {
   const std::string devices = hud + MakeKitchenDevicesScript(hud);
   const std::string menus = devices + MakeMenusScreensScript(devices);
   const std::string results = menus + MakeResultsScreensScript(menus);
-  return results + MakeCookBookPagesScript(results);
+  const std::string pages = results + MakeCookBookPagesScript(results);
+  return pages + MakeUnlockScreensScript(pages);
 }
 
 bool WriteSampleResourceScript(const std::filesystem::path& outDir) {

@@ -7,6 +7,7 @@
 #include "tools/content/SampleMenusScreens.h"
 #include "tools/content/SampleResources.h"
 #include "tools/content/SampleResultsScreens.h"
+#include "tools/content/SampleUnlockScreens.h"
 
 const std::vector<SampleText>& SampleTexts() {
   static const std::vector<SampleText> texts = [] {
@@ -34,6 +35,8 @@ const std::vector<SampleText>& SampleTexts() {
     all.insert(all.end(), menus.begin(), menus.end());
     const std::vector<SampleText>& results = ResultsScreenTexts();
     all.insert(all.end(), results.begin(), results.end());
+    const std::vector<SampleText>& unlock = UnlockScreenTexts();
+    all.insert(all.end(), unlock.begin(), unlock.end());
     return all;
   }();
   return texts;
