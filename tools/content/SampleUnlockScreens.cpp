@@ -87,8 +87,8 @@ void UlButton(CResourceReader@ r, const string &in name, int x, int y) {
 }
 
 // A layout on the menu's background: the board, stretched tall by `tall` percent, grows in
-// while showing and shrinks away while hiding, its caption on the ribbon.
-void UlBoard(CResourceReader@ r, int caption, int tall) {
+// while showing and shrinks away while hiding, the caption `name` on the ribbon.
+void UlBoard(CResourceReader@ r, const string &in name, int caption, int tall) {
   ShowIdleHide(r, 300, 1000, 300);
   r.CreateSpriteObjectData('background');
   r.AddSpriteIDResource(0, 1600);
@@ -107,7 +107,7 @@ void UlBoard(CResourceReader@ r, int caption, int tall) {
   r.AddOpaque(255, 1, 300);
   r.AddOpaque(0, 0, 0);
   r.AddLayer(1, 1600);
-  UlText(r, '_text', caption, 0, 10 - 2 * tall + 34 * tall / 100, 100, 20, 1600);
+  UlText(r, name, caption, 0, 10 - 2 * tall + 34 * tall / 100, 100, 20, 1600);
 }
 
 // An outfit or a recipe card: "_part_1" (and the button's "_up") in colour, "_part_2" (and
@@ -160,7 +160,7 @@ void UnlockItems(CResourceReader@ r) {
 // The outfit screen: the item (which is its "dres" button) over its text.
 void UlDressLayout(CResourceReader@ r, const string &in name, int caption) {
   r.CreateAnimationData(name);
-  UlBoard(r, caption, 100);
+  UlBoard(r, 'caption', caption, 100);
   UlPlace(r, '_item_dres', 0, -50, 10, 1600);
   UlText(r, '_text', {t:ul_line}, 0, 68, 100, 20, 1600);
   UlButton(r, 'ok', 0, 150);
@@ -184,17 +184,17 @@ void UlElement(CResourceReader@ r) {
   r.CreateSpriteObjectData('tile');
   r.AddSpriteIDResource({art:unlock_pieces_tile}, 300);
   r.AddHotspot({hot:unlock_pieces_tile}, 0, 300);
-  r.AddLayer(0, 300);
+  r.AddLayer(5, 300);
   UlPop(r);
-  UlPlace(r, '_place', 0, 0, 2, 300);
-  UlText(r, '_text', {t:ul_line}, 0, 22, 75, 3, 300);
+  UlPlace(r, '_place', 0, 0, 6, 300);
+  UlText(r, '_text', {t:ul_line}, 0, 22, 75, 7, 300);
   r.AddOpaque(0, 1, 60);
   r.AddOpaque(255, 0, 240);
 }
 
 void UlIngredientsLayout(CResourceReader@ r, int n, int tall, int okY) {
   r.CreateAnimationData('ingredients_screen_' + n);
-  UlBoard(r, {t:ul_ingredients}, tall);
+  UlBoard(r, 'caption', {t:ul_ingredients}, tall);
   UlText(r, 'caption_2', {t:ul_ingredients_2}, 0, okY - 44, 100, 20, 1600);
   UlPlace(r, '_place', 0, 0, 10, 1600);
   UlButton(r, 'ok', 0, okY);
@@ -210,8 +210,8 @@ void UlRecipePlate(CResourceReader@ r, int count) {
     r.CreateSpriteObjectData('_dish_' + j);
     r.AddOffset(x, -12, 0, 400);
     r.AddZoom(90, 90, 0, 400);
-    r.AddLayer(3, 400);
-    UlText(r, '_name_' + j, {t:ul_line}, x, 40, 90, 4, 400);
+    r.AddLayer(6, 400);
+    UlText(r, '_name_' + j, {t:ul_line}, x, 40, 90, 7, 400);
   }
   for (int j = 0; j < count; ++j) {
     r.CreateSpriteObjectData('shelf_' + j);
@@ -221,13 +221,13 @@ void UlRecipePlate(CResourceReader@ r, int count) {
     r.AddZoom(90, 90, 0, 400);
     r.AddOpaque(0, 1, 400);
     r.AddOpaque(255, 0, 0);
-    r.AddLayer(1, 400);
+    r.AddLayer(5, 400);
   }
 }
 
 void UlRecipeLayout(CResourceReader@ r) {
   r.CreateAnimationData('new_recept');
-  UlBoard(r, {t:ul_heading}, 100);
+  UlBoard(r, '_text', {t:ul_heading}, 100);
   UlPlace(r, '_place', 0, -10, 10, 1600);
   UlButton(r, 'ok', -90, 150);
   UlButton(r, 'cookbook', 90, 150);
