@@ -30,17 +30,14 @@ const std::vector<SampleText> kTexts = {
     {"UPG_Bonus_Points", u"A pink jacket:\\nmore points for every dish!"},
 };
 
-// Text infos: name, font (0 white on the ribbon, 1 dark ink on the board), zoom in percent and
-// text key.
-struct TextInfo {
-  const char* name;
-  int font;
-  const char* key;
-};
-const TextInfo kTextInfos[] = {
-    {"ul_new_dress", 0, "ul_new_dress"},     {"ul_print", 0, "ul_print"},
-    {"ul_ingredients", 0, "ul_ingredients"}, {"ul_ingredients_2", 1, "ul_ingredients_2"},
-    {"ul_heading", 0, "ul_empty"},           {"ul_line", 1, "ul_empty"},
+// Text infos: white on the ribbon, dark ink on the board.
+const SampleTextInfo kTextInfos[] = {
+    {"ul_new_dress", 0, 0x41, "ul_new_dress"},
+    {"ul_print", 0, 0x41, "ul_print"},
+    {"ul_ingredients", 0, 0x41, "ul_ingredients"},
+    {"ul_ingredients_2", 1, 0x41, "ul_ingredients_2"},
+    {"ul_heading", 0, 0x41, "ul_empty"},
+    {"ul_line", 1, 0x41, "ul_empty"},
 };
 
 // The sounds of the unlock screens by their numbers, and their tones.
@@ -255,15 +252,6 @@ FlowRule Rule(const std::string& screen, const std::string& event, const std::st
   return rule;
 }
 
-RuleItem FloatIs(std::int32_t id, std::int32_t op, float value) {
-  RuleItem item;
-  item.propertyId = id;
-  item.op = op;
-  item.valueType = 1;
-  item.number = value;
-  return item;
-}
-
 RuleItem Or() {
   RuleItem item;
   item.op = 7;
@@ -280,15 +268,7 @@ const std::vector<SampleText>& UnlockScreenTexts() {
 
 std::string MakeUnlockScreensScript(const std::string& before) {
   std::string script = kScript;
-  int info = CountScriptCalls(before, "r.AddTextInfo(");
-  std::string lines;
-  for (const TextInfo& t : kTextInfos) {
-    lines += "  r.AddTextInfo('" + std::string(t.name) + "', " + std::to_string(t.font) +
-             ", 0, 0, 0x41, " + std::to_string(SampleTextIndex(t.key)) + ");\n";
-    FillScriptNumber(script, "t:" + std::string(t.name), info++);
-  }
-  const std::string mark = "{textinfos}";
-  script.replace(script.find(mark), mark.size(), lines);
+  FillTextInfos(script, CountScriptCalls(before, "r.AddTextInfo("), kTextInfos);
   FillScriptNumber(script, "plates", kSampleRecipePlates);
   FillArtSprites(script, before);
   return script;
@@ -300,10 +280,10 @@ void AddUnlockScreenRules(GameData& data) {
   // Before a level its new ingredients; after a won one its new recipes, then the outfit
   // screen when an upgrade was granted or a new stage begins (its print variant).
   FlowRule recipes = Rule("StatisticsScreen", "ok", "new_recept_screen", "main_menu.new_recept");
-  recipes.conditions = {FloatIs(ProfileFloat::NewRecipeCount, kAbove, 0.0f)};
+  recipes.conditions = {FloatCondition(ProfileFloat::NewRecipeCount, kAbove, 0.0f)};
   FlowRule dress = Rule("new_recept_screen", "ok", "new_dress_screen", "main_menu.new_dress");
-  dress.conditions = {FloatIs(ProfileFloat::Value17, kEqual, 1.0f), Or(),
-                      FloatIs(ProfileFloat::LevelInStage, kEqual, 1.0f)};
+  dress.conditions = {FloatCondition(ProfileFloat::Value17, kEqual, 1.0f), Or(),
+                      FloatCondition(ProfileFloat::LevelInStage, kEqual, 1.0f)};
   FlowRule recipeBook = Rule("new_recept_screen", "cookbook", "CookingBookScreen", "");
   recipeBook.actions = {StringAssignment(ProfileString::Value30, "new_recept")};
   FlowRule printBook = Rule("new_dress_screen", "cookbook", "CookingBookScreen", "");
