@@ -113,7 +113,10 @@ bool CNewIngridientScreen::Update(const float& dt) {
 void CNewIngridientScreen::OnInit() {
   CCurtainScreen::OnInit();
   AddMenuItem("ok", kPlay, false, kUsualFlags);
-  if (const GF::IAnimation::DrawablePtr caption = GetLayout()->FindDrawable("caption_2"))
+  // Without its layout the screen leaves with "play" at its first update.
+  const AnimationPtr layout = GetLayout();
+  if (!layout) return;
+  if (const GF::IAnimation::DrawablePtr caption = layout->FindDrawable("caption_2"))
     caption->SetShown(false);
   ShowElements(FindLevel(m_levelKey).NewIngredients);
 }
