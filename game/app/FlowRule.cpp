@@ -25,6 +25,12 @@ RuleItem FloatAssignment(std::int32_t id, float value) {
   return item;
 }
 
+RuleItem FloatCondition(std::int32_t id, std::int32_t op, float value) {
+  RuleItem item = FloatAssignment(id, value);
+  item.op = op;
+  return item;
+}
+
 RuleItem StringAssignment(std::int32_t id, const std::string& text) {
   RuleItem item;
   item.propertyId = id;

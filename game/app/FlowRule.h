@@ -44,6 +44,8 @@ FlowRule MakeFlowRule(const std::string& screen, const std::string& event,
                       const std::string& target);
 // The action "float property id := value".
 RuleItem FloatAssignment(std::int32_t id, float value);
+// The condition "float property id <op> value" (op 0 ==, 1 !=, 2 <, 3 >, 4 <=, 5 >=).
+RuleItem FloatCondition(std::int32_t id, std::int32_t op, float value);
 // The action "string property id := text".
 RuleItem StringAssignment(std::int32_t id, const std::string& text);
 

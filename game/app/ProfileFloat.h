@@ -27,10 +27,10 @@ inline constexpr std::int32_t StoryProgress = 20;
 inline constexpr std::int32_t UpgradeGranted = 21;  // cleared
 inline constexpr std::int32_t ShadesShowParam = 24;
 inline constexpr std::int32_t ShadesHideParam = 25;
-inline constexpr std::int32_t Value29 = 29;
+inline constexpr std::int32_t NewRecipeCount = 29;  // of the last level, for the recipe screen
 inline constexpr std::int32_t Value30 = 30;
 inline constexpr std::int32_t HelpState = 32;
 inline constexpr std::int32_t Value34 = 34;
-inline constexpr std::int32_t Value35 = 35;  // cleared
+inline constexpr std::int32_t Value35 = 35;  // 1 = a replay chosen on the map; cleared
 inline constexpr std::int32_t Value36 = 36;
 }  // namespace ProfileFloat

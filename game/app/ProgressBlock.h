@@ -46,6 +46,10 @@ struct PlayerProfile {
   std::map<std::string, StageRecord> StageRecords;
 
   bool operator==(const PlayerProfile&) const = default;
+
+  // The names the screens give the fields: the recipes the last level added to the cook
+  // book, in order.
+  std::vector<std::string>& NewRecipes() { return ExtraNames; }
 };
 
 // Every profile with the current player and the score list: the default block of

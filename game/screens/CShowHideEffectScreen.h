@@ -78,6 +78,8 @@ class CShowHideEffectScreen : public B {
   bool IsCurtainOpening() const { return m_effect->GetProgress() < m_showThreshold; }
 
   const GF::THolder<CWindowShadesEffect>& GetEffect() const { return m_effect; }
+  // The curtain's progress from which "_show" may play.
+  float GetShowThreshold() const { return m_showThreshold; }
   void SetNoEffect(bool noEffect) { m_noEffect = noEffect; }
   bool HasNoEffect() const { return m_noEffect; }
 

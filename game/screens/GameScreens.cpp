@@ -15,6 +15,9 @@
 #include "game/screens/results/CBonusStatisticsScreen.h"
 #include "game/screens/results/CLoseScreen.h"
 #include "game/screens/results/CStatisticsScreen.h"
+#include "game/screens/unlock/CNewDresScreen.h"
+#include "game/screens/unlock/CNewIngridientScreen.h"
+#include "game/screens/unlock/CNewReceptScreen.h"
 
 namespace {
 
@@ -41,6 +44,9 @@ constexpr ScreenTableRow kGameScreens[] = {
     {"StatisticsScreen", CreateStatisticsScreen},
     {"LoseScreen", CreateLoseScreen},
     {"BonusStatisticsScreen", CreateBonusStatisticsScreen},
+    {"new_ingridient_screen", CNewIngridientScreen::Create},
+    {"new_recept_screen", CNewReceptScreen::Create},
+    {"new_dress_screen", CNewDresScreen::Create},
 };
 
 }  // namespace

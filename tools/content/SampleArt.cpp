@@ -38,9 +38,8 @@ ArtSheet Device(const std::string& name) {
           5000, 9000};
 }
 
-// The cook's frames; with colours, her jacket in them (light and dark tone).
-ArtSheet CookSheet(const std::string& name, const std::string& light,
-                   const std::string& dark = "") {
+// The cook's frames; with a dress, her jacket in its colours.
+ArtSheet CookSheet(const std::string& name, const JacketColours* jacket = nullptr) {
   ArtSheet sheet = {name,
                     "cook.svg",
                     384,
@@ -53,9 +52,15 @@ ArtSheet CookSheet(const std::string& name, const std::string& light,
                      "carry_1",     "happy",       "sad",       "wait_0",      "wait_1"},
                     5000,
                     9600};
-  if (!light.empty())
-    sheet.style = "#jacket stop:first-child { stop-color: " + light +
-                  " } #jacket stop:last-child { stop-color: " + dark + " }";
+  if (jacket) sheet.style = JacketStyle(*jacket);
+  return sheet;
+}
+
+// An outfit on its hanger, in colour and grey; dress 0 wears the drawing's own white.
+ArtSheet HangerSheet(int dress) {
+  ArtSheet sheet = {
+      "hanger_" + std::to_string(dress), "hanger.svg", 192, 112, 96, 112, {"colour", "grey"}};
+  if (dress > 0) sheet.style = JacketStyle(kDressJackets[dress - 1]);
   return sheet;
 }
 
@@ -101,6 +106,11 @@ bool DrawArtSheet(const ArtSheet& sheet, ArtCanvas& canvas) {
          ok;
   }
   return ok;
+}
+
+std::string JacketStyle(const JacketColours& jacket) {
+  return std::string("#jacket stop:first-child { stop-color: ") + jacket.light +
+         " } #jacket stop:last-child { stop-color: " + jacket.dark + " }";
 }
 
 std::vector<ArtSprite> ArtSprites(const ArtSheet& sheet) {
@@ -166,11 +176,11 @@ const std::vector<ArtSheet>& SampleArtSheets() {
       {"kitchen_background", "kitchen_background.svg", 800, 600},
       {"floor_tiles", "floor_tiles.svg", 128, 64, 64, 64, {"light", "dark"}},
       // The cook stands on her hot spot; walking down-right and up-right, mirrored for left.
-      CookSheet("cook", ""),
+      CookSheet("cook"),
       // Her dresses of the stage upgrades: the jacket in another colour.
-      CookSheet("cook_dress_1", "#FFD0DC", "#F7A1B5"),
-      CookSheet("cook_dress_2", "#CDEBF5", "#7EC8E3"),
-      CookSheet("cook_dress_3", "#C8EBBE", "#7CC46A"),
+      CookSheet("cook_dress_1", &kDressJackets[0]),
+      CookSheet("cook_dress_2", &kDressJackets[1]),
+      CookSheet("cook_dress_3", &kDressJackets[2]),
       {"cook_marks",
        "cook_marks.svg",
        128,
@@ -343,6 +353,23 @@ const std::vector<ArtSheet>& SampleArtSheets() {
        32,
        32,
        {"box_off", "box_on", "box_off_over", "box_on_over", "music", "sound"}},
+      // The unlock screens: their board, the cook's outfits on hangers (shared with the
+      // trophy room), the stages' recipe cards, an ingredient's tile and a dish's plate, and
+      // the maple syrup that the first level brings in.
+      {"unlock_board", "unlock_board.svg", 520, 400},
+      HangerSheet(0),
+      HangerSheet(1),
+      HangerSheet(2),
+      HangerSheet(3),
+      {"recipe_cards",
+       "recipe_cards.svg",
+       448,
+       272,
+       112,
+       136,
+       {"stage_1", "stage_2", "stage_3", "stage_4", "stage_5", "stage_6", "stage_7"}},
+      {"unlock_pieces", "unlock_pieces.svg", 288, 104, 144, 104, {"tile", "shelf"}},
+      {"maple_syrup", "maple_syrup.svg", 48, 80, 0, 0, {}, 5000, 9000},
   };
   return sheets;
 }

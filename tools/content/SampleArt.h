@@ -53,6 +53,17 @@ struct ArtIcon {
 const std::vector<ArtIcon>& IngredientIcons();
 const std::vector<ArtIcon>& DishIcons();
 
+// The jacket of the cook's dresses 1 to 3 (light and dark tone); dress 0 wears white. The
+// cook and the outfits' hangers wear them.
+struct JacketColours {
+  const char* light;
+  const char* dark;
+};
+inline constexpr JacketColours kDressJackets[] = {
+    {"#FFD0DC", "#F7A1B5"}, {"#CDEBF5", "#7EC8E3"}, {"#C8EBBE", "#7CC46A"}};
+// A style sheet that recolours the drawing's gradient "jacket".
+std::string JacketStyle(const JacketColours& jacket);
+
 // The kitchen's and the screens' art, after every other texture of the script.
 const std::vector<ArtSheet>& SampleArtSheets();
 const ArtSheet* FindArtSheet(const std::string& name);

@@ -10,6 +10,7 @@
 #include "tools/content/SampleMapScreens.h"
 #include "tools/content/SampleMenusScreens.h"
 #include "tools/content/SampleResultsScreens.h"
+#include "tools/content/SampleUnlockScreens.h"
 
 namespace {
 
@@ -209,6 +210,7 @@ GameData MakeSampleGameData() {
   AddMenusScreenRules(d);
   AddResultsScreenData(d);
   AddMenuRules(d);
+  AddUnlockScreenRules(d);
   return d;
 }
 

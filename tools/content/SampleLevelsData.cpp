@@ -1,5 +1,6 @@
 #include "framework/core/CMemoryOutputStream.h"
 #include "tools/content/SampleContent.h"
+#include "tools/content/SampleUnlockScreens.h"
 
 namespace {
 
@@ -218,7 +219,8 @@ void AddCookBook(LevelsData& d) {
   AddSection(book, L"Pancakes", L"Thin, golden and warm\\nfrom the griddle.", 2, "Dishes.pancakes",
              L"Pancakes",
              L"Mix the batter with milk.\\nHeat the griddle.\\nFry both sides.\\nServe at once.");
-  AddSection(book, L"Eggs", L"Quick dishes for a\\nbusy morning.", 2, "Dishes.omelette", L"Omelette",
+  AddSection(book, L"Eggs", L"Quick dishes for a\\nbusy morning.", 2, "Dishes.omelette",
+             L"Omelette",
              L"Beat eggs with milk.\\nPour into the pan.\\nCook it gently.\\nFold and serve.");
   AddSection(book, L"Sweet things", L"Fruit makes every\\nplate a treat.", 2,
              "Dishes.berry_pancakes", L"Berry pancakes",
@@ -227,8 +229,9 @@ void AddCookBook(LevelsData& d) {
              L"", L"");
   CloseSection(book);
   AddSection(book, L"Secrets", L"Some pages open only\\nto the best cooks.", 2, nullptr, L"", L"");
-  book.push_back(Entry({Heading(L"Chef's secret"), Text(L"A pinch of patience\\nin every dish.", 2)},
-                       "cookbook_secret", false, false));
+  book.push_back(
+      Entry({Heading(L"Chef's secret"), Text(L"A pinch of patience\\nin every dish.", 2)},
+            "cookbook_secret", false, false));
   CloseSection(book);
   AddSection(book, L"Tournament", L"Rival cooks wait on\\nthe map. Beat them all.", 2, nullptr, L"",
              L"");
@@ -256,6 +259,7 @@ LevelsData MakeSampleLevelsData() {
   AddRecipes(d);
   AddStages(d);
   AddLevels(d);
+  AddUnlockScreenLevels(d);
   AddCookBook(d);
   return d;
 }

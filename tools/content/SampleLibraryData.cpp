@@ -1,6 +1,7 @@
 #include "framework/core/CMemoryOutputStream.h"
 #include "tools/content/SampleArt.h"
 #include "tools/content/SampleContent.h"
+#include "tools/content/SampleUnlockScreens.h"
 
 namespace {
 
@@ -105,6 +106,7 @@ LibraryData MakeSampleLibraryData() {
   AddIngredients(lib);
   AddDishes(lib);
   AddBonusItems(lib);
+  AddUnlockScreenObjects(lib);
   return lib;
 }
 

@@ -14,6 +14,7 @@
 #include "tools/content/SampleParticles.h"
 #include "tools/content/SampleResources.h"
 #include "tools/content/SampleResultsScreens.h"
+#include "tools/content/SampleUnlockScreens.h"
 
 namespace {
 
@@ -175,6 +176,7 @@ void FillResource(CResourceReader@ r) {
   CookBookPages(r);
   OrderBubbleContent(r);
   BonusLevelsContent(r);
+  UnlockScreens(r);
 }
 )";
 
@@ -220,7 +222,8 @@ std::string MakeResourceScript() {
   const std::string results = menus + MakeResultsScreensScript(menus);
   const std::string pages = results + MakeCookBookPagesScript(results);
   const std::string orders = pages + MakeOrderBubbleScript(pages);
-  return orders + MakeBonusLevelsScript(orders);
+  const std::string bonus = orders + MakeBonusLevelsScript(orders);
+  return bonus + MakeUnlockScreensScript(bonus);
 }
 
 bool WriteSampleResourceScript(const std::filesystem::path& outDir) {

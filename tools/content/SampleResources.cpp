@@ -6,6 +6,7 @@
 #include "tools/content/SampleMapScreens.h"
 #include "tools/content/SampleMenusScreens.h"
 #include "tools/content/SampleResultsScreens.h"
+#include "tools/content/SampleUnlockScreens.h"
 
 bool WriteSampleResources(const std::filesystem::path& outDir) {
   bool ok = WriteSampleResourceScript(outDir);
@@ -21,5 +22,6 @@ bool WriteSampleResources(const std::filesystem::path& outDir) {
   ok = WriteCurtainSounds(outDir) && ok;
   ok = WriteMenusScreenSounds(outDir) && ok;
   ok = WriteResultsScreenFiles(outDir) && ok;
+  ok = WriteUnlockScreenSounds(outDir) && ok;
   return ok;
 }

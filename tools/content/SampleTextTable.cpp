@@ -9,6 +9,7 @@
 #include "tools/content/SampleOrderBubble.h"
 #include "tools/content/SampleResources.h"
 #include "tools/content/SampleResultsScreens.h"
+#include "tools/content/SampleUnlockScreens.h"
 
 const std::vector<SampleText>& SampleTexts() {
   static const std::vector<SampleText> texts = [] {
@@ -40,6 +41,8 @@ const std::vector<SampleText>& SampleTexts() {
     all.insert(all.end(), order.begin(), order.end());
     const std::vector<SampleText>& bonus = BonusLevelsTexts();
     all.insert(all.end(), bonus.begin(), bonus.end());
+    const std::vector<SampleText>& unlock = UnlockScreenTexts();
+    all.insert(all.end(), unlock.begin(), unlock.end());
     return all;
   }();
   return texts;

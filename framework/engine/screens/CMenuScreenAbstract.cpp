@@ -69,7 +69,10 @@ void CMenuScreenAbstract::GoTo(const std::string& command, std::uint32_t flags) 
   m_command = command;
   m_result = command;
   m_hideAnimated = (flags & kHideAnimated) != 0;
-  OnCommand(m_result);
+  if (!KeepsCommand()) {
+    m_leaving = false;
+    return;
+  }
   GetGameManager()->FireScreenCommand(THolder<IScreen>(this));
 }
 

@@ -274,9 +274,18 @@ bool CScreenAbstract::ProcessShortcuts(std::uint32_t stateBit) {
     m_command = record.name;
     m_hideAnimated = (record.flags & kHideAnimated) != 0;
   }
-  OnCommand(m_result);
+  if (!KeepsCommand()) return false;
   GetGameManager()->FireScreenCommand(THolder<IScreen>(this));
   return true;
+}
+
+bool CScreenAbstract::KeepsCommand() {
+  m_commandWithdrawn = false;
+  OnCommand(m_result);
+  if (!std::exchange(m_commandWithdrawn, false)) return true;
+  m_command.clear();
+  m_result.clear();
+  return false;
 }
 
 void CScreenAbstract::OnConfirmAnswer(THolder<IScreen> confirmation) {

@@ -77,8 +77,14 @@ class CScreenAbstract : public IScreen {
   virtual bool IdleUpdate(const float& dt);
   virtual void StartHide();
   virtual bool HidingUpdate(const float& dt);
-  // A command about to be announced; derived screens act on it or rewrite the result.
+  // A command about to be announced; derived screens act on it, rewrite the result or
+  // withdraw it.
   virtual void OnCommand(const std::string&) {}
+  // From OnCommand: the command is dropped; nothing is announced and the screen stays.
+  void WithdrawCommand() { m_commandWithdrawn = true; }
+  // Runs OnCommand on the result; false, with command and result cleared, when the hook
+  // withdrew it.
+  bool KeepsCommand();
 
   // Takes the first live shortcut whose key is down (consuming the key) and acts on it;
   // true when it fired (the screen leaves or finishes).
@@ -137,6 +143,7 @@ class CScreenAbstract : public IScreen {
   int m_confirmIndex = -1;
   // A confirmed shortcut: the next idle frame leaves with its command.
   bool m_leaveRequested = false;
+  bool m_commandWithdrawn = false;
   THolder<CKeyset> m_keyset;
   // The open confirmation and our delegate in its deactivate event.
   THolder<IScreen> m_confirmation;
