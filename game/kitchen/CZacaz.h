@@ -168,7 +168,7 @@ class CZacaz : public GF::CRefCount {
   void ShowPaidPanel(float points, float tips);
   void HideWorkIndicator(const char* part);
 
-  // Part 4.131's members.
+  // The order's own state: the customer's mood, her bonuses and the record she orders from.
   int m_mood = 0;
   std::vector<BonusEntry> m_bonusEntries;
   const LevelOrderRecord* m_record = nullptr;
