@@ -15,6 +15,7 @@
 #include "game/kitchen/CCookObject.h"
 #include "game/kitchen/CExecuteAction.h"
 #include "game/kitchen/CInGameTips.h"
+#include "game/kitchen/CPers.h"
 #include "game/kitchen/CPlaySoundAction.h"
 #include "game/kitchen/CWaitAction.h"
 #include "game/kitchen/CWaitButtonAction.h"
@@ -58,11 +59,13 @@ CGameFieldBase::~CGameFieldBase() {
 
 void CGameFieldBase::AddScore(float points) {
   m_score += points;
+  m_standings.SetScore(CStandingsPanel::kPlayerId, m_score);
   CurrentProfile().Floats[ProfileFloat::LevelPoints] = m_score;
 }
 
 void CGameFieldBase::Shutdown() {
   StopAll();
+  m_turnir.Clear();
 }
 
 bool CGameFieldBase::LoadLevel(const std::string& levelKey) {
@@ -121,6 +124,7 @@ void CGameFieldBase::Update(const float& dt) {
   UpdateHover(dt);
   m_bonusRow.Update(dt);
   UpdateWallClock(m_wallClock, dt);
+  m_standings.Update(dt);
   if (m_deliveryButton) m_deliveryButton->Update(dt);
   UpdateHider();
 }
@@ -171,6 +175,7 @@ void CGameFieldBase::BuildHUD(AnimationPtr hudRoot, GF::THolder<GF::IScreen> scr
   const AnimationPtr clock = GF::HGENS::FindRequiredPart(m_clockPanel, "_clock");
   m_clockSecond = GF::HGENS::FindRequiredPart(clock, "_second");
   m_clockSegment = GF::HGENS::FindRequiredPart(clock, "_segment");
+  m_standings.Init(GetLevelInterfaceLayer());
   m_itemDelivery = CreateInLevelLayer("interfaces.item_delivery");
   if (m_itemDelivery) m_itemDelivery->Play("_disabled", 0, false);
   m_screen = screen;
@@ -227,6 +232,19 @@ void CGameFieldBase::CreateBonus(const BonusDescription& record, AnimationPtr ic
   Run(bonus);
 }
 
+const CGameFieldBase::CookObjects& CGameFieldBase::GetCookObjects() const {
+  static const CookObjects kNone;
+  return kNone;
+}
+
+CReceptPanel* CGameFieldBase::GetReceptPanel() {
+  return nullptr;
+}
+
+GF::THolder<CPers> CGameFieldBase::GetPers() const {
+  return {};
+}
+
 void CGameFieldBase::AddNextCustomer() {}
 
 void CGameFieldBase::Reset() {
@@ -241,6 +259,7 @@ void CGameFieldBase::Reset() {
   if (m_clockPanel) m_clockPanel->SetVisible(false);
   if (m_clockSegment) m_clockSegment->Play("_idle", 0, false);
   m_levelKey.clear();
+  m_standings.Clear();
   m_orderRecords.clear();
   ResetLevelTuning(Tuning);
   PlayerProfile& profile = CurrentProfile();
@@ -274,6 +293,10 @@ void CGameFieldBase::ShowManual() {
 }
 
 GF::THolder<CCookObject> CGameFieldBase::FindObject(const std::string&, bool) {
+  return {};
+}
+
+GF::THolder<CCookObject> CGameFieldBase::FindNextNeededObject(bool) {
   return {};
 }
 

@@ -18,9 +18,13 @@
 #include "game/kitchen/CDeliveryButton.h"
 #include "game/kitchen/CFlyObject.h"
 #include "game/kitchen/CFlyObjectWorker.h"
+#include "game/kitchen/CStandingsPanel.h"
+#include "game/kitchen/CTurnirStrategy.h"
 #include "game/kitchen/CWallClock.h"
 
 class CCookObject;
+class CPers;
+class CReceptPanel;
 class CZacaz;
 
 // The common base of the level fields: the kitchen level and the three bonus levels. The
@@ -40,12 +44,14 @@ class CGameFieldBase : public GF::CRefCount, public CActionWorker, public CFlyOb
   CGameFieldBase();
   ~CGameFieldBase() override;
 
-  // Points earned: the score, and profile float 4 with it.
+  using CookObjects = std::vector<GF::THolder<CCookObject>>;
+
+  // Points earned: the score, the player's standing and profile float 4 with it.
   virtual void AddScore(float points);
   // The placed device or ingredient source of that catalogue key; only a shown and active
   // one with availableOnly. The base field has none.
   virtual GF::THolder<CCookObject> FindObject(const std::string& key, bool availableOnly);
-  // End of the level screen: every action is stopped.
+  // End of the level screen: every action is stopped and the rivals let the field go.
   virtual void Shutdown();
   // Resets the field and takes the level of that key. A key the levels data lacks is logged
   // and false is returned; the field then finishes at its first Update with no place.
@@ -56,10 +62,10 @@ class CGameFieldBase : public GF::CRefCount, public CActionWorker, public CFlyOb
   // Tells the running actions.
   virtual void SetPause(bool paused);
   // One frame, in a fixed order: flights, actions, hover tracking, bonus icon row, wall
-  // clock, delivery button, bonus-level cursor.
+  // clock, standings, delivery button, bonus-level cursor.
   virtual void Update(const float& dt);
   // Binds the HUD: the delivery bar, the screen's "hint" button, the level clock on "_flip",
-  // and the delivery item made in the level interface layer.
+  // the standings and the delivery item made in the level interface layer.
   virtual void BuildHUD(AnimationPtr hudRoot, GF::THolder<GF::IScreen> screen);
   // Key codes; 0x12 is the left mouse button.
   virtual void OnKeyDown(int code);
@@ -80,6 +86,9 @@ class CGameFieldBase : public GF::CRefCount, public CActionWorker, public CFlyOb
   virtual void OnOrderExpired(RecipeRecord recipe);
   // An order was served: the tips' event 1.
   virtual void OnOrderServed(GF::THolder<CZacaz> order);
+  // The placed device or ingredient source that holds the selected order's next item; none
+  // on the base field.
+  virtual GF::THolder<CCookObject> FindNextNeededObject(bool advance);
   // A fetched ingredient source: the kitchen hides it and shows it again after a delay. The
   // base field drops it.
   virtual void AddDelayedObject(GF::THolder<CCookObject> object);
@@ -90,11 +99,16 @@ class CGameFieldBase : public GF::CRefCount, public CActionWorker, public CFlyOb
   // order is the one that handed the bonus over item by item, else empty.
   virtual void CreateBonus(const BonusDescription& record, AnimationPtr icon,
                            GF::THolder<CZacaz> order);
+  // The kitchen's devices and ingredient sources, its order panel and its cook; none on the
+  // base field.
+  virtual const CookObjects& GetCookObjects() const;
+  virtual CReceptPanel* GetReceptPanel();
+  virtual GF::THolder<CPers> GetPers() const;
   // Brings the next customer.
   virtual void AddNextCustomer();
   // Back to the state before the first frame: flights land, actions stop, the level clock
-  // hides, the level tuning values and the profile's result, points and orders served are
-  // reset.
+  // hides, the standings empty, the level tuning values and the profile's result, points and
+  // orders served are reset.
   virtual void Reset();
   // The mouse rested on one point longer than HoverDelay; it moved again after that.
   virtual void OnHoverStart(const GF::TPoint<float>& mouse);
@@ -122,6 +136,10 @@ class CGameFieldBase : public GF::CRefCount, public CActionWorker, public CFlyOb
   // The time-freeze countdown in ms: a freeze bonus adds to it.
   float& FreezeTime() { return m_freezeTime; }
   const LevelDescription* GetLevelDescription() const { return m_levelDesc; }
+  // The level's customers in the order they come.
+  const std::vector<LevelOrderRecord>& GetOrderRecords() const { return m_orderRecords; }
+  CStandingsPanel& GetStandings() { return m_standings; }
+  CTurnirStrategy& GetTurnir() { return m_turnir; }
   float GetScore() const { return m_score; }
   // Elapsed level time in ms.
   float GetLevelTime() const { return m_levelTime; }
@@ -174,6 +192,8 @@ class CGameFieldBase : public GF::CRefCount, public CActionWorker, public CFlyOb
   std::string m_levelKey;
   int m_lastPlace = 7;  // the place UpdateResult last wrote
   float m_freezeTime = 0.0f;
+  CStandingsPanel m_standings;
+  CTurnirStrategy m_turnir;
   AnimationPtr m_itemDelivery;  // "interfaces.item_delivery"
   std::vector<LevelOrderRecord> m_orderRecords;
   PlayerProfile* m_profile = nullptr;  // the current player's, not owned

@@ -19,8 +19,8 @@ void AddSounds(GameData& d) {
       {"curtain", 0},       {"player_list", 1},   {"click", 2},       {"mouse_over", 3},
       {"order_arrives", 4}, {"order_served", 5},  {"order_ready", 7}, {"device_start", 33},
       {"device_end", 34},   {"stage_zoom", 10},   {"new_ribbon", 19}, {"bonus_get", 25},
-      {"bonus_level", 27},  {"bright_chirp", 31},
-      {"time_up", 8},       {"clock_tick", 9},    {"level_go", 12},
+      {"bonus_level", 27},  {"bright_chirp", 31}, {"time_up", 8},     {"clock_tick", 9},
+      {"level_go", 12},
   };
   for (const NamedValue& s : sounds) d.SoundNameTable[s.Number] = s;
 }
@@ -39,7 +39,8 @@ void AddDialogues(GameData& d) {
 
 void SetTuning(GameTuning& t) {
   t.GameDataValue4 = 30000.0f;
-  t.DressByUpgradeLevel = {0, 1, 2, 3};
+  // The fifth upgrade level keeps the third dress.
+  t.DressByUpgradeLevel = {0, 1, 2, 3, 3};
   t.CookLayer = 500;
   t.HintPointerInterval = 10000.0f;
   t.CookWaitTime = 8000;
@@ -81,10 +82,11 @@ void SetTuning(GameTuning& t) {
   t.HudLayerBase = 1000;
   t.StageStatsMargin = 12.0f;
   t.HelpPageCount = 4;
-  // The standings ribbon sits along the bottom edge.
+  // The standings' ribbons run along the top of the wall, the portraits above them, clear
+  // of the level clock and the order column at the right.
   t.StandingsStep = 110.0f;
-  t.StandingsCenterX = 400.0f;
-  t.StandingsY = 560.0f;
+  t.StandingsCenterX = 410.0f;
+  t.StandingsY = 100.0f;
   t.StandingsInterval = 3000.0f;
 }
 

@@ -34,7 +34,7 @@ const SampleTextInfo kTextInfos[] = {
     {"kh_caption", 1, 0x41, "kh_empty"},           {"kh_line", 1, 0x41, "kh_empty"},
     {"kh_complete_1", 1, 0x41, "kh_complete_1"},   {"kh_complete_2", 1, 0x41, "kh_complete_2"},
     {"kh_complete_3", 1, 0x41, "kh_complete_3"},   {"kh_complete_4", 1, 0x41, "kh_complete_4"},
-    {"kh_bonus_level", 1, 0x41, "kh_bonus_level"},
+    {"kh_bonus_level", 1, 0x41, "kh_bonus_level"}, {"kh_ribbon", 1, 0x41, "kh_empty"},
 };
 
 // Art sprites are named {art:name}, text infos {t:name}; offsets of the scene and the
@@ -157,7 +157,7 @@ void KitchenScene(CResourceReader@ r) {
   KhPlace(r, '_sun', 'levels', 'sun', 0, -200, 1, 2000);
   KhPlace(r, '_clock', 'levels', 'wall_clock', {clockX}, {clockY}, 20, 2000);
   KhPlace(r, '_plate', 'levels', 'plate', {plateX}, {plateY}, 30, 2000);
-  KhPlace(r, '_ring', 'levels', 'ring', -260, -72, 30, 2000);
+  KhPlace(r, '_ring', 'levels', 'ring', -316, -72, 30, 2000);
   KhPlace(r, '_dark', 'levels', 'dark', 0, 0, 850, 2000);
 }
 
@@ -192,10 +192,34 @@ void KhBanner(CResourceReader@ r, int red, int green, int blue, int text) {
   r.AddZoom(150, 150, 0, 1600);
 }
 
-// The delivery item on the plate (a button under its caption), the balloons, the text
-// backing and the level-complete banners.
+// The contest's place ribbons: the place on the rosette, the score on the band, the
+// portrait's place above; "_select" lights the glow behind the player's ribbon.
+void KitchenRibbon(CResourceReader@ r, int n, int band) {
+  r.CreateAnimationData('ribbon_' + n);
+  r.AddNamedPart('_idle', 0, 100, 1);
+  r.AddNamedPart('_select', 100, 1300, 0);
+  r.AddNamedPart('all', 0, 1300, 0);
+  KhSprite(r, 'glow', {art:standings_ribbons_glow}, 0, 0, 0, 1300);
+  r.AddOpaque(0, 0, 100);
+  r.AddOpaque(255, 1, 600);
+  r.AddOpaque(150, 1, 600);
+  r.AddOpaque(255, 0, 0);
+  KhSprite(r, 'band', band, 0, 0, 1, 1300);
+  KhText(r, '_place', {t:kh_ribbon}, -34, 0, 2, 1300);
+  KhText(r, '_score', {t:kh_ribbon}, 14, 0, 2, 1300);
+  r.CreateSpriteObjectData('_pers_place');
+  r.AddOffset(0, -54, 0, 1300);
+  r.AddLayer(3, 1300);
+}
+
+// The standings' ribbons, the delivery item on the plate (a button under its caption), the
+// balloons, the text backing and the level-complete banners.
 void KitchenItems(CResourceReader@ r) {
   r.CreateModule('interfaces');
+  KitchenRibbon(r, 1, {art:standings_ribbons_gold});
+  KitchenRibbon(r, 2, {art:standings_ribbons_silver});
+  KitchenRibbon(r, 3, {art:standings_ribbons_bronze});
+  KitchenRibbon(r, 4, {art:standings_ribbons_plain});
   r.CreateAnimationData('item_delivery');
   r.AddNamedPart('_up', 0, 100, 1);
   r.AddNamedPart('_leave', 0, 100, 1);

@@ -28,5 +28,5 @@ const std::vector<SampleText>& KitchenHudTexts();
 // Where the kitchen's pieces stand on the 800 x 600 screen when the scene is centred.
 struct KitchenPlaces {
   static constexpr float plateX = 430.0f, plateY = 228.0f;
-  static constexpr float clockX = 150.0f, clockY = 158.0f;
+  static constexpr float clockX = 96.0f, clockY = 158.0f;
 };

@@ -4,8 +4,14 @@
 
 namespace {
 
+// An upgrade level for each effect, granted by the levels 2 to 5, and the upgraded mixer,
+// an item granted by a level from 45 on (its id is no upgrade level).
 void AddUpgrades(LevelsData& d) {
   d.UpgradeTable[2] = {1, 1, "dress_1", 1, 2, "UPG_Bonus_Points"};
+  d.UpgradeTable[3] = {2, 1, "dress_2", 2, 3, "UPG_Makes_Ginger_faster"};
+  d.UpgradeTable[4] = {3, 1, "dress_3", 3, 4, "UPG_Judge_pateince"};
+  d.UpgradeTable[5] = {4, 1, "bonuses", 4, 5, "UPG_Gives_possibility_to_earn_bonuses_7"};
+  d.UpgradeTable[45] = {5, 1, "Devices.mixer", 5, 45, "UPG_mixer"};
 }
 
 void AddBonuses(LevelsData& d) {
@@ -48,10 +54,10 @@ void AddStages(LevelsData& d) {
     d.StageTable[type] = {0, 1, 0, type};
 }
 
-DeviceSlot Slot(const std::string& name, float x, float y, std::int32_t layer) {
+DeviceSlot Slot(const std::string& name, float x, float y, std::int32_t layer, float scale = 1.0f) {
   DeviceSlot s;
   s.Name = name;
-  s.Scale = {1.0f, 1.0f};
+  s.Scale = {scale, scale};
   s.Opacity = 1.0f;
   s.Layer = layer;
   s.Position = {x, y};
@@ -62,8 +68,15 @@ LevelOrderRecord Order(const std::string& recipe, std::int32_t figure) {
   return {0.0f, figure, 40, 0, recipe, 30};
 }
 
-// A kitchen of the 800 x 600 screen: the floor a trapezoid below the counters, the counters
-// along its back row blocked, a table in the middle.
+// The counter's devices and stands, drawn at 0.8, with their feet on the counter's top.
+DeviceSlot OnCounter(const std::string& name, float x) {
+  return Slot(name, x, 230.0f, 300, 0.8f);
+}
+
+// A kitchen of the 800 x 600 screen: the floor a trapezoid below the counter, the counter
+// along its back row blocked, a table in the middle. The orders queue right of x 660, so
+// the floor and the counter's devices stay left of it; each device has a floor cell in
+// front of it where the cook works.
 LevelDescription Kitchen(const std::string& key, std::int32_t index, std::int32_t number) {
   LevelDescription l;
   l.LevelIndex = index;
@@ -79,10 +92,9 @@ LevelDescription Kitchen(const std::string& key, std::int32_t index, std::int32_
     l.Obstacles[static_cast<std::size_t>(a * 16)] = true;  // the counters
   for (int a : {7, 8})
     for (int b : {7, 8}) l.Obstacles[static_cast<std::size_t>(a * 16 + b)] = true;
-  l.FloorPoints = {{180.0f, 260.0f}, {620.0f, 260.0f}, {80.0f, 560.0f}, {720.0f, 560.0f}};
-  l.DeviceSlots = {Slot("Devices.mixer", 260.0f, 230.0f, 300),
-                   Slot("Ingredients.eggs", 520.0f, 230.0f, 300),
-                   Slot("Ingredients.flour", 600.0f, 230.0f, 300)};
+  l.FloorPoints = {{120.0f, 260.0f}, {600.0f, 260.0f}, {40.0f, 560.0f}, {650.0f, 560.0f}};
+  l.DeviceSlots = {OnCounter("Devices.mixer", 222.0f), OnCounter("Ingredients.eggs", 516.0f),
+                   OnCounter("Ingredients.flour", 570.0f)};
   return l;
 }
 
@@ -118,13 +130,16 @@ void AddLevels(LevelsData& d) {
   LevelDescription first = Kitchen("stage1_1", 1, 1);
   first.NewIngredients = {"Ingredients.eggs", "Ingredients.flour"};
   first.Orders = {Order("Dishes.batter", 1), Order("Dishes.batter", 2), Order("Dishes.batter", 3)};
-  first.Rivals = {{150, 2}};
+  first.LevelTime = 60000.0f;
+  // Three rivals low enough for two or three served orders to win, and to beat a cook who
+  // only stands there.
+  first.Rivals = {{30, 2}, {24, 3}, {18, 4}};
   first.BonusEntries = {{0, 0.5f}};
 
   LevelDescription second = Kitchen("stage1_2", 2, 2);
   second.NewIngredients = {"Ingredients.milk"};
-  second.DeviceSlots.push_back(Slot("Devices.griddle", 340.0f, 230.0f, 300));
-  second.DeviceSlots.push_back(Slot("Ingredients.milk", 680.0f, 260.0f, 300));
+  second.DeviceSlots.push_back(OnCounter("Devices.griddle", 302.0f));
+  second.DeviceSlots.push_back(OnCounter("Ingredients.milk", 150.0f));
   // Type 1 marks a position, type 2 shuffles the orders after it; type 100 is a bonus order.
   second.Orders = {Order("Dishes.batter", 1),
                    {0.0f, 0, 0, 1, "", 0},

@@ -175,9 +175,9 @@ TEST_F(CGameFieldBaseE2ETest, TheKitchenAndItsHudShowTheTimeAndTheDeliveryButton
     EXPECT_GT(HandPixels(kitchen, 41.0f * pi / 30.0f, 6.0f, 20.0f), 12);
     EXPECT_EQ(HandPixels(kitchen, 0.0f, 6.0f, 20.0f), 0);
     EXPECT_EQ(HandPixels(kitchen, pi / 2.0f, 6.0f, 20.0f), 0) << "nothing points at 3";
-    // The floor's tiles lie on the levels' floor: at y 300 its left edge is at x 166.7.
-    EXPECT_NE(kitchen.At(172, 300), kitchen.At(160, 300));
-    EXPECT_EQ(kitchen.At(160, 300), kitchen.At(100, 300)) << "beside the floor";
+    // The floor's tiles lie on the levels' floor: at y 300 its left edge is at x 109.3.
+    EXPECT_NE(kitchen.At(115, 300), kitchen.At(103, 300));
+    EXPECT_EQ(kitchen.At(103, 300), kitchen.At(60, 300)) << "beside the floor";
     // The delivery item over the plate, enabled and up.
     const int buttonX = static_cast<int>(KitchenPlaces::plateX) - 40;
     const int buttonY = static_cast<int>(KitchenPlaces::plateY) - 28;

@@ -160,6 +160,7 @@ TEST_F(CZacazTest, ARecipeKeyNamingNoRecipeMakesNoOrder) {
 }
 
 TEST_F(CZacazTest, TheCounterReadsOneNearTheEndOfTheLevel) {
+  LevelTable["stage1_1"].LevelTime = 180000.0f;
   const std::vector<LevelBonusEntry> one = {{2, 12.0f}};
   const struct {
     const char* name;
