@@ -224,4 +224,24 @@ TEST_F(CGameFieldTest, ResetEmptiesTheKitchenAndShutdownLetsTheFieldGo) {
   kitchenField->Release();
 }
 
+TEST_F(CGameFieldTest, TheNextNeededDeviceIsTheShownOneHoldingTheSelectedOrdersNextItem) {
+  ASSERT_TRUE(LoadKitchen("stage1_1"));
+  CReceptPanel& panel = *kitchenField->GetReceptPanel();
+  const GF::THolder<CZacaz> order = panel.AddOrder(kitchenField->GetOrderRecords().front());
+  ASSERT_TRUE(order);
+  panel.SelectOrder(order);
+  for (int frame = 0; frame < 150; ++frame) {
+    panel.Update(20.0f);
+    scene->Update(20.0f);
+  }
+  const int item = order->GetNextItem(false, false);
+  ASSERT_GE(item, 0);
+  const std::string& needed = order->GetRecipe()->Items[static_cast<std::size_t>(item)].ObjectName;
+  EXPECT_FALSE(kitchenField->FindNextNeededObject(false)) << "every device is hidden";
+  for (const auto& device : kitchenField->GetCookObjects()) device->SetShown(true);
+  const GF::THolder<CCookObject> found = kitchenField->FindNextNeededObject(false);
+  ASSERT_TRUE(found);
+  EXPECT_EQ(found->GetSlot().Name, needed);
+}
+
 }  // namespace
