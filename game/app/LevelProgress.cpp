@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr std::int32_t PlayerCompetitorId = 6;
-
 // Index bands of the upgrade table: stage upgrade levels, named rewards, items.
 constexpr std::int32_t FirstUpgradeIdIndex = 2;
 constexpr std::int32_t LastUpgradeIdIndex = 22;
@@ -47,9 +45,14 @@ const LevelDescription& FindLevel(const std::string& levelKey) {
   return found != LevelTable.end() ? found->second : none;
 }
 
-int LevelCountOfStage(const std::string& stageKey) {
+const StageDescription& FindStage(const std::string& stageKey) {
+  static const StageDescription none;
   const auto found = StageTable.find(stageKey);
-  return found != StageTable.end() ? found->second.LevelCount : 0;
+  return found != StageTable.end() ? found->second : none;
+}
+
+int LevelCountOfStage(const std::string& stageKey) {
+  return FindStage(stageKey).LevelCount;
 }
 
 std::string GetCurrentLevelKey() {
@@ -71,8 +74,7 @@ std::string GetStageKey(int stageNumber) {
 }
 
 int GetStageNumber(const std::string& stageKey) {
-  const auto found = StageTable.find(stageKey);
-  return found != StageTable.end() ? found->second.StageNumber : 0;
+  return FindStage(stageKey).StageNumber;
 }
 
 int GetCurrentStageNumber() {
@@ -147,22 +149,32 @@ void SyncStageUpgrade(bool store) {
 }
 
 int GetPlayerPlace(const std::string& stageKey) {
+  const std::map<std::int32_t, float> totals = StageTotals(stageKey);
+  if (!totals.contains(PlayerCompetitorId)) return 0;
+  std::vector<StageStanding> ranking;
+  for (const auto& [id, points] : totals) ranking.push_back({id, points});
+  RankStandings(ranking);
+  const auto player = std::find_if(ranking.begin(), ranking.end(), [](const StageStanding& entry) {
+    return entry.CompetitorId == PlayerCompetitorId;
+  });
+  return 1 + static_cast<int>(player - ranking.begin());
+}
+
+std::map<std::int32_t, float> StageTotals(const std::string& stageKey) {
   std::map<std::int32_t, float> totals;
   for (const auto& [levelKey, record] : CurrentProfile().LevelRecords) {
     const auto level = LevelTable.find(levelKey);
     if (level == LevelTable.end() || level->second.StageKey != stageKey) continue;
     for (const auto& [id, points] : record.Scores) totals[id] += points;
   }
-  if (!totals.contains(PlayerCompetitorId)) return 0;
-  std::vector<std::pair<std::int32_t, float>> ranking(totals.begin(), totals.end());
-  // NaN points rank last, so the order stays strict.
+  return totals;
+}
+
+void RankStandings(std::vector<StageStanding>& standings) {
   auto total = [](float points) { return std::isnan(points) ? -INFINITY : points; };
-  std::stable_sort(ranking.begin(), ranking.end(), [&total](const auto& a, const auto& b) {
-    if (total(a.second) != total(b.second)) return total(a.second) > total(b.second);
-    return a.first == PlayerCompetitorId && b.first != PlayerCompetitorId;
-  });
-  const auto player = std::find_if(ranking.begin(), ranking.end(), [](const auto& entry) {
-    return entry.first == PlayerCompetitorId;
-  });
-  return 1 + static_cast<int>(player - ranking.begin());
+  std::stable_sort(
+      standings.begin(), standings.end(), [&total](const StageStanding& a, const StageStanding& b) {
+        if (total(a.Total) != total(b.Total)) return total(a.Total) > total(b.Total);
+        return a.CompetitorId == PlayerCompetitorId && b.CompetitorId != PlayerCompetitorId;
+      });
 }

@@ -14,7 +14,9 @@
 #include "game/screens/menus/CSplashScreen.h"
 #include "game/screens/results/CBonusStatisticsScreen.h"
 #include "game/screens/results/CLoseScreen.h"
+#include "game/screens/results/CStageStatisticsScreen.h"
 #include "game/screens/results/CStatisticsScreen.h"
+#include "game/screens/story/CLoserScreen.h"
 #include "game/screens/unlock/CNewDresScreen.h"
 #include "game/screens/unlock/CNewIngridientScreen.h"
 #include "game/screens/unlock/CNewReceptScreen.h"
@@ -47,6 +49,9 @@ constexpr ScreenTableRow kGameScreens[] = {
     {"new_ingridient_screen", CNewIngridientScreen::Create},
     {"new_recept_screen", CNewReceptScreen::Create},
     {"new_dress_screen", CNewDresScreen::Create},
+    // At a stage's end.
+    {"StageStatisticsScreen", CreateStageStatisticsScreen},
+    {"LoserScreen", CLoserScreen::Create},
 };
 
 }  // namespace

@@ -378,6 +378,31 @@ const std::vector<ArtSheet>& SampleArtSheets() {
        {"stage_1", "stage_2", "stage_3", "stage_4", "stage_5", "stage_6", "stage_7"}},
       {"unlock_pieces", "unlock_pieces.svg", 288, 104, 144, 104, {"tile", "shelf"}},
       {"maple_syrup", "maple_syrup.svg", 48, 80, 0, 0, {}, 5000, 9000},
+      // A stage's end: the competitors cheering or dropping out (standing on their feet),
+      // the podium, the cups with the stages' bows, the player's light, the small pennant of
+      // a place after the cups, a name plate and the packed suitcase of a rival who left.
+      {"stage_figures",
+       "stage_figures.svg",
+       1280,
+       400,
+       160,
+       200,
+       {"big_0", "big_1", "big_2", "big_3", "big_4", "big_5", "big_6", "big_7", "bad_0", "bad_1",
+        "bad_2", "bad_3", "bad_4", "bad_5", "bad_6", "bad_7"},
+       5000,
+       10000},
+      {"stage_podium", "stage_podium.svg", 540, 112},
+      {"stage_cups",
+       "stage_cups.svg",
+       864,
+       128,
+       96,
+       128,
+       {"cup_1", "cup_2", "cup_3", "bow_1", "bow_2", "bow_3", "bow_4", "bow_5", "bow_6"}},
+      {"cup_light", "cup_light.svg", 192, 192},
+      {"stage_ribbon", "stage_ribbon.svg", 100, 124},
+      {"name_plate", "name_plate.svg", 240, 56},
+      {"suitcase", "suitcase.svg", 160, 144},
   };
   return sheets;
 }

@@ -10,6 +10,7 @@
 #include "tools/content/SampleMapScreens.h"
 #include "tools/content/SampleMenusScreens.h"
 #include "tools/content/SampleResultsScreens.h"
+#include "tools/content/SampleStageEnd.h"
 #include "tools/content/SampleUnlockScreens.h"
 
 namespace {
@@ -213,6 +214,7 @@ GameData MakeSampleGameData() {
   AddResultsScreenData(d);
   AddMenuRules(d);
   AddUnlockScreenRules(d);
+  AddStageEndRules(d);
   return d;
 }
 

@@ -1,5 +1,6 @@
 #include "framework/core/CMemoryOutputStream.h"
 #include "tools/content/SampleContent.h"
+#include "tools/content/SampleStageEnd.h"
 #include "tools/content/SampleUnlockScreens.h"
 
 namespace {
@@ -148,7 +149,7 @@ void AddLevels(LevelsData& d) {
                    {0.0f, 0, 0, 2, "", 0},
                    Order("Dishes.pancakes", 4),
                    {0.0f, 0, 40, 100, "Dishes.omelette", 30}};
-  second.Rivals = {{300, 2}};
+  second.Rivals = SampleStageRivals();
 
   for (LevelDescription l :
        {first, second, DiferenceLevel(), BonusLevel("bonus_2", "bonus_ispy", 102),

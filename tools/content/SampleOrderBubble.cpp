@@ -172,8 +172,6 @@ void ZkCustomers(CResourceReader@ r) {
            {art:customers_granny_cross});
   ZkFigure(r, 'judge_4', {art:customers_boy_happy}, {art:customers_boy_waiting},
            {art:customers_boy_cross});
-  ZkFigure(r, 'pers_1', {art:customers_man_happy}, {art:customers_man_waiting},
-           {art:customers_man_cross});
 
   r.CreateAnimationData('ramka_1');
   r.AddNamedPart('all', 0, 1000, 0);

@@ -14,8 +14,9 @@
 // - the card "interfaces.zakaz_list" with "_item_place", "_recept_place", the paid panel
 //   "_many" ("interfaces.zakaz_many": texts "_many" and "_tips") and the serve button
 //   "_item_delivery" ("interfaces.zakaz_delivery");
-// - the customers "interfaces.judge_1" to "_4" and "interfaces.pers_1", each with the moods
-//   "_part_1" to "_part_3"; the frame "interfaces.ramka_1"; the patience bar
+// - the customers "interfaces.judge_1" to "_4", each with the moods "_part_1" to "_part_3"
+//   (the stand-in for another figure, "interfaces.pers_1", is competitor 1's portrait of the
+//   menus' pieces); the frame "interfaces.ramka_1"; the patience bar
 //   "interfaces.progress_new"; the lines "interfaces.item" and tabs "interfaces.zakladka";
 //   the work badge "interfaces.icon_fon"; the picture shadow "interfaces.icon_shadow";
 //   the click sign "interfaces.sign" and a click series' points "bonus.bonus_points"

@@ -14,6 +14,7 @@
 #include "tools/content/SampleParticles.h"
 #include "tools/content/SampleResources.h"
 #include "tools/content/SampleResultsScreens.h"
+#include "tools/content/SampleStageEnd.h"
 #include "tools/content/SampleUnlockScreens.h"
 
 namespace {
@@ -177,6 +178,7 @@ void FillResource(CResourceReader@ r) {
   OrderBubbleContent(r);
   BonusLevelsContent(r);
   UnlockScreens(r);
+  StageEnd(r);
 }
 )";
 
@@ -223,7 +225,8 @@ std::string MakeResourceScript() {
   const std::string pages = results + MakeCookBookPagesScript(results);
   const std::string orders = pages + MakeOrderBubbleScript(pages);
   const std::string bonus = orders + MakeBonusLevelsScript(orders);
-  return bonus + MakeUnlockScreensScript(bonus);
+  const std::string unlock = bonus + MakeUnlockScreensScript(bonus);
+  return unlock + MakeStageEndScript(unlock);
 }
 
 bool WriteSampleResourceScript(const std::filesystem::path& outDir) {

@@ -6,6 +6,7 @@
 #include "tools/content/SampleMapScreens.h"
 #include "tools/content/SampleMenusScreens.h"
 #include "tools/content/SampleResultsScreens.h"
+#include "tools/content/SampleStageEnd.h"
 #include "tools/content/SampleUnlockScreens.h"
 
 bool WriteSampleResources(const std::filesystem::path& outDir) {
@@ -23,5 +24,6 @@ bool WriteSampleResources(const std::filesystem::path& outDir) {
   ok = WriteMenusScreenSounds(outDir) && ok;
   ok = WriteResultsScreenFiles(outDir) && ok;
   ok = WriteUnlockScreenSounds(outDir) && ok;
+  ok = WriteStageEndFiles(outDir) && ok;
   return ok;
 }

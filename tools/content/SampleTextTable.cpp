@@ -9,6 +9,7 @@
 #include "tools/content/SampleOrderBubble.h"
 #include "tools/content/SampleResources.h"
 #include "tools/content/SampleResultsScreens.h"
+#include "tools/content/SampleStageEnd.h"
 #include "tools/content/SampleUnlockScreens.h"
 
 const std::vector<SampleText>& SampleTexts() {
@@ -43,6 +44,8 @@ const std::vector<SampleText>& SampleTexts() {
     all.insert(all.end(), bonus.begin(), bonus.end());
     const std::vector<SampleText>& unlock = UnlockScreenTexts();
     all.insert(all.end(), unlock.begin(), unlock.end());
+    const std::vector<SampleText>& stageEnd = StageEndTexts();
+    all.insert(all.end(), stageEnd.begin(), stageEnd.end());
     return all;
   }();
   return texts;

@@ -60,6 +60,17 @@ GF::IAnimation::AnimationPtr SubstitutePart(const GF::IAnimation::AnimationPtr& 
   return place ? place->AddSubstitutedAnimation(animation) : GF::IAnimation::AnimationPtr();
 }
 
+bool AttachToPart(const GF::IAnimation::AnimationPtr& animation,
+                  const GF::IAnimation::AnimationPtr& layout, const std::string& part) {
+  const auto place = GF::HGENS::FindRequiredPlace(layout, part);
+  if (!place) {
+    animation->Detach();
+    return false;
+  }
+  animation->SetParent(place, true);
+  return true;
+}
+
 void SetResultTexts(GF::IAnimation& layout, const PlayerProfile& profile) {
   const int place = ResultPlace(ProfileFloatOf(profile, ProfileFloat::CurrentPlace));
   SetPartNumber(layout, "_points", IntegerPart(ProfileFloatOf(profile, ProfileFloat::LevelPoints)));

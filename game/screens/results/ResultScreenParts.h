@@ -41,6 +41,12 @@ void ReplacePartToken(GF::IAnimation& layout, const std::string& part, std::wstr
 GF::IAnimation::AnimationPtr SubstitutePart(const GF::IAnimation::AnimationPtr& layout,
                                             const std::string& part, const std::string& animation);
 
+// Places an animation made on the layout's scene under the layout's part, its own placement
+// and layer counted from the part's. Without the part (logged once) the animation leaves the
+// scene instead, and the answer is false.
+bool AttachToPart(const GF::IAnimation::AnimationPtr& animation,
+                  const GF::IAnimation::AnimationPtr& layout, const std::string& part);
+
 // The level's figures in the text parts "_points" (float 4), "_place", "_dish" (float 6),
 // "_round" (its "_round" token := the level number of string 11) and "_place_index" (the
 // text "index_" + place). Missing parts are skipped.

@@ -126,9 +126,9 @@ TEST_F(CGameFieldTest, ALoadPlacesTheLevelHiddenWithItsFloorCookRivalsAndTips) {
   EXPECT_EQ(KitchenFloor.BR, corners[3]);
   ASSERT_TRUE(kitchenField->GetPers());
   EXPECT_EQ(kitchenField->GetQueueCapacity(), OrderQueueCapacity);
-  // The player and one rival, both at 0: the player stands last.
-  EXPECT_EQ(kitchenField->GetStandings().GetCount(), 2);
-  EXPECT_EQ(Profile().Floats[ProfileFloat::CurrentPlace], 2.0f);
+  // The player and the seven rivals, all at 0: the player stands last.
+  EXPECT_EQ(kitchenField->GetStandings().GetCount(), 8);
+  EXPECT_EQ(Profile().Floats[ProfileFloat::CurrentPlace], 8.0f);
   EXPECT_TRUE(InGameTips.GetStrategy());
   EXPECT_FALSE(kitchenField->GetNewDevice());
 }

@@ -102,7 +102,8 @@ class GameScreenTest : public testing::Test {
       if (rule.event != "show_publisher") continue;
       rule.target = screen;
       rule.layout = layout;
-      rule.parameter.clear();
+      rule.parameter = startParameter;
+      rule.actions.insert(rule.actions.end(), startActions.begin(), startActions.end());
     }
     data.FlowRules.insert(data.FlowRules.end(), rules.begin(), rules.end());
     const CServedGameData served(data);
@@ -119,6 +120,9 @@ class GameScreenTest : public testing::Test {
         &log);
   }
 
+  // The parameter the first screen is opened with, and what its rule sets before it is made.
+  std::string startParameter;
+  std::vector<RuleItem> startActions;
   // Called with each screen before it is initialised and shown (it is made and named).
   std::function<void(GF::IScreen&)> onCreated;
 
