@@ -303,6 +303,7 @@ bool EngineImpl::Initiate() {
   time_ = 0.0;
   delta_ = 0.0f;
   active_ = true;
+  suspended_ = false;
   Log("Engine started: %dx%d, %s", screenWidth_, screenHeight_,
       windowed_ ? "windowed" : "full screen");
   return true;
@@ -373,8 +374,10 @@ bool EngineImpl::Start() {
     ++frame_;
     if (!PumpEvents()) break;
     if (replay_ && !ApplyReplayFrame(frame_)) break;
+    // A replay's suspended frames still count, so a script can tell how long it was away.
+    if (!replay_ && suspended_ && !WaitWhileSuspended()) break;
     AdvanceTime();
-    const bool done = frameFunc_();
+    const bool done = !suspended_ && frameFunc_();
     if (replay_) {
       if (const auto* events = replay_->EventsAt(frame_)) {
         for (const ReplayEvent& event : *events)
@@ -775,12 +778,25 @@ void EngineImpl::HandleWindowEvent(const SDL_WindowEvent& event) {
 }
 
 bool EngineImpl::RequestClose() {
-  return !exitFunc_ || exitFunc_();
+  if (!exitFunc_ || exitFunc_()) return true;
+  suspended_ = false;
+  return false;
+}
+
+bool EngineImpl::WaitWhileSuspended() {
+  while (suspended_) {
+    SDL_WaitEvent(nullptr);
+    if (!PumpEvents()) return false;
+  }
+  // The time away is no frame's time.
+  lastCounter_ = frameStartCounter_ = SDL_GetPerformanceCounter();
+  return true;
 }
 
 void EngineImpl::ChangeFocus(bool active) {
   if (active == active_) return;
   active_ = active;
+  suspended_ = !active;
   if (active) {
     // Keys released while away would otherwise stay held.
     keyDown_.fill(false);

@@ -154,6 +154,9 @@ class EngineImpl final : public Engine {
   void HandleText(const char* utf8);
   bool RequestClose();
   void ChangeFocus(bool active);
+  // Sleeps on the window's events while the program is suspended; false when the window
+  // closed meanwhile.
+  bool WaitWhileSuspended();
 
   // A new session starts with no key held, no event queued and the cursor at 0, 0.
   void ResetInput();
@@ -204,6 +207,10 @@ class EngineImpl final : public Engine {
   SDL_Window* window_ = nullptr;
   Viewport viewport_;
   bool active_ = false;
+  // From a focus loss to its return the loop calls no frame function: the window keeps the
+  // last picture and the game's time stands still. A close the program answers itself (its
+  // exit question) ends it too, for the answer needs frames.
+  bool suspended_ = false;
   std::unique_ptr<GlRenderer> renderer_;
   std::unique_ptr<AudioMixer> mixer_;
 

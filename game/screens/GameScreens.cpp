@@ -1,5 +1,6 @@
 #include "game/screens/GameScreens.h"
 
+#include "game/screens/CGameScreen.h"
 #include "game/screens/CWindowShadesEffect.h"
 #include "game/screens/menus/CCookChangePlayerScreen.h"
 #include "game/screens/menus/CCookConfirmMenuScreen.h"
@@ -42,6 +43,7 @@ constexpr ScreenTableRow kGameScreens[] = {
     {"confirm_screen", CCookConfirmMenuScreen::Create},
     {"message_screen", CCookConfirmMenuScreen::Create},
     {"bonus_message_screen", CCookConfirmMenuScreen::Create},
+    {"GameScreen", CGameScreen::Create},
     // After a level.
     {"StatisticsScreen", CreateStatisticsScreen},
     {"LoseScreen", CreateLoseScreen},

@@ -243,6 +243,33 @@ TEST_F(EngineWindowTest, FocusChangesCallTheCallbacksOnce) {
   EXPECT_EQ(g_focus, "lost off gain on ") << "full screen too";
 }
 
+// Away from the focus the loop sleeps on the window's events and runs no frame until the
+// focus is back; the time away is no frame's time.
+TEST_F(EngineWindowTest, NoFrameRunsWhileTheFocusIsAway) {
+  Initiate();
+  Uint32 lostAt = 0, backAt = 0;
+  float delta = 1.0f;
+  Run([&](int frame) {
+    if (frame == 1) {
+      PushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
+      SDL_AddTimer(
+          150,
+          [](Uint32, void*) -> Uint32 {
+            PushWindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED);
+            return 0;
+          },
+          nullptr);
+      lostAt = SDL_GetTicks();
+      return false;
+    }
+    backAt = SDL_GetTicks();
+    delta = engine->GetDelta();
+    return true;
+  });
+  EXPECT_GE(backAt - lostAt, 140u);  // the timer comes at 150 ms, give or take a tick
+  EXPECT_LT(delta, 0.05f);
+}
+
 std::string g_sizeMove;
 
 TEST_F(EngineWindowTest, AFinishedMoveIsAnEnteredAndLeftMoveLoop) {

@@ -143,7 +143,9 @@ void AddStartRules(GameData& d) {
   title.smooth = true;
   title.layout = "main_menu.title";
   title.actions = {StringAssignment(ProfileString::ShadesShowRequest, "curtain_open")};
-  d.FlowRules = {settings, publisher, MakeFlowRule("None", "test_starting", "GameScreen"), title};
+  FlowRule testLevel = MakeFlowRule("None", "test_starting", "GameScreen");
+  testLevel.layout = "main_menu.game_screen";
+  d.FlowRules = {settings, publisher, testLevel, title};
 }
 
 // A rule whose target takes the place of every open screen.
@@ -192,7 +194,7 @@ void AddMenuRules(GameData& d) {
       ModalRule("GameScreen", "menu", "InGameMenuScreen", "main_menu.options"),
       SwitchRule("InGameMenuScreen", "map", "ProgressMapScreen", "ProgressMap.layout"),
       SwitchRule("InGameMenuScreen", "main_menu", "SplashScreen", "main_menu.title"),
-      SwitchRule("InGameMenuScreen", "replay", "GameScreen", "interfaces.game_screen"),
+      SwitchRule("InGameMenuScreen", "replay", "GameScreen", "main_menu.game_screen"),
   };
   d.FlowRules.insert(d.FlowRules.end(), std::begin(rules), std::end(rules));
 }

@@ -353,11 +353,18 @@ void KitchenHud(CResourceReader@ r) {
   r.CreateAnimationData('bonus_text');
   KhBanner(r, 126, 200, 227, {t:kh_bonus_level});
 
-  // The game screen's layout: the level clock at the top right, the delivery bar below.
+  // The game screen's layout: the level clock at the top right, the delivery bar below,
+  // the hint button at the bottom left, the pause menu's and help's at the bottom right.
   r.CreateAnimationData('game_screen');
   ShowIdleHide(r, 300, 1000, 300);
   KhPlace(r, '_flip', 'interfaces', 'level_clock_panel', 320, -262, 1100, 1600);
   KhPlace(r, '_delivery_progres', 'interfaces', 'delivery_progres', 0, 278, 1100, 1600);
+  KhPlace(r, '_item_hint', 'interfaces', 'hud_hint', -360, 266, 1100, 1600);
+  KhFade(r, 300, 1000, 300);
+  KhPlace(r, '_item_menu', 'interfaces', 'hud_menu', 300, 266, 1100, 1600);
+  KhFade(r, 300, 1000, 300);
+  KhPlace(r, '_item_help', 'interfaces', 'hud_help', 362, 266, 1100, 1600);
+  KhFade(r, 300, 1000, 300);
 
   // The bonus levels' cursors: a magnifier looking through its lens, a cross hair.
   r.CreateModule('bonus');

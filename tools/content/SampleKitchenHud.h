@@ -10,7 +10,8 @@
 //   floor points, with parts "_idle", "_night" and "all" and the places "_plate", "_ring",
 //   "_clock" (hands "_hour", "_min", "_second"), "_sun" and "_dark";
 // - the game screen's HUD places "_delivery_progres" and "_flip" (with "_clock",
-//   "_second" and "_segment"), in the layout "main_menu.game_screen";
+//   "_second" and "_segment"), in the layout "main_menu.game_screen", with the game
+//   screen's buttons "_item_hint", "_item_menu" and "_item_help";
 // - "interfaces.item_delivery" and its caption, the balloons "interfaces.balon", "_2" and
 //   "_3", the hint box "hints.hint_text", the banners "main_menu.bonus_text" and
 //   "interfaces.level_complete_1" to "_4", the bonus-level cursors "bonus.hider" and

@@ -6,6 +6,7 @@
 #include "tools/content/SampleCookBook.h"
 #include "tools/content/SampleCurtain.h"
 #include "tools/content/SampleFrameworkScreens.h"
+#include "tools/content/SampleGameScreen.h"
 #include "tools/content/SampleKitchenDevices.h"
 #include "tools/content/SampleKitchenHud.h"
 #include "tools/content/SampleMapScreens.h"
@@ -179,6 +180,7 @@ void FillResource(CResourceReader@ r) {
   BonusLevelsContent(r);
   UnlockScreens(r);
   StageEnd(r);
+  GameScreenContent(r);
 }
 )";
 
@@ -226,7 +228,8 @@ std::string MakeResourceScript() {
   const std::string orders = pages + MakeOrderBubbleScript(pages);
   const std::string bonus = orders + MakeBonusLevelsScript(orders);
   const std::string unlock = bonus + MakeUnlockScreensScript(bonus);
-  return unlock + MakeStageEndScript(unlock);
+  const std::string stageEnd = unlock + MakeStageEndScript(unlock);
+  return stageEnd + MakeGameScreenScript(stageEnd);
 }
 
 bool WriteSampleResourceScript(const std::filesystem::path& outDir) {

@@ -3,6 +3,7 @@
 #include "tools/content/SampleCookBook.h"
 #include "tools/content/SampleCurtain.h"
 #include "tools/content/SampleFrameworkScreens.h"
+#include "tools/content/SampleGameScreen.h"
 #include "tools/content/SampleMapScreens.h"
 #include "tools/content/SampleMenusScreens.h"
 #include "tools/content/SampleResultsScreens.h"
@@ -25,5 +26,6 @@ bool WriteSampleResources(const std::filesystem::path& outDir) {
   ok = WriteResultsScreenFiles(outDir) && ok;
   ok = WriteUnlockScreenSounds(outDir) && ok;
   ok = WriteStageEndFiles(outDir) && ok;
+  ok = WriteGameScreenMusic(outDir) && ok;
   return ok;
 }

@@ -229,14 +229,14 @@ void AddResultsScreenData(GameData& data) {
   data.SoundNameTable[17] = {"result_open", 17};
   data.SoundNameTable[18] = {"level_failed", 18};
   // A level ends: a place of 1 to 3 won it, a bonus level's result is 100 or more, anything
-  // else failed it. The first rule that holds is taken.
+  // else failed it. The last rule that holds is taken, so the failed level's comes first.
   const std::pair<const char*, const char*> screens[] = {
+      {"LoseScreen", "main_menu.lose_screen"},
       {"StatisticsScreen", "main_menu.statistics_screen"},
       {"BonusStatisticsScreen", "main_menu.bonus_statistics_screen"},
-      {"LoseScreen", "main_menu.lose_screen"},
   };
   const std::vector<RuleItem> conditions[] = {
-      {PlaceAtLeast(1.0f), PlaceAtMost(3.0f)}, {PlaceAtLeast(100.0f)}, {}};
+      {}, {PlaceAtLeast(1.0f), PlaceAtMost(3.0f)}, {PlaceAtLeast(100.0f)}};
   for (std::size_t i = 0; i < std::size(screens); ++i) {
     FlowRule exit = MakeFlowRule("GameScreen", "exit", screens[i].first);
     exit.layout = screens[i].second;
@@ -244,7 +244,9 @@ void AddResultsScreenData(GameData& data) {
     data.FlowRules.push_back(exit);
   }
   for (const auto& [screen, layout] : screens) {
-    data.FlowRules.push_back(MakeFlowRule(screen, "replay", "GameScreen"));
+    FlowRule replay = MakeFlowRule(screen, "replay", "GameScreen");
+    replay.layout = "main_menu.game_screen";
+    data.FlowRules.push_back(replay);
     data.FlowRules.push_back(MakeFlowRule(screen, "next", "ProgressMapScreen"));
   }
   data.FlowRules.push_back(MakeFlowRule("LoseScreen", "map", "ProgressMapScreen"));

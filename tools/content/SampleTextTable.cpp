@@ -3,6 +3,7 @@
 #include "tools/content/SampleBonusLevels.h"
 #include "tools/content/SampleContent.h"
 #include "tools/content/SampleFrameworkScreens.h"
+#include "tools/content/SampleGameScreen.h"
 #include "tools/content/SampleKitchenHud.h"
 #include "tools/content/SampleMapScreens.h"
 #include "tools/content/SampleMenusScreens.h"
@@ -46,6 +47,8 @@ const std::vector<SampleText>& SampleTexts() {
     all.insert(all.end(), unlock.begin(), unlock.end());
     const std::vector<SampleText>& stageEnd = StageEndTexts();
     all.insert(all.end(), stageEnd.begin(), stageEnd.end());
+    const std::vector<SampleText>& game = GameScreenTexts();
+    all.insert(all.end(), game.begin(), game.end());
     return all;
   }();
   return texts;

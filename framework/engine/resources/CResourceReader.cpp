@@ -348,7 +348,7 @@ void CResourceReader::AddTexture(const CScriptString& name) {
 }
 
 void CResourceReader::CreateAnimationData(const CScriptString& name) {
-  if (m_module.empty()) return Warn("CreateAnimationData");
+  if (!m_moduleSelected) return Warn("CreateAnimationData");
   auto data = GF::MakeHolder<CAnimationData>(name.buffer);
   (*m_registry.CreateModule(m_module))[name.buffer] = data;
   m_animation = data.Get();
@@ -357,6 +357,7 @@ void CResourceReader::CreateAnimationData(const CScriptString& name) {
 
 void CResourceReader::CreateModule(const CScriptString& name) {
   m_module = name.buffer;
+  m_moduleSelected = true;
   m_registry.CreateModule(m_module);
   // Nothing of the previous module stays current: keys can't land in its objects.
   m_animation = nullptr;

@@ -104,6 +104,8 @@ class CResourceReader : public GF::CRefCount {
 
   CResource& m_registry;
   std::string m_module;
+  // The module of empty name is a module too: it holds the names without a point.
+  bool m_moduleSelected = false;
   CAnimationData* m_animation = nullptr;
   CDrawableObjectData* m_drawable = nullptr;
   CSoundObjectData* m_sound = nullptr;

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -130,6 +131,9 @@ class GameScreenTest : public testing::Test {
   std::vector<ScreenTableRow> testScreens;
   // Rules after the sample's.
   std::vector<FlowRule> rules;
+  // Results without a rule after which the screen opens again, as in the game, instead of
+  // ending the run.
+  Lines reopening;
   // "screen:command" as published, "screen:result" as closed.
   Lines commands;
   Lines closed;
@@ -175,7 +179,9 @@ class GameScreenTest : public testing::Test {
   void Closed(GF::THolder<GF::IScreen> screen) {
     closed.push_back(screen->GetName() + ":" + screen->GetResult());
     const GF::THolder<GF::HGENS::CGameManager> manager = GF::HGENS::GetGameManager();
-    if (manager->TopScreen() == screen && !screen->IsOverlay()) manager->DestroyAllScreens();
+    if (manager->TopScreen() != screen || screen->IsOverlay()) return;
+    if (std::find(reopening.begin(), reopening.end(), screen->GetResult()) == reopening.end())
+      manager->DestroyAllScreens();
   }
 };
 

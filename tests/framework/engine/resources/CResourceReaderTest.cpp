@@ -262,12 +262,14 @@ TEST_F(CResourceReaderTest, ModulesAnimationsAndTextureGroups) {
       "  r.CreateModule('menu'); r.CreateAnimationData('a');\n"
       "  r.CreateSpriteObjectData('s'); r.AddSpriteIDResource(1, 0); r.AddSpriteIDResource(7, 0);\n"
       "  r.CreateModule('game'); r.CreateAnimationData('a'); r.CreateAnimationData('b');\n"
+      "  r.CreateModule(''); r.CreateAnimationData('plain');\n"  // the names without a point
       "  r.CreateModule('menu'); r.CreateAnimationData('c');\n"  // an existing module stays
       "  r.CreateAnimationData('c');\n"  // the later one replaces the earlier
       "  r.CreateTextSpriteObjectData('t'); r.AddTextSpriteIDResource(0, 0);\n"
       "  r.AddTextInfo('caption', 2, 3, 4, 0x21, 5);\n"
       "}\n"));
-  EXPECT_EQ(registry->GetModuleCount(), 2);
+  EXPECT_EQ(registry->GetModuleCount(), 3);
+  EXPECT_NE(registry->GetAnimationData("plain"), nullptr);
   EXPECT_EQ(registry->GetAnimationCount("menu"), 2);
   EXPECT_EQ(registry->GetAnimationCount("game"), 2);
   EXPECT_EQ(registry->GetAnimationData("menu.c")->GetObjectDataCount(), 1);

@@ -1,0 +1,108 @@
+#include "tools/content/SampleGameScreen.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "tools/codecs/OggEncoder.h"
+#include "tools/content/SampleArt.h"
+#include "tools/content/SampleContent.h"
+
+namespace {
+
+const std::vector<SampleText> kTexts = {
+    {"gs_paused", u"Paused"},
+};
+
+const SampleTextInfo kTextInfos[] = {
+    {"gs_paused", 1, 0x41, "gs_paused"},
+};
+
+// Offsets are from the middle of the screen.
+const char* const kScript = R"(
+// The game screen's buttons and its pause picture.
+void GameScreenTexts(CResourceReader@ r) {
+{textinfos}}
+
+// A round HUD button with its icon, in every look.
+void GsButton(CResourceReader@ r, const string &in name, int icon) {
+  r.CreateAnimationData(name);
+  r.AddNamedPart('all', 0, 100, 1);
+  r.AddNamedPart('_up', 0, 100, 1);
+  r.AddNamedPart('_leave', 0, 100, 1);
+  r.AddNamedPart('_over', 100, 200, 1);
+  r.AddNamedPart('_down', 200, 300, 1);
+  r.AddNamedPart('_disabled', 300, 400, 1);
+  r.CreateSpriteObjectData('face');
+  r.AddSpriteIDResource({art:hud_buttons_up}, 100);
+  r.AddSpriteIDResource({art:hud_buttons_over}, 100);
+  r.AddSpriteIDResource({art:hud_buttons_down}, 100);
+  r.AddSpriteIDResource({art:hud_buttons_disabled}, 100);
+  r.AddHotspot(5000, 5000, 0, 400);
+  r.AddLayer(0, 400);
+  KhSprite(r, 'icon', icon, 0, 0, 1, 400);
+}
+
+void GameScreenContent(CResourceReader@ r) {
+  GameScreenTexts(r);
+  r.CreateModule('interfaces');
+  GsButton(r, 'hud_hint', {art:hud_buttons_hint});
+  GsButton(r, 'hud_menu', {art:hud_buttons_menu});
+  GsButton(r, 'hud_help', {art:hud_buttons_help});
+
+  // Over everything of the level: the screen dimmed, a note saying "Paused".
+  r.CreateModule('');
+  r.CreateAnimationData('pause_screen');
+  r.AddNamedPart('_show', 0, 300, 1);
+  r.AddNamedPart('all', 0, 300, 1);
+  KhSprite(r, 'dim', {art:hud_pieces_night}, 0, 0, 0, 300);
+  r.AddZoom(1800, 1350, 0, 300);
+  r.AddOpaque(0, 1, 300);
+  r.AddOpaque(170, 0, 0);
+  KhSprite(r, 'note', {art:hint_box}, 0, 0, 1, 300);
+  KhText(r, 'text', {t:gs_paused}, 0, 0, 2, 300);
+  r.AddZoom(200, 200, 0, 300);
+}
+)";
+
+// A stage's tune: a short melody over its root, each stage a step higher and a little
+// quicker, so the stages sound apart.
+std::vector<float> StageTune(int stage) {
+  constexpr int kRate = 22050;
+  const double steps[] = {0, 4, 7, 4, 5, 9, 12, 9, 0, 4, 7, 12, 7, 4, 2, 0};
+  const double root = 220.0 * std::pow(2.0, (stage - 1) * 2.0 / 12.0);
+  const double note = 0.34 - 0.02 * stage;  // seconds
+  std::vector<float> samples;
+  for (double step : steps) {
+    const double hz = root * std::pow(2.0, step / 12.0);
+    const int count = static_cast<int>(note * kRate);
+    for (int i = 0; i < count; ++i) {
+      const double t = static_cast<double>(i) / kRate;
+      const double envelope = std::min(1.0, i / 300.0) * std::exp(-4.0 * t);
+      samples.push_back(
+          static_cast<float>(0.3 * envelope * std::sin(2.0 * std::numbers::pi * hz * t)));
+    }
+  }
+  return samples;
+}
+
+}  // namespace
+
+const std::vector<SampleText>& GameScreenTexts() {
+  return kTexts;
+}
+
+std::string MakeGameScreenScript(const std::string& before) {
+  std::string script = kScript;
+  FillTextInfos(script, CountScriptCalls(before, "r.AddTextInfo("), kTextInfos);
+  FillArtSprites(script, before);
+  return script;
+}
+
+bool WriteGameScreenMusic(const std::filesystem::path& outDir) {
+  bool ok = true;
+  for (int stage = 1; stage <= 7; ++stage)
+    ok = WriteContentFile(outDir, "Sound/musik_" + std::to_string(stage) + ".ogg",
+                          pm::codecs::EncodeOgg(StageTune(stage), 22050, 1, 0.4f)) &&
+         ok;
+  return ok;
+}
