@@ -14,6 +14,7 @@
 #include "game/app/ProfileString.h"
 #include "game/app/SoundShortcuts.h"
 #include "game/kitchen/CDiferenceGameField.h"
+#include "game/kitchen/CGameField.h"
 #include "game/kitchen/LevelInterfaceLayer.h"
 #include "game/screens/MenuRows.h"
 #include "platform/Engine.h"
@@ -22,7 +23,7 @@ namespace {
 
 using AnimationPtr = CGameScreen::AnimationPtr;
 
-// The field of each level type; the curtain stays away from the bonus levels.
+// The field of each bonus level type, whose curtain stays away; any other type is a kitchen.
 struct FieldRow {
   const char* type;
   CGameScreen::FieldPtr (*create)();
@@ -33,6 +34,8 @@ constexpr FieldRow kFields[] = {
 };
 
 constexpr const char* kDifferenceType = "bonus_diference";
+// The one kitchen level that opens without the curtain.
+constexpr const char* kNoCurtainKitchen = "stage7_1";
 constexpr const char* kPauseOverlay = "pause_screen";
 constexpr int kPauseOverlayLayer = 10000000;
 constexpr const char* kDifferenceCursor = "cursor.custom_2";
@@ -102,7 +105,7 @@ void CGameScreen::OnInit() {
   PlayStageMusic();
   m_field = CreateField();
   SetLevelInterfaceLayer(GetScene());
-  if (m_field) m_field->BuildHUD(GetLayout(), GF::THolder<GF::IScreen>(this));
+  m_field->BuildHUD(GetLayout(), GF::THolder<GF::IScreen>(this));
   m_background = LoadLevelScene();
   const GF::THolder<GF::HGENS::CGameManager> manager = GF::HGENS::GetGameManager();
   m_onResume = GF::MakeDelegate(this, &CGameScreen::OnResume);
@@ -161,19 +164,16 @@ CGameScreen::FieldPtr CGameScreen::CreateField() {
   const auto row = std::find_if(std::begin(kFields), std::end(kFields),
                                 [&](const FieldRow& r) { return m_levelType == r.type; });
   if (row == std::end(kFields)) {
-    Engine* engine = hgeCreate(ENGINE_VERSION);
-    engine->Log("[W] LEVEL %s: NO FIELD FOR THE TYPE \"%s\"", m_levelKey.c_str(),
-                m_levelType.c_str());
-    engine->Release();
-    return nullptr;
+    SetNoEffect(m_levelKey == kNoCurtainKitchen);
+    return FieldPtr(CGameField::Create());
   }
   SetNoEffect(row->noEffect);
   return row->create();
 }
 
 AnimationPtr CGameScreen::LoadLevelScene() {
-  if (m_field) m_field->LoadLevel(m_levelKey);
-  const LevelDescription* level = m_field ? m_field->GetLevelDescription() : nullptr;
+  m_field->LoadLevel(m_levelKey);
+  const LevelDescription* level = m_field->GetLevelDescription();
   if (!level || level->SceneAnimationName().empty()) return nullptr;
   const AnimationPtr background = GetScene()->CreateAnimation(level->SceneAnimationName());
   if (!background) return nullptr;
@@ -191,10 +191,9 @@ bool CGameScreen::IdleUpdate(const float& dt) {
   return true;
 }
 
-// A level without a field has nothing to play: it ends at once.
 void CGameScreen::UpdateLevel(const float& dt) {
-  if (m_field) m_field->Update(dt);
-  if (m_field && !m_field->IsFinished()) return;
+  m_field->Update(dt);
+  if (!m_field->IsFinished()) return;
   BookLevelEnd(FindLevel(m_levelKey), CurrentProfile());
   GoTo("exit", kUsualFlags);
   m_levelCallback = &CGameScreen::LevelOver;
@@ -210,7 +209,7 @@ void CGameScreen::OnCommand(const std::string& command) {
 void CGameScreen::OnShown() {
   CCurtainLevelScreen::OnShown();
   GF::HGENS::ParticleRegistry::Instance().enabled = true;
-  if (m_field) m_field->SetPause(false);
+  m_field->SetPause(false);
 }
 
 void CGameScreen::StartHide() {
@@ -271,15 +270,15 @@ void CGameScreen::OnDestroy() {
 }
 
 void CGameScreen::OnKeyDown(int key) {
-  if (m_field && IsPlaying()) m_field->OnKeyDown(key);
+  if (IsPlaying()) m_field->OnKeyDown(key);
 }
 
 void CGameScreen::OnKeyUp(int key) {
-  if (m_field && IsPlaying()) m_field->OnKeyUp(key);
+  if (IsPlaying()) m_field->OnKeyUp(key);
 }
 
 void CGameScreen::OnHintClicked(GF::THolder<GF::HGENS::CBaseControl>, const GF::TPoint<int>&, int) {
-  if (m_field) m_field->UseHint();
+  m_field->UseHint();
 }
 
 bool CGameScreen::IsPlaying() const {

@@ -34,7 +34,6 @@ class CGameScreen : public CCurtainLevelScreen {
   // replace the list of new recipes and are marked as met; float 29 := the list's length.
   static void StoreLevelResults(const LevelDescription& level, PlayerProfile& profile);
 
-  // Empty when the level's type has no field.
   const FieldPtr& GetField() const { return m_field; }
   AnimationPtr GetPauseOverlay() const { return m_pauseOverlay; }
   AnimationPtr GetBackground() const { return m_background; }

@@ -13,6 +13,7 @@
 #include "game/app/ProfileFloat.h"
 #include "game/app/ProfileString.h"
 #include "game/app/SoundShortcuts.h"
+#include "game/kitchen/CGameField.h"
 #include "tests/game/screens/LevelScreenTest.h"
 
 namespace {
@@ -26,30 +27,43 @@ bool Has(const Lines& lines, const std::string& line) {
   return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
-// The spot-the-difference level gets its field and no curtain; a level whose type has no
-// field yet (the kitchen's), or a key the levels data lack, has nothing to play and leaves
-// with "exit" at once.
+// The spot-the-difference level gets its field and no curtain; any other type is a kitchen,
+// with the curtain but on "stage7_1"; a key the levels data lack makes a kitchen that
+// cannot load, and the screen leaves with "exit" at once.
 TEST_F(CGameScreenTest, EachLevelTypeGetsItsField) {
   struct Case {
     const char* key;
-    bool difference;
+    bool kitchen;
+    bool noEffect;
     bool leaves;
   };
-  const Case cases[] = {
-      {kDifference, true, false}, {"stage1_1", false, true}, {"no_such_level", false, true}};
+  const Case cases[] = {{kDifference, false, true, false},
+                        {"stage1_1", true, false, false},
+                        {"stage7_1", true, true, false},
+                        {"no_such_level", true, false, true}};
   for (const Case& c : cases) {
     commands.clear();
-    bool difference = false, noEffect = false;
+    bool difference = false, kitchen = false, noEffect = false;
     std::string levelKey;
-    RunLevel(c.key, "frames 30\n", [&](int frame) {
-      if (frame != 1 || !Screen()) return;
-      difference = DifferenceField() != nullptr;
-      noEffect = Screen()->HasNoEffect();
-      levelKey = CurrentProfile().Strings[ProfileString::CurrentLevelKey];
-    });
+    const auto fixture = [] {
+      LevelDescription level = LevelTable.at("stage1_1");
+      level.LevelKey = "stage7_1";
+      LevelTable["stage7_1"] = level;
+    };
+    RunLevel(
+        c.key, "frames 30\n",
+        [&](int frame) {
+          if (frame != 1 || !Screen()) return;
+          difference = DifferenceField() != nullptr;
+          kitchen = dynamic_cast<CGameField*>(Screen()->GetField().Get()) != nullptr;
+          noEffect = Screen()->HasNoEffect();
+          levelKey = CurrentProfile().Strings[ProfileString::CurrentLevelKey];
+        },
+        fixture);
     EXPECT_EQ(levelKey, c.key);
-    EXPECT_EQ(difference, c.difference) << c.key;
-    EXPECT_EQ(noEffect, c.difference) << c.key;
+    EXPECT_EQ(difference, !c.kitchen) << c.key;
+    EXPECT_EQ(kitchen, c.kitchen) << c.key;
+    EXPECT_EQ(noEffect, c.noEffect) << c.key;
     EXPECT_EQ(Has(commands, "GameScreen:exit"), c.leaves) << c.key;
   }
 }
