@@ -1,5 +1,6 @@
 #pragma once
 
+#include <limits>
 #include <list>
 #include <string>
 #include <vector>
@@ -189,6 +190,7 @@ class CZacaz : public GF::CRefCount {
   int m_itemsDone = 0;
   bool m_alarmStarted = false;
   float m_shownPoints = 0.0f;
+  float m_pointsOnBubble = std::numeric_limits<float>::quiet_NaN();  // the value its text shows
   float m_idleTimer = 0.0f;
   std::string m_idleAnimation;
   bool m_leaving = false;

@@ -73,7 +73,7 @@ void ZkBubble(CResourceReader@ r, const string &in name, int red, int green, int
   ZkPlace(r, '_status', 30, 16, 4, 700);
   KhPlace(r, '_ring_2', 'interfaces', 'zakaz_ring', -68, -50, 6, 700);
   KhPlace(r, '_ring_3', 'interfaces', 'zakaz_ring', 68, -50, 6, 700);
-  ZkPlace(r, '_icon_place', 70, 34, 8, 700);
+  ZkPlace(r, '_icon_place', 56, 34, 8, 700);
   KhPlace(r, '_list', 'interfaces', 'zakaz_list', -78, -60, 10, 700);
   r.AddOpaque(0, 0, 100);
   r.AddOpaque(0, 1, 300);

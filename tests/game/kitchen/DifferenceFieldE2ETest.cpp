@@ -10,11 +10,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,7 +29,7 @@
 #include "game/kitchen/LevelInterfaceLayer.h"
 #include "platform/Engine.h"
 #include "tests/framework/engine/screens/ScreensTestSupport.h"
-#include "tests/support/ReplayShot.h"
+#include "tests/game/kitchen/KitchenShots.h"
 #include "tests/support/TestSupport.h"
 
 namespace {
@@ -101,19 +99,6 @@ std::string ClickLines(int frame, int x, int y) {
          " buttonup 1\n";
 }
 
-// The replay's folder of shots: PANMASTER_SHOTS_DIR/name, or a temporary one.
-std::filesystem::path ShotsFolder(const std::string& name) {
-  const char* keep = std::getenv("PANMASTER_SHOTS_DIR");
-  if (!keep) return pm::test::MakeTempDir(name.c_str());
-  std::filesystem::create_directories(std::filesystem::path(keep) / name);
-  return std::filesystem::path(keep) / name;
-}
-
-std::string ShotLine(int frame, const std::filesystem::path& folder) {
-  return "@" + std::to_string(frame) + " shot " +
-         (folder / (std::to_string(frame) + ".png")).string() + "\n";
-}
-
 // Runs the script on the host; `after` sees the host after each frame. Gives the log.
 std::vector<std::string> RunHost(const std::string& script,
                                  const std::function<void(CDifferenceHostScreen&, int)>& after) {
@@ -145,7 +130,7 @@ std::vector<std::string> RunHost(const std::string& script,
 }
 
 TEST(DifferenceFieldE2ETest, EveryDifferenceFoundClosesTheLevelWon) {
-  const std::filesystem::path folder = ShotsFolder("difference_won");
+  const std::filesystem::path folder = pm::test::KitchenShots::Folder("difference_won");
   std::map<int, int> found;  // after the frame
   GF::TPoint<float> mirror;
   bool finished = false;
@@ -153,8 +138,8 @@ TEST(DifferenceFieldE2ETest, EveryDifferenceFoundClosesTheLevelWon) {
   script += ClickLines(kOk, 400, 332);
   script += "@" + std::to_string(kPlaying - 2) + " move 200 300\n";
   for (const Click& c : kClicks) script += ClickLines(c.frame, c.x, c.y);
-  const int shots[] = {kHintBox, kPlaying, kSpoonFound, kBanner, kClosed};
-  for (int frame : shots) script += ShotLine(frame, folder);
+  const std::vector<int> shots = {kHintBox, kPlaying, kSpoonFound, kBanner, kClosed};
+  script += pm::test::KitchenShots::ScriptLines(folder, shots);
   const std::vector<std::string> log = RunHost(script, [&](CDifferenceHostScreen& host, int frame) {
     found[frame] = host.field->GetFound();
     if (frame == kPlaying) mirror = host.field->GetMirrorCursor()->GetPosition();
@@ -170,35 +155,23 @@ TEST(DifferenceFieldE2ETest, EveryDifferenceFoundClosesTheLevelWon) {
   EXPECT_EQ(std::count(log.begin(), log.end(), "BONUS bonus_diference_1 END result 101 count 4"),
             1);
 
-  Engine* engine = hgeCreate(ENGINE_VERSION);
-  engine->SetStateInt(EngineState::ScreenWidth, 800);
-  engine->SetStateInt(EngineState::ScreenHeight, 600);
-  ASSERT_TRUE(engine->Initiate());
-  {
-    std::map<int, std::unique_ptr<pm::test::Shot>> shot;
-    for (int frame : shots) {
-      shot[frame] =
-          std::make_unique<pm::test::Shot>(*engine, folder / (std::to_string(frame) + ".png"));
-      ASSERT_TRUE(shot[frame]->IsLoaded());
-    }
-    // The spoon's empty place in the right picture is filled by its copy.
-    EXPECT_GT(shot[kSpoonFound]->CountDifferences(*shot[kPlaying], 585, 135, 615, 165), 200);
-    // The night falls over the room.
-    EXPECT_GT(shot[kClosed]->CountDifferences(*shot[kPlaying], 20, 420, 120, 520), 5000);
-  }
-  engine->Shutdown();
-  engine->Release();
+  const pm::test::KitchenShots shot(folder, shots);
+  ASSERT_TRUE(shot.IsLoaded());
+  // The spoon's empty place in the right picture is filled by its copy.
+  EXPECT_GT(shot[kSpoonFound].CountDifferences(shot[kPlaying], 585, 135, 615, 165), 200);
+  // The night falls over the room.
+  EXPECT_GT(shot[kClosed].CountDifferences(shot[kPlaying], 20, 420, 120, 520), 5000);
 }
 
 // Left alone, the clock blinks in its last quarter and the level closes timed out at night.
 TEST(DifferenceFieldE2ETest, TheTimeRunsOutWithoutAClick) {
-  const std::filesystem::path folder = ShotsFolder("difference_timed_out");
+  const std::filesystem::path folder = pm::test::KitchenShots::Folder("difference_timed_out");
   // Step 50: the 60 s of the level end near frame 1320.
   constexpr int kBlinking = 1160, kNight = 1400;
   bool finished = false;
   std::string script = "step 50\nframes " + std::to_string(kNight + 2) + "\n";
   script += ClickLines(60, 400, 332);
-  for (int frame : {kBlinking, kNight}) script += ShotLine(frame, folder);
+  script += pm::test::KitchenShots::ScriptLines(folder, {kBlinking, kNight});
   const std::vector<std::string> log = RunHost(script, [&](CDifferenceHostScreen& host, int) {
     finished = finished || host.field->IsFinished();
   });
