@@ -18,19 +18,14 @@
 
 #include "framework/core/THolder.h"
 #include "framework/core/TRect.h"
-#include "framework/engine/app/Services.h"
 #include "framework/engine/resources/ResourceServices.h"
 #include "framework/engine/scene/SceneServices.h"
 #include "framework/engine/screens/ScreenServices.h"
 #include "game/app/GameData.h"
-#include "game/kitchen/CGetObjectAction.h"
-#include "game/kitchen/CPersMoveAction.h"
-#include "game/kitchen/CReceptPanel.h"
 #include "game/kitchen/CZacaz.h"
-#include "platform/Engine.h"
 #include "tests/framework/engine/screens/ScreensTestSupport.h"
-#include "tests/game/kitchen/KitchenHostScreen.h"
 #include "tests/game/kitchen/KitchenShots.h"
+#include "tests/game/kitchen/PanelHostScreen.h"
 #include "tests/support/TestSupport.h"
 #include "tools/content/SampleKitchenHud.h"
 
@@ -38,66 +33,6 @@ namespace {
 
 using GF::THolder;
 using AnimationPtr = GF::IAnimation::AnimationPtr;
-
-// The kitchen's devices by key, as the kitchen field finds them.
-class CDevicesField : public CGameFieldBase {
- public:
-  explicit CDevicesField(const std::vector<THolder<CCookObject>>& devices) : m_devices(devices) {}
-  THolder<CCookObject> FindObject(const std::string& key, bool) override {
-    for (const THolder<CCookObject>& device : m_devices)
-      if (device->GetDescription().Key == key) return device;
-    return {};
-  }
-
- private:
-  const std::vector<THolder<CCookObject>>& m_devices;
-};
-
-// The kitchen with its order panel: the panel runs every frame, a click on a bubble selects
-// its order, and Click sends the cook as the kitchen field does.
-class CTakingOrdersHost : public pm::test::CKitchenHostScreen {
- public:
-  CReceptPanel panel;
-
-  THolder<CZacaz> Arrive(std::size_t record) {
-    return panel.AddOrder(field->GetLevelDescription()->Orders.at(record));
-  }
-  // The player clicked the device or source of that key for the selected order: it is
-  // taken (busy, its item delivered) and the cook walks to the floor cell in front of it,
-  // then fetches it.
-  void Click(const std::string& key) {
-    const THolder<CCookObject> object = field->FindObject(key, false);
-    const THolder<CZacaz> order = panel.GetSelectedOrder();
-    const int item = order->FindItemForObject(key);
-    object->SetActive(false);
-    order->SetItemDelivered(item);
-    const GF::TPoint<float> at = object->HolderGetCast()->GetPosition();
-    const float across = (at.x - KitchenFloor.TL.x) / (KitchenFloor.TR.x - KitchenFloor.TL.x);
-    field->Append(MakePersMoveAction(cook, across * CPers::kGridSize, 1.0f));
-    field->Append(MakeGetObjectAction(object, order, item));
-  }
-
- protected:
-  THolder<CGameFieldBase> MakeField() override { return GF::MakeHolder<CDevicesField>(devices); }
-  void OnKitchenReady() override { panel.SetField(field); }
-  bool IdleUpdate(const float& dt) override {
-    if (!CKitchenHostScreen::IdleUpdate(dt)) return false;
-    panel.Update(dt);
-    Engine* engine = hgeCreate(ENGINE_VERSION);
-    const bool down = engine->GetKeyState(KEY_LBUTTON);
-    engine->Release();
-    if (down && !m_buttonDown) {
-      const THolder<GF::CMouse> mouse = GF::HGENS::GetMouse();
-      if (const THolder<CZacaz> hit = panel.HitTest({mouse->fx, mouse->fy})) panel.SelectOrder(hit);
-    }
-    m_buttonDown = down;
-    return true;
-  }
-  void OnKitchenClosing() override { panel.Shutdown(); }
-
- private:
-  bool m_buttonDown = false;
-};
 
 // What the replay does, by frame of 20 ms (the screen shows for its first 15 frames).
 constexpr int kEmpty = 16;      // shot: the kitchen without customers
@@ -141,7 +76,7 @@ TEST(TakingOrdersE2ETest, AnOrderIsTakenFromItsArrivalToItsDelivery) {
   GF::HGENS::InstallSceneServices();
   GF::HGENS::InstallScreenServices();
   const std::filesystem::path folder = pm::test::KitchenShots::Folder("taking_orders");
-  CTakingOrdersHost* host = nullptr;
+  pm::test::CPanelHostScreen* host = nullptr;
   THolder<CZacaz> batter, second;
   std::map<int, Seen> seen;
   GF::TPoint<float> mixer, clicked, slot;
@@ -149,7 +84,7 @@ TEST(TakingOrdersE2ETest, AnOrderIsTakenFromItsArrivalToItsDelivery) {
 
   pm::test::ScriptedRun run;
   run.init = [&host](GF::HGENS::CGameManager& manager) {
-    host = pm::test::OpenKitchenHost<CTakingOrdersHost>(manager);
+    host = pm::test::OpenKitchenHost<pm::test::CPanelHostScreen>(manager);
   };
   run.before = [&](int frame) {
     if (!host || !host->field) return;
@@ -172,7 +107,7 @@ TEST(TakingOrdersE2ETest, AnOrderIsTakenFromItsArrivalToItsDelivery) {
     s.complete = batter->IsComplete();
     s.delivery = host->field->GetDeliveryButton()->IsEnabled();
     s.done = batter->GetItemsDone();
-    s.selected = host->panel.GetSelectedOrder().Get();
+    s.selected = host->Panel().GetSelectedOrder().Get();
     if (frame == kOpened)
       mixer = host->field->FindObject("Devices.mixer", false)->HolderGetCast()->GetPosition();
     if (frame == kClick - 1 && second) clicked = second->GetBubble()->GetPosition();
