@@ -11,7 +11,9 @@
 #include "game/app/SoundShortcuts.h"
 #include "game/kitchen/CAnimationWaitAction.h"
 #include "game/kitchen/CExecuteAction.h"
+#include "game/kitchen/CLightObjectAction.h"
 #include "game/kitchen/CPlaySoundAction.h"
+#include "game/kitchen/CShowObjectAction.h"
 #include "game/kitchen/CWaitAction.h"
 #include "game/kitchen/LevelInterfaceLayer.h"
 #include "platform/Engine.h"
@@ -30,7 +32,10 @@ constexpr std::int32_t kGoSound = 12;
 constexpr std::int32_t kFoundSound = 31;
 constexpr float kWon = 101.0f;
 constexpr float kTimedOut = 102.0f;
-constexpr float kClosingWait = 1000.0f;  // ms
+constexpr float kClosingWait = 1000.0f;      // ms
+constexpr float kShowObjectsTimings = 4.0f;  // intro timings the objects' sweep takes
+constexpr float kFoundPulse = 0.5f;          // scale amplitude
+constexpr float kFoundPulseTime = 1000.0f;   // ms
 
 void Log(const char* format, const char* text) {
   Engine* engine = hgeCreate(ENGINE_VERSION);
@@ -133,8 +138,11 @@ void CDiferenceGameField::OnDifferenceFound(const ObjectPtr& object) {
   const GF::TPoint<float> at = object->HolderGetCast()->GetPosition();
   const ObjectPtr copy = CCookObject::Create(object->GetSlot(), GetLevelInterfaceLayer());
   m_objects.push_back(copy);
-  if (const AnimationPtr animation = copy->HolderGetCast())
-    animation->SetPosition(MirrorX(at.x), at.y);
+  const AnimationPtr animation = copy->HolderGetCast();
+  if (animation) animation->SetPosition(MirrorX(at.x), at.y);
+  // Both pulse beside the chain: the copy first, then the one found.
+  for (const AnimationPtr& node : {animation, object->HolderGetCast()})
+    Run(MakeLightAnimationAction(node, kFoundPulse, kFoundPulseTime, true, true));
   ++m_found;
   ShowCount();
   if (m_found < m_total) return;
@@ -240,6 +248,8 @@ void CDiferenceGameField::StartLevel() {
     countDown->SetPosition(400.0f, 300.0f);
     countDown->SetLayer(HudLayerBase);
   }
+  // Both pictures appear behind a sweeping glow before the count-down.
+  Append(MakeShowObjectAction(m_objects, IntroTimings * kShowObjectsTimings));
   const char* parts[][2] = {
       {"3", "_part_1"}, {"2", "_part_2"}, {"1", "_part_3"}, {"go", "_part_4"}};
   for (const auto& [sound, part] : parts) {

@@ -196,7 +196,11 @@ void CZacaz::ShowRecipeName() {
 }
 
 void CZacaz::ShowPoints() {
-  if (!m_bubble) return;
+  const float value =
+      m_type == 100 ? static_cast<float>(m_itemCount - m_deliveredCount) : m_shownPoints;
+  // Making the text costs allocations: a frame that changes nothing sets nothing.
+  if (!m_bubble || value == m_pointsOnBubble) return;
+  m_pointsOnBubble = value;
   if (m_type == 100)
     m_bubble->SetNumber("_points", m_itemCount - m_deliveredCount);
   else

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <limits>
 #include <list>
 #include <string>
 #include <vector>
@@ -51,6 +52,8 @@ class CZacaz : public GF::CRefCount {
   int FindItemForDevice(const std::string& objectName) const;
   int FindItemForObject(const std::string& objectName) const;
   void SetItemDelivered(int item);
+  // Serving counts as one delivery more, past the items: patience stops draining.
+  void CountServing() { ++m_deliveredCount; }
   void CompleteItem(int item);
   // A device starts or stops working for item k (100: the order is being served); the
   // object is the catalogue key of what works ("" for none).
@@ -88,6 +91,7 @@ class CZacaz : public GF::CRefCount {
   int GetDeliveredCount() const { return m_deliveredCount; }
   int GetItemsDone() const { return m_itemsDone; }
   const RecipeRecord* GetRecipe() const { return m_recipe; }
+  const LevelOrderRecord* GetRecord() const { return m_record; }
   const std::vector<BonusEntry>& GetBonusEntries() const { return m_bonusEntries; }
   const std::vector<AnimationPtr>& GetBonusIcons() const { return m_bonusIcons; }
   const std::vector<AnimationPtr>& GetLines() const { return m_lines; }
@@ -189,6 +193,7 @@ class CZacaz : public GF::CRefCount {
   int m_itemsDone = 0;
   bool m_alarmStarted = false;
   float m_shownPoints = 0.0f;
+  float m_pointsOnBubble = std::numeric_limits<float>::quiet_NaN();  // the value its text shows
   float m_idleTimer = 0.0f;
   std::string m_idleAnimation;
   bool m_leaving = false;

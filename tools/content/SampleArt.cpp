@@ -243,6 +243,7 @@ const std::vector<ArtSheet>& SampleArtSheets() {
       // The sign over a clicked object and the ribbon of a click series' points.
       {"click_marks", "click_marks.svg", 128, 48, 64, 48, {"sign", "points"}},
       {"plate", "plate.svg", 80, 48},
+      {"cloche", "cloche.svg", 76, 56},
       {"delivery_button",
        "delivery_button.svg",
        448,

@@ -60,16 +60,18 @@ void SetTuning(GameTuning& t) {
   t.ComboBonusTable = {{3, 10.0f}, {5, 25.0f}};
   t.HintChargeThreshold = 20000.0f;
   t.PendingItemDelay = 3000.0f;
-  // The order bubbles run along the top of the 800 x 600 kitchen, entering from the right.
-  t.OrderPanelMinX = 150;
+  // The order bubbles stand in a column at the right edge of the 800 x 600 kitchen, entering
+  // from beyond it; the kitchen keeps left of x 660. The open order's recipe card hangs to
+  // the left of its bubble, 196 px down from its middle: the bubbles below it make room.
+  t.OrderPanelMinX = 660;
   t.OrderShowTime = 1500;
-  t.OrderSlotFirstX = 210.0f;
+  t.OrderSlotFirstX = 720.0f;
   t.OrderSlotFirstY = 70.0f;
   t.OrderSlotStep = 120.0f;
-  t.OrderSlotSelectedOffset = 15.0f;
+  t.OrderSlotSelectedOffset = 140.0f;
   t.OrderQueueCapacity = 5;
   t.CustomerArrivalInterval = 8000;
-  t.OrderStartX = 880.0f;
+  t.OrderStartX = 900.0f;
   t.OrderStartY = 70.0f;
   // The item lines start at y -15 and stop at the content offset: the recipe card's height.
   t.BonusOrderContentOffsetY = 152.0f;

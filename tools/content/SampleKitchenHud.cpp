@@ -100,23 +100,42 @@ void KitchenScene(CResourceReader@ r) {
   KhPlace(r, '_min', 'levels', 'clock_min', 0, 0, 22, 1000);
   KhPlace(r, '_second', 'levels', 'clock_second', 0, 0, 23, 1000);
 
-  // Dimmed while hidden, shown, working (it bobs) and switching back.
+  // Dimmed while hidden, shown, working (it bobs) and switching back; serving, its cloche
+  // lifts off the dish ("_open") and comes down again once the dish has gone ("_closed").
+  // The dish stands in its third child.
   r.CreateAnimationData('plate');
   r.AddNamedPart('_hide', 0, 100, 1);
   r.AddNamedPart('_show', 100, 400, 1);
   r.AddNamedPart('_work', 400, 1000, 1);
   r.AddNamedPart('_swich', 1000, 1300, 1);
-  r.AddNamedPart('all', 0, 1300, 1);
-  KhSprite(r, 'plate', {art:plate}, 0, 0, 30, 1300);
+  r.AddNamedPart('_open', 1300, 1700, 1);
+  r.AddNamedPart('_closed', 1700, 2000, 1);
+  r.AddNamedPart('all', 0, 2000, 1);
+  KhSprite(r, 'plate', {art:plate}, 0, 0, 30, 2000);
   r.AddOpaque(140, 0, 100);
   r.AddOpaque(140, 1, 300);
-  r.AddOpaque(255, 0, 900);
+  r.AddOpaque(255, 0, 1600);
   r.AddZoom(100, 100, 0, 400);
   r.AddZoom(100, 100, 1, 150);
   r.AddZoom(115, 115, 1, 150);
   r.AddZoom(100, 100, 1, 150);
   r.AddZoom(110, 110, 1, 150);
-  r.AddZoom(100, 100, 0, 300);
+  r.AddZoom(100, 100, 0, 1000);
+  r.CreateSpriteObjectData('cloche');
+  r.AddSpriteIDResource({art:cloche}, 2000);
+  r.AddHotspot(5000, 9300, 0, 2000);
+  r.AddLayer(32, 2000);
+  r.AddOffset(0, 8, 0, 1300);
+  r.AddOffset(0, 8, 1, 400);
+  r.AddOffset(0, -40, 1, 300);
+  r.AddOffset(0, 8, 0, 0);
+  r.AddOpaque(0, 0, 1300);
+  r.AddOpaque(255, 1, 400);
+  r.AddOpaque(0, 1, 300);
+  r.AddOpaque(255, 0, 0);
+  r.CreateSpriteObjectData('_dish');
+  r.AddOffset(0, -2, 0, 2000);
+  r.AddLayer(31, 2000);
 
   // The service bell on the counter: a ring shakes it.
   r.CreateAnimationData('ring');

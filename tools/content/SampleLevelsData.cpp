@@ -151,8 +151,16 @@ void AddLevels(LevelsData& d) {
                    {0.0f, 0, 40, 100, "Dishes.omelette", 30}};
   second.Rivals = SampleStageRivals();
 
+  // A duel: the player's special orders (101) against the rival's, which cook themselves
+  // a step every 4 to 6 s.
+  LevelDescription duel = Kitchen("stage1_duel", 3, 3);
+  duel.Orders = {{0.0f, 1, 0, 101, "Dishes.batter", 0},
+                 {4.0f, 2, 0, 102, "Dishes.batter", 0},
+                 {0.0f, 1, 0, 101, "Dishes.batter", 0},
+                 {4.0f, 2, 0, 102, "Dishes.batter", 0}};
+
   for (LevelDescription l :
-       {first, second, DiferenceLevel(), BonusLevel("bonus_2", "bonus_ispy", 102),
+       {first, second, duel, DiferenceLevel(), BonusLevel("bonus_2", "bonus_ispy", 102),
         BonusLevel("bonus_3", "bonus_ispy_dark", 103),
         BonusLevel("bonus_4", "bonus_place_in", 104)})
     d.LevelTable[l.LevelKey] = l;

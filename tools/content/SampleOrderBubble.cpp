@@ -73,7 +73,7 @@ void ZkBubble(CResourceReader@ r, const string &in name, int red, int green, int
   ZkPlace(r, '_status', 30, 16, 4, 700);
   KhPlace(r, '_ring_2', 'interfaces', 'zakaz_ring', -68, -50, 6, 700);
   KhPlace(r, '_ring_3', 'interfaces', 'zakaz_ring', 68, -50, 6, 700);
-  ZkPlace(r, '_icon_place', 70, 34, 8, 700);
+  ZkPlace(r, '_icon_place', 56, 34, 8, 700);
   KhPlace(r, '_list', 'interfaces', 'zakaz_list', -78, -60, 10, 700);
   r.AddOpaque(0, 0, 100);
   r.AddOpaque(0, 1, 300);
@@ -81,14 +81,19 @@ void ZkBubble(CResourceReader@ r, const string &in name, int red, int green, int
   r.AddOpaque(0, 0, 0);
 }
 
+// Served, the card's lines fade out ("_hide") and leave the dish in its place.
 void ZkCard(CResourceReader@ r) {
   r.CreateAnimationData('zakaz_list');
   r.AddNamedPart('all', 0, 1000, 0);
-  KhSpriteAt(r, 'card', {art:order_card}, 10000, 0, 0, 0, 0, 1000);
-  ZkPlace(r, '_item_place', -150, 50, 1, 1000);
-  ZkPlace(r, '_recept_place', -80, 110, 2, 1000);
-  KhPlace(r, '_many', 'interfaces', 'zakaz_many', -80, 216, 3, 1000);
-  KhPlace(r, '_item_delivery', 'interfaces', 'zakaz_delivery', -80, 264, 3, 1000);
+  r.AddNamedPart('_hide', 1000, 1300, 1);
+  KhSpriteAt(r, 'card', {art:order_card}, 10000, 0, 0, 0, 0, 1300);
+  ZkPlace(r, '_item_place', -150, 50, 1, 1300);
+  r.AddOpaque(255, 0, 1000);
+  r.AddOpaque(255, 1, 300);
+  r.AddOpaque(0, 0, 0);
+  ZkPlace(r, '_recept_place', -80, 110, 2, 1300);
+  KhPlace(r, '_many', 'interfaces', 'zakaz_many', -80, 216, 3, 1300);
+  KhPlace(r, '_item_delivery', 'interfaces', 'zakaz_delivery', -80, 264, 3, 1300);
 
   r.CreateAnimationData('zakaz_many');
   r.AddNamedPart('_show', 0, 300, 1);

@@ -135,6 +135,64 @@ ParticleFile MakeSampleFetchTrail() {
   return file;
 }
 
+ParticleFile MakeSampleHintSparkle() {
+  ParticleFile file;
+  auto& p = file.params;
+  p.blendMode = 0;  // additive: a soft golden halo
+  p.startVelocityX = 0.0f;
+  p.startVelocityY = -20.0f;
+  p.spreadX = p.spreadY = 360.0f;
+  p.spreadShape = 1;
+  p.lifeMin = 0.4f;
+  p.lifeMax = 0.8f;
+  p.spawnShape = 1;
+  p.spawnHalfWidth = 36.0f;
+  p.spawnHalfHeight = 30.0f;
+  p.startSizeMin = 8.0f;
+  p.startSizeMax = 14.0f;
+  p.endSize = 2.0f;
+  p.startRed = 255.0f;
+  p.startGreen = 245.0f;
+  p.startBlue = 170.0f;
+  p.startAlpha = 230.0f;
+  p.endRed = 255.0f;
+  p.endGreen = 200.0f;
+  p.endBlue = 60.0f;
+  p.endAlpha = 0.0f;
+  p.emissionRate = 60.0f;
+  return file;
+}
+
+ParticleFile MakeSampleStoveSparks() {
+  ParticleFile file;
+  auto& p = file.params;
+  p.blendMode = 0;  // additive: blue-white crackle over the hot plate
+  p.startVelocityX = 0.0f;
+  p.startVelocityY = -60.0f;
+  p.spreadX = 90.0f;
+  p.spreadY = 40.0f;
+  p.spreadShape = 1;
+  p.lifeMin = 0.2f;
+  p.lifeMax = 0.4f;
+  p.spawnShape = 1;
+  p.spawnHalfWidth = 30.0f;
+  p.spawnHalfHeight = 6.0f;
+  p.startSizeMin = 6.0f;
+  p.startSizeMax = 10.0f;
+  p.endSize = 2.0f;
+  p.startRed = 200.0f;
+  p.startGreen = 230.0f;
+  p.startBlue = 255.0f;
+  p.startAlpha = 255.0f;
+  p.endRed = 80.0f;
+  p.endGreen = 140.0f;
+  p.endBlue = 255.0f;
+  p.endAlpha = 0.0f;
+  p.jitterX = 12.0f;
+  p.emissionRate = 120.0f;
+  return file;
+}
+
 std::string MakeParticleResourceScript(const std::string& before) {
   const std::string texture = std::to_string(CountScriptCalls(before, "r.AddTexture("));
   const std::string sprite = std::to_string(CountScriptCalls(before, "r.AddHGESpriteInfo("));
@@ -167,6 +225,9 @@ bool WriteSampleParticles(const std::filesystem::path& outDir) {
   ok = WriteContentFile(outDir, "Particle/smoke_puff.fgp", puff) && ok;
   ok = WriteContentFile(outDir, "Particle/fire_big.fgp", MakeSampleFireBig().Write()) && ok;
   ok = WriteContentFile(outDir, "Particle/get_object.fgp", MakeSampleFetchTrail().Write()) && ok;
+  ok = WriteContentFile(outDir, "Particle/hint.fgp", MakeSampleHintSparkle().Write()) && ok;
+  ok = WriteContentFile(outDir, "Particle/electric_stove_4.fgp", MakeSampleStoveSparks().Write()) &&
+       ok;
   ok = WriteContentFile(outDir, "Particle/1.PSI", puff) && ok;
   // The bonus levels' start: the same burst of sparks.
   ok = WriteContentFile(outDir, "Particle/bonus_place_in_1.fgp", MakeSampleSparkBurst().Write()) &&

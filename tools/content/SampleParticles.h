@@ -18,6 +18,10 @@ GF::HGENS::ParticleFile MakeSampleFireBig();
 
 // Small golden sparks left behind where they were born: the trail of a fetched ingredient.
 GF::HGENS::ParticleFile MakeSampleFetchTrail();
+// A hint's golden sparkle around the object that pulses.
+GF::HGENS::ParticleFile MakeSampleHintSparkle();
+// The electric stove's crackle, where it stands.
+GF::HGENS::ParticleFile MakeSampleStoveSparks();
 
 // The texture "particles": a soft white dot, opaque in the middle and fading to nothing.
 const ArtSheet& ParticleDotSheet();

@@ -7,6 +7,8 @@
 #include "game/app/GameData.h"
 #include "game/app/LevelsData.h"
 #include "game/app/LibraryData.h"
+#include "game/kitchen/CHintStrategyBase.h"
+#include "game/kitchen/CInGameTips.h"
 #include "game/kitchen/CReceptPanel.h"
 #include "game/kitchen/CZacaz.h"
 #include "tests/game/kitchen/FieldFixture.h"
@@ -23,6 +25,14 @@ class COrdersField : public pm::test::TOrderField<pm::test::CTestField> {
   std::vector<std::string> expired;
 };
 
+// Writes down the tips it is asked to show.
+class CTipsSeen : public CHintStrategyBase {
+ public:
+  void Show(const TipRecord& tip) override { shown.push_back(tip.Name); }
+  void Hide(const TipRecord&) override {}
+  std::vector<std::string> shown;
+};
+
 class CReceptPanelTest : public pm::test::FieldFixture {
  protected:
   void SetUp() override {
@@ -35,6 +45,7 @@ class CReceptPanelTest : public pm::test::FieldFixture {
     panel->SetField(kitchen);
   }
   void TearDown() override {
+    InGameTips.SetStrategy(nullptr);
     panel->Shutdown();
     panel.reset();
     kitchen.Reset();
@@ -145,6 +156,22 @@ TEST_F(CReceptPanelTest, TheSlideLandsExactlyAndTwoOpenOrdersPushTheOthersDownTw
             (GF::TPoint<float>{x, y + 2 * OrderSlotStep + 2 * OrderSlotSelectedOffset}));
   Frames(20.0f);
   EXPECT_FALSE(panel->IsSliding());
+}
+
+TEST_F(CReceptPanelTest, TheTwoOrdersTipFiresWhenASlideEndsWithExactlyTwo) {
+  const GF::THolder<CTipsSeen> tips = GF::MakeHolder<CTipsSeen>();
+  InGameTips.m_showing = false;
+  InGameTips.SetStrategy(tips);
+  const Order first = Add(0);
+  Add(0);
+  Add(0);
+  Settle();
+  EXPECT_TRUE(tips->shown.empty()) << "three orders";
+  panel->RemoveOrder(first);
+  Frames(static_cast<float>(OrderSlideTime));
+  EXPECT_TRUE(tips->shown.empty()) << "still sliding";
+  Frames(20.0f);
+  EXPECT_EQ(tips->shown, (std::vector<std::string>{"tip_two_orders"}));
 }
 
 TEST_F(CReceptPanelTest, PatienceStandsWhileSlidingAndOrdersLeaveOnlyOnceClosing) {

@@ -4,17 +4,15 @@
 // sample level "bonus_diference_1". The replay clicks the hint box away, waits out the
 // count-down, then clicks the cup (a miss), the empty place across from the spoon, the apple,
 // the vase and the book under the vase's copy: every difference found, the level closes won.
-// The host shows the objects itself once the intro is over; the field's own reveal is the
-// devices' sweep action, still to come. PANMASTER_SHOTS_DIR keeps the shots for a look.
+// Before the count-down both pictures appear behind a sweeping glow; a found difference and
+// its copy pulse. PANMASTER_SHOTS_DIR keeps the shots for a look.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,7 +29,7 @@
 #include "game/kitchen/LevelInterfaceLayer.h"
 #include "platform/Engine.h"
 #include "tests/framework/engine/screens/ScreensTestSupport.h"
-#include "tests/support/ReplayShot.h"
+#include "tests/game/kitchen/KitchenShots.h"
 #include "tests/support/TestSupport.h"
 
 namespace {
@@ -60,10 +58,6 @@ class CDifferenceHostScreen : public GF::HGENS::CMenuScreenAbstract {
     if (down && !m_buttonDown) field->OnKeyDown(0x12);
     m_buttonDown = down;
     field->Update(dt);
-    if (!m_revealed && field->IsIntroDone() && !field->GetTail()) {
-      m_revealed = true;
-      for (const auto& object : field->GetObjects()) object->SetShown(true);
-    }
     return true;
   }
   void OnDestroy() override {
@@ -77,41 +71,28 @@ class CDifferenceHostScreen : public GF::HGENS::CMenuScreenAbstract {
  private:
   GF::IAnimation::AnimationPtr m_room;
   bool m_buttonDown = false;
-  bool m_revealed = false;
 };
 
 // What the replay does, by frame of 20 ms.
 constexpr int kHintBox = 135;     // shot: the hint box over the room
 constexpr int kOk = 140;          // its OK
-constexpr int kPlaying = 340;     // shot: both pictures, the mirror cursor across the mouse
-constexpr int kSpoonFound = 372;  // shot: the spoon's copy pulsing in the right picture
-constexpr int kBanner = 420;      // shot: the first-place banner
-constexpr int kClosed = 560;      // shot: the room at night
+constexpr int kSweep = 210;       // shot: the objects appear behind a glow (frames 176 to 255)
+constexpr int kPlaying = 420;     // shot: both pictures, the mirror cursor across the mouse
+constexpr int kSpoonFound = 452;  // shot: the spoon's copy pulsing in the right picture
+constexpr int kBanner = 500;      // shot: the first-place banner
+constexpr int kClosed = 640;      // shot: the room at night
 
 struct Click {
   int frame;
   int x, y;
 };
 constexpr Click kClicks[] = {
-    {350, 100, 250}, {360, 600, 150}, {380, 580, 350}, {390, 260, 330}, {400, 660, 330}};
+    {430, 100, 250}, {440, 600, 150}, {460, 580, 350}, {470, 260, 330}, {480, 660, 330}};
 
 std::string ClickLines(int frame, int x, int y) {
   return "@" + std::to_string(frame - 1) + " move " + std::to_string(x) + " " + std::to_string(y) +
          "\n@" + std::to_string(frame) + " buttondown 1\n@" + std::to_string(frame + 1) +
          " buttonup 1\n";
-}
-
-// The replay's folder of shots: PANMASTER_SHOTS_DIR/name, or a temporary one.
-std::filesystem::path ShotsFolder(const std::string& name) {
-  const char* keep = std::getenv("PANMASTER_SHOTS_DIR");
-  if (!keep) return pm::test::MakeTempDir(name.c_str());
-  std::filesystem::create_directories(std::filesystem::path(keep) / name);
-  return std::filesystem::path(keep) / name;
-}
-
-std::string ShotLine(int frame, const std::filesystem::path& folder) {
-  return "@" + std::to_string(frame) + " shot " +
-         (folder / (std::to_string(frame) + ".png")).string() + "\n";
 }
 
 // Runs the script on the host; `after` sees the host after each frame. Gives the log.
@@ -145,22 +126,31 @@ std::vector<std::string> RunHost(const std::string& script,
 }
 
 TEST(DifferenceFieldE2ETest, EveryDifferenceFoundClosesTheLevelWon) {
-  const std::filesystem::path folder = ShotsFolder("difference_won");
+  const std::filesystem::path folder = pm::test::KitchenShots::Folder("difference_won");
   std::map<int, int> found;  // after the frame
   GF::TPoint<float> mirror;
   bool finished = false;
+  bool sweepShown = true, playingShown = false;
+  float spoonScale = 0.0f;  // the spoon's copy, pulsing
   std::string script = "step 20\nframes " + std::to_string(kClosed + 2) + "\n";
   script += ClickLines(kOk, 400, 332);
   script += "@" + std::to_string(kPlaying - 2) + " move 200 300\n";
   for (const Click& c : kClicks) script += ClickLines(c.frame, c.x, c.y);
-  const int shots[] = {kHintBox, kPlaying, kSpoonFound, kBanner, kClosed};
-  for (int frame : shots) script += ShotLine(frame, folder);
+  const std::vector<int> shots = {kHintBox, kSweep, kPlaying, kSpoonFound, kBanner, kClosed};
+  script += pm::test::KitchenShots::ScriptLines(folder, shots);
   const std::vector<std::string> log = RunHost(script, [&](CDifferenceHostScreen& host, int frame) {
     found[frame] = host.field->GetFound();
+    if (frame == kSweep) sweepShown = host.field->GetObjects().front()->IsShown();
+    if (frame == kPlaying) playingShown = host.field->GetObjects().front()->IsShown();
+    if (frame == kSpoonFound)
+      spoonScale = host.field->GetObjects().back()->HolderGetCast()->GetScale().x;
     if (frame == kPlaying) mirror = host.field->GetMirrorCursor()->GetPosition();
     finished = finished || host.field->IsFinished();
   });
 
+  EXPECT_FALSE(sweepShown) << "counted shown once the sweep is over";
+  EXPECT_TRUE(playingShown);
+  EXPECT_GT(spoonScale, 1.2f);
   EXPECT_EQ(mirror.x, 600.0f);
   EXPECT_EQ(mirror.y, 300.0f);
   EXPECT_EQ(found[kClicks[0].frame + 2], 0) << "the cup has its twin";
@@ -170,35 +160,26 @@ TEST(DifferenceFieldE2ETest, EveryDifferenceFoundClosesTheLevelWon) {
   EXPECT_EQ(std::count(log.begin(), log.end(), "BONUS bonus_diference_1 END result 101 count 4"),
             1);
 
-  Engine* engine = hgeCreate(ENGINE_VERSION);
-  engine->SetStateInt(EngineState::ScreenWidth, 800);
-  engine->SetStateInt(EngineState::ScreenHeight, 600);
-  ASSERT_TRUE(engine->Initiate());
-  {
-    std::map<int, std::unique_ptr<pm::test::Shot>> shot;
-    for (int frame : shots) {
-      shot[frame] =
-          std::make_unique<pm::test::Shot>(*engine, folder / (std::to_string(frame) + ".png"));
-      ASSERT_TRUE(shot[frame]->IsLoaded());
-    }
-    // The spoon's empty place in the right picture is filled by its copy.
-    EXPECT_GT(shot[kSpoonFound]->CountDifferences(*shot[kPlaying], 585, 135, 615, 165), 200);
-    // The night falls over the room.
-    EXPECT_GT(shot[kClosed]->CountDifferences(*shot[kPlaying], 20, 420, 120, 520), 5000);
-  }
-  engine->Shutdown();
-  engine->Release();
+  const pm::test::KitchenShots shot(folder, shots);
+  ASSERT_TRUE(shot.IsLoaded());
+  // Mid-sweep the vase glows red, the apple on the right is still to come.
+  EXPECT_GT(shot[kSweep].CountDifferences(shot[kPlaying], 240, 310, 280, 350), 200);
+  EXPECT_GT(shot[kPlaying].CountDifferences(shot[kSweep], 560, 330, 600, 370), 200);
+  // The spoon's empty place in the right picture is filled by its copy.
+  EXPECT_GT(shot[kSpoonFound].CountDifferences(shot[kPlaying], 585, 135, 615, 165), 200);
+  // The night falls over the room.
+  EXPECT_GT(shot[kClosed].CountDifferences(shot[kPlaying], 20, 420, 120, 520), 5000);
 }
 
 // Left alone, the clock blinks in its last quarter and the level closes timed out at night.
 TEST(DifferenceFieldE2ETest, TheTimeRunsOutWithoutAClick) {
-  const std::filesystem::path folder = ShotsFolder("difference_timed_out");
+  const std::filesystem::path folder = pm::test::KitchenShots::Folder("difference_timed_out");
   // Step 50: the 60 s of the level end near frame 1320.
   constexpr int kBlinking = 1160, kNight = 1400;
   bool finished = false;
   std::string script = "step 50\nframes " + std::to_string(kNight + 2) + "\n";
   script += ClickLines(60, 400, 332);
-  for (int frame : {kBlinking, kNight}) script += ShotLine(frame, folder);
+  script += pm::test::KitchenShots::ScriptLines(folder, {kBlinking, kNight});
   const std::vector<std::string> log = RunHost(script, [&](CDifferenceHostScreen& host, int) {
     finished = finished || host.field->IsFinished();
   });

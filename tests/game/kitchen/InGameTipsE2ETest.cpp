@@ -7,10 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -24,7 +22,7 @@
 #include "game/kitchen/CPers.h"
 #include "tests/framework/engine/screens/ScreensTestSupport.h"
 #include "tests/game/kitchen/KitchenHostScreen.h"
-#include "tests/support/ReplayShot.h"
+#include "tests/game/kitchen/KitchenShots.h"
 #include "tests/support/TestSupport.h"
 
 namespace {
@@ -58,8 +56,7 @@ TEST(InGameTipsE2ETest, TheCooksBalloonsComeAndGoOverHer) {
   GF::HGENS::InstallResourceServices();
   GF::HGENS::InstallSceneServices();
   GF::HGENS::InstallScreenServices();
-  const char* keep = std::getenv("PANMASTER_SHOTS_DIR");
-  const std::filesystem::path folder = keep ? keep : pm::test::MakeTempDir("tips");
+  const std::filesystem::path folder = pm::test::KitchenShots::Folder("tips");
   CTipsHostScreen* host = nullptr;
   std::map<int, std::string> tips;  // the tip current after each shot's frame
   GF::TRect<int> cookBounds;
@@ -86,9 +83,7 @@ TEST(InGameTipsE2ETest, TheCooksBalloonsComeAndGoOverHer) {
     tips[frame] = InGameTips.m_showing ? InGameTips.GetCurrentTip().Name : "";
   };
   std::string script = "step 20\nframes " + std::to_string(kClosed + 2) + "\n";
-  for (int frame : {kBefore, kWelcomed, kServing, kClosed})
-    script += "@" + std::to_string(frame) + " shot " +
-              (folder / (std::to_string(frame) + ".png")).string() + "\n";
+  script += pm::test::KitchenShots::ScriptLines(folder, {kBefore, kWelcomed, kServing, kClosed});
   pm::test::RunScripted(script, run, &log);
   GF::HGENS::GetServiceProviders() = {};
   for (const std::string& line : log) EXPECT_EQ(line.find("NOT FOUND"), std::string::npos) << line;
@@ -102,32 +97,20 @@ TEST(InGameTipsE2ETest, TheCooksBalloonsComeAndGoOverHer) {
   EXPECT_EQ(welcomeBounds.bottom, cookBounds.top - 5);
   EXPECT_NEAR(welcomeBounds.left + welcomeBounds.right, cookBounds.left + cookBounds.right, 2);
 
-  Engine* engine = hgeCreate(ENGINE_VERSION);
-  engine->SetStateInt(EngineState::ScreenWidth, 800);
-  engine->SetStateInt(EngineState::ScreenHeight, 600);
-  ASSERT_TRUE(engine->Initiate());
-  {
-    std::map<int, std::unique_ptr<pm::test::Shot>> shots;
-    for (int frame : {kBefore, kWelcomed, kServing, kClosed}) {
-      shots[frame] =
-          std::make_unique<pm::test::Shot>(*engine, folder / (std::to_string(frame) + ".png"));
-      ASSERT_TRUE(shots[frame]->IsLoaded());
-    }
-    const int area =
-        (welcomeBounds.right - welcomeBounds.left) * (welcomeBounds.bottom - welcomeBounds.top);
-    EXPECT_GT(Differences(*shots[kWelcomed], *shots[kBefore], welcomeBounds), area / 3)
-        << "the welcome balloon";
-    EXPECT_GT(Differences(*shots[kServing], *shots[kWelcomed], welcomeBounds), area / 10)
-        << "another text in its place";
-    EXPECT_EQ(Differences(*shots[kClosed], *shots[kBefore], welcomeBounds), 0)
-        << "no balloon at the end";
-    // Nothing of the balloon below her top.
-    const GF::TRect<int> below{welcomeBounds.left, cookBounds.top + 1, welcomeBounds.right,
-                               cookBounds.top + 3};
-    EXPECT_EQ(Differences(*shots[kWelcomed], *shots[kBefore], below), 0);
-  }
-  engine->Shutdown();
-  engine->Release();
+  const pm::test::KitchenShots shots(folder, {kBefore, kWelcomed, kServing, kClosed});
+  ASSERT_TRUE(shots.IsLoaded());
+  const int area =
+      (welcomeBounds.right - welcomeBounds.left) * (welcomeBounds.bottom - welcomeBounds.top);
+  EXPECT_GT(Differences(shots[kWelcomed], shots[kBefore], welcomeBounds), area / 3)
+      << "the welcome balloon";
+  EXPECT_GT(Differences(shots[kServing], shots[kWelcomed], welcomeBounds), area / 10)
+      << "another text in its place";
+  EXPECT_EQ(Differences(shots[kClosed], shots[kBefore], welcomeBounds), 0)
+      << "no balloon at the end";
+  // Nothing of the balloon below her top.
+  const GF::TRect<int> below{welcomeBounds.left, cookBounds.top + 1, welcomeBounds.right,
+                             cookBounds.top + 3};
+  EXPECT_EQ(Differences(shots[kWelcomed], shots[kBefore], below), 0);
 }
 
 }  // namespace

@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -25,7 +24,7 @@
 #include "game/kitchen/FloorQuad.h"
 #include "tests/framework/engine/screens/ScreensTestSupport.h"
 #include "tests/game/kitchen/KitchenHostScreen.h"
-#include "tests/support/ReplayShot.h"
+#include "tests/game/kitchen/KitchenShots.h"
 #include "tests/support/TestSupport.h"
 #include "tools/content/SampleKitchenDevices.h"
 
@@ -85,8 +84,7 @@ TEST(KitchenFloorE2ETest, TheCookWalksAroundTheTableAndTheMixerWorks) {
   GF::HGENS::InstallResourceServices();
   GF::HGENS::InstallSceneServices();
   GF::HGENS::InstallScreenServices();
-  const char* keep = std::getenv("PANMASTER_SHOTS_DIR");
-  const std::filesystem::path folder = keep ? keep : pm::test::MakeTempDir("floor");
+  const std::filesystem::path folder = pm::test::KitchenShots::Folder("floor");
   pm::test::CKitchenHostScreen* host = nullptr;
   std::map<int, CookSeen> seen;
   std::vector<std::string> log;
@@ -110,9 +108,7 @@ TEST(KitchenFloorE2ETest, TheCookWalksAroundTheTableAndTheMixerWorks) {
                    host->cook->GetState()};
   };
   std::string script = "frames 115\n";
-  for (int frame : {kStart, kMiddle, kBack, kEnd})
-    script += "@" + std::to_string(frame) + " shot " +
-              (folder / (std::to_string(frame) + ".png")).string() + "\n";
+  script += pm::test::KitchenShots::ScriptLines(folder, {kStart, kMiddle, kBack, kEnd});
   pm::test::RunScripted(script, run, &log);
   GF::HGENS::GetServiceProviders() = {};
   for (const std::string& line : log) EXPECT_EQ(line.find("NOT FOUND"), std::string::npos) << line;
@@ -141,41 +137,29 @@ TEST(KitchenFloorE2ETest, TheCookWalksAroundTheTableAndTheMixerWorks) {
   EXPECT_LT(seen[kBack].scale, seen[kStart].scale);
   EXPECT_LT(seen[kStart].scale, seen[kEnd].scale);
 
-  Engine* engine = hgeCreate(ENGINE_VERSION);
-  engine->SetStateInt(EngineState::ScreenWidth, 800);
-  engine->SetStateInt(EngineState::ScreenHeight, 600);
-  ASSERT_TRUE(engine->Initiate());
-  {
-    std::map<int, std::unique_ptr<pm::test::Shot>> shots;
-    for (const auto& e : expected) {
-      shots[e.frame] =
-          std::make_unique<pm::test::Shot>(*engine, folder / (std::to_string(e.frame) + ".png"));
-      ASSERT_TRUE(shots[e.frame]->IsLoaded());
-    }
-    // Her badge over her hat tells her state; it is larger in front.
-    int previous = 0;
-    for (int frame : {kBack, kStart, kEnd}) {
-      const int pixels = BadgePixels(*shots[frame], seen[frame], "idle");
-      EXPECT_GT(pixels, previous) << frame;
-      previous = pixels;
-    }
-    EXPECT_GT(BadgePixels(*shots[kMiddle], seen[kMiddle], "diagonal_up"), 40);
-    EXPECT_EQ(BadgePixels(*shots[kMiddle], seen[kMiddle], "idle"), 0);
-
-    // Her feet on the floor point of her cell: the start shot differs from the shot at the
-    // back (she has gone) just above the point, and not a little below it.
-    const GF::TPoint<float> feet = FloorCellToPoint(KitchenFloor, 8.0f, 9.0f);
-    const int fx = static_cast<int>(feet.x), fy = static_cast<int>(feet.y);
-    EXPECT_GT(shots[kStart]->CountDifferences(*shots[kBack], fx - 10, fy - 8, fx + 10, fy), 80);
-    EXPECT_EQ(shots[kStart]->CountDifferences(*shots[kBack], fx - 10, fy + 6, fx + 10, fy + 12), 0);
-
-    // The mixer (standing at (260, 230)) works in the shot at the back and is idle again at
-    // the end, as at the start.
-    EXPECT_GT(shots[kStart]->CountDifferences(*shots[kBack], 212, 144, 308, 240), 200);
-    EXPECT_EQ(shots[kStart]->CountDifferences(*shots[kEnd], 212, 144, 308, 240), 0);
+  const pm::test::KitchenShots shots(folder, {kStart, kMiddle, kBack, kEnd});
+  ASSERT_TRUE(shots.IsLoaded());
+  // Her badge over her hat tells her state; it is larger in front.
+  int previous = 0;
+  for (int frame : {kBack, kStart, kEnd}) {
+    const int pixels = BadgePixels(shots[frame], seen[frame], "idle");
+    EXPECT_GT(pixels, previous) << frame;
+    previous = pixels;
   }
-  engine->Shutdown();
-  engine->Release();
+  EXPECT_GT(BadgePixels(shots[kMiddle], seen[kMiddle], "diagonal_up"), 40);
+  EXPECT_EQ(BadgePixels(shots[kMiddle], seen[kMiddle], "idle"), 0);
+
+  // Her feet on the floor point of her cell: the start shot differs from the shot at the
+  // back (she has gone) just above the point, and not a little below it.
+  const GF::TPoint<float> feet = FloorCellToPoint(KitchenFloor, 8.0f, 9.0f);
+  const int fx = static_cast<int>(feet.x), fy = static_cast<int>(feet.y);
+  EXPECT_GT(shots[kStart].CountDifferences(shots[kBack], fx - 10, fy - 8, fx + 10, fy), 80);
+  EXPECT_EQ(shots[kStart].CountDifferences(shots[kBack], fx - 10, fy + 6, fx + 10, fy + 12), 0);
+
+  // The mixer (standing at (260, 230)) works in the shot at the back and is idle again at
+  // the end, as at the start.
+  EXPECT_GT(shots[kStart].CountDifferences(shots[kBack], 212, 144, 308, 240), 200);
+  EXPECT_EQ(shots[kStart].CountDifferences(shots[kEnd], 212, 144, 308, 240), 0);
 }
 
 }  // namespace

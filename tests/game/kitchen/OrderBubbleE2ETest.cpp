@@ -10,10 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
-#include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,8 +28,8 @@
 #include "game/kitchen/CZacaz.h"
 #include "tests/framework/engine/screens/ScreensTestSupport.h"
 #include "tests/game/kitchen/KitchenHostScreen.h"
+#include "tests/game/kitchen/KitchenShots.h"
 #include "tests/game/kitchen/OrderField.h"
-#include "tests/support/ReplayShot.h"
 #include "tests/support/TestSupport.h"
 
 namespace {
@@ -156,8 +153,7 @@ TEST(OrderBubbleE2ETest, AnOrderFromItsArrivalToItsPayment) {
   GF::HGENS::InstallResourceServices();
   GF::HGENS::InstallSceneServices();
   GF::HGENS::InstallScreenServices();
-  const char* keep = std::getenv("PANMASTER_SHOTS_DIR");
-  const std::filesystem::path folder = keep ? keep : pm::test::MakeTempDir("orders");
+  const std::filesystem::path folder = pm::test::KitchenShots::Folder("orders");
   COrdersHostScreen* host = nullptr;
   std::vector<std::string> log;
   // What the frames saw.
@@ -241,9 +237,7 @@ TEST(OrderBubbleE2ETest, AnOrderFromItsArrivalToItsPayment) {
   };
   std::string script = "step 20\nframes " + std::to_string(kEnd + 2) + "\n";
   const std::vector<int> shots = {kEmpty, kClosed, kOpened, kStriking, kScrolled, kDone, kPanel};
-  for (int frame : shots)
-    script += "@" + std::to_string(frame) + " shot " +
-              (folder / (std::to_string(frame) + ".png")).string() + "\n";
+  script += pm::test::KitchenShots::ScriptLines(folder, shots);
   pm::test::RunScripted(script, run, &log);
   GF::HGENS::GetServiceProviders() = {};
   for (const std::string& line : log) EXPECT_EQ(line.find("NOT FOUND"), std::string::npos) << line;
@@ -263,38 +257,25 @@ TEST(OrderBubbleE2ETest, AnOrderFromItsArrivalToItsPayment) {
   EXPECT_EQ(paidText.rfind(L"Points: ", 0), 0u) << std::string(paidText.begin(), paidText.end());
   EXPECT_EQ(after, before + 1) << "every piece left the scene but the bonus the field took";
 
-  Engine* engine = hgeCreate(ENGINE_VERSION);
-  engine->SetStateInt(EngineState::ScreenWidth, 800);
-  engine->SetStateInt(EngineState::ScreenHeight, 600);
-  ASSERT_TRUE(engine->Initiate());
-  {
-    std::map<int, std::unique_ptr<pm::test::Shot>> shot;
-    for (int frame : shots) {
-      shot[frame] =
-          std::make_unique<pm::test::Shot>(*engine, folder / (std::to_string(frame) + ".png"));
-      ASSERT_TRUE(shot[frame]->IsLoaded());
+  const pm::test::KitchenShots shot(folder, shots);
+  ASSERT_TRUE(shot.IsLoaded());
+  EXPECT_GT(Differences(shot[kClosed], shot[kEmpty], bubble), Area(bubble) / 2)
+      << "the bubble came";
+  EXPECT_GT(Differences(shot[kClosed], shot[kEmpty], impatientBubble), Area(impatientBubble) / 2);
+  EXPECT_GT(Differences(shot[kOpened], shot[kClosed], card), Area(card) / 2)
+      << "the recipe card opened";
+  EXPECT_GT(Differences(shot[kStriking], shot[kOpened], card), 200) << "the strokes";
+  EXPECT_GT(Differences(shot[kScrolled], shot[kOpened], mixerPicture), 0)
+      << "the mixer's picture took its colours";
+  // The lamps blink red: some of their pixels are red over green and blue.
+  int red = 0;
+  for (int y = ring.top; y < ring.bottom; ++y)
+    for (int x = ring.left; x < ring.right; ++x) {
+      const std::uint32_t p = shot[kScrolled].At(x, y);
+      red += ((p >> 16) & 0xFF) > 150 && ((p >> 8) & 0xFF) < 120 && (p & 0xFF) < 120;
     }
-    EXPECT_GT(Differences(*shot[kClosed], *shot[kEmpty], bubble), Area(bubble) / 2)
-        << "the bubble came";
-    EXPECT_GT(Differences(*shot[kClosed], *shot[kEmpty], impatientBubble),
-              Area(impatientBubble) / 2);
-    EXPECT_GT(Differences(*shot[kOpened], *shot[kClosed], card), Area(card) / 2)
-        << "the recipe card opened";
-    EXPECT_GT(Differences(*shot[kStriking], *shot[kOpened], card), 200) << "the strokes";
-    EXPECT_GT(Differences(*shot[kScrolled], *shot[kOpened], mixerPicture), 0)
-        << "the mixer's picture took its colours";
-    // The lamps blink red: some of their pixels are red over green and blue.
-    int red = 0;
-    for (int y = ring.top; y < ring.bottom; ++y)
-      for (int x = ring.left; x < ring.right; ++x) {
-        const std::uint32_t p = shot[kScrolled]->At(x, y);
-        red += ((p >> 16) & 0xFF) > 150 && ((p >> 8) & 0xFF) < 120 && (p & 0xFF) < 120;
-      }
-    EXPECT_GT(red, 20) << "the alarm lamp";
-    EXPECT_GT(Differences(*shot[kPanel], *shot[kDone], panel), 50) << "the points panel";
-  }
-  engine->Shutdown();
-  engine->Release();
+  EXPECT_GT(red, 20) << "the alarm lamp";
+  EXPECT_GT(Differences(shot[kPanel], shot[kDone], panel), 50) << "the points panel";
 }
 
 }  // namespace
