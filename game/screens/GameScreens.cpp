@@ -1,6 +1,7 @@
 #include "game/screens/GameScreens.h"
 
 #include "game/screens/CWindowShadesEffect.h"
+#include "game/screens/map/CMapScreen.h"
 #include "game/screens/menus/CCookChangePlayerScreen.h"
 #include "game/screens/menus/CCookConfirmMenuScreen.h"
 #include "game/screens/menus/CCookNewPlayerMenuScreen.h"
@@ -42,6 +43,7 @@ constexpr ScreenTableRow kGameScreens[] = {
     {"confirm_screen", CCookConfirmMenuScreen::Create},
     {"message_screen", CCookConfirmMenuScreen::Create},
     {"bonus_message_screen", CCookConfirmMenuScreen::Create},
+    {"ProgressMapScreen", CMapScreen::Create},
     // After a level.
     {"StatisticsScreen", CreateStatisticsScreen},
     {"LoseScreen", CreateLoseScreen},

@@ -215,6 +215,7 @@ GameData MakeSampleGameData() {
   AddMenuRules(d);
   AddUnlockScreenRules(d);
   AddStageEndRules(d);
+  AddMapScreenRules(d);
   return d;
 }
 
