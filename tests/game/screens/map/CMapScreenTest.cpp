@@ -72,7 +72,8 @@ TEST_F(CMapScreenTest, TheChosenStageComesFirstAndTheRestFollowRoundTheRing) {
         p.StageKey = "stage5";
         p.Floats[ProfileFloat::StageNumber] = 7.0f;
       },
-      3, [&](CMapScreen& map, int frame) {
+      3,
+      [&](CMapScreen& map, int frame) {
         if (frame != 2) return;
         for (const StagePlace& place : map.GetStageStrategy().GetPlaces()) {
           keys.push_back(place.key);
@@ -150,7 +151,8 @@ TEST_F(CMapScreenTest, OnlyPlacesOneToThreeGiveRibbonsAndTheNewOneIsHandedOverAs
         p.LevelRecords["stage1_3"].BestPlace = 2;
         p.Strings[ProfileString::Value33] = "stage1_3";
       },
-      3, [&](CMapScreen& map, int frame) {
+      3,
+      [&](CMapScreen& map, int frame) {
         if (frame != 1) return;
         for (const auto& [key, ribbon] :
              map.GetStageStrategy().GetLevelStrategy("stage1")->GetRibbons())
@@ -162,16 +164,17 @@ TEST_F(CMapScreenTest, OnlyPlacesOneToThreeGiveRibbonsAndTheNewOneIsHandedOverAs
 
 TEST_F(CMapScreenTest, TheBackgroundScrollsTwentyPixelsASecondAndWrapsOnItsTexture) {
   std::vector<float> x;
-  RunMap([](PlayerProfile&) {}, 64, [&](CMapScreen& map, int frame) {
-    hgeMeshGrid* mesh = map.GetBackground()->GetMesh();
-    ASSERT_NE(mesh, nullptr);
-    if (frame >= 62) map.Update(30000.0f);  // 600 pixels at a time
-    float left = 0.0f, top = 0.0f, width = 0.0f, height = 0.0f;
-    mesh->GetTextureRect(&left, &top, &width, &height);
-    x.push_back(left);
-    EXPECT_EQ(width, 900.0f);
-    EXPECT_EQ(height, 467.0f);
-  });
+  RunMap([](PlayerProfile&) {}, 64,
+         [&](CMapScreen& map, int frame) {
+           hgeMeshGrid* mesh = map.GetBackground()->GetMesh();
+           ASSERT_NE(mesh, nullptr);
+           if (frame >= 62) map.Update(30000.0f);  // 600 pixels at a time
+           float left = 0.0f, top = 0.0f, width = 0.0f, height = 0.0f;
+           mesh->GetTextureRect(&left, &top, &width, &height);
+           x.push_back(left);
+           EXPECT_EQ(width, 900.0f);
+           EXPECT_EQ(height, 467.0f);
+         });
   ASSERT_EQ(x.size(), 64u);
   EXPECT_NEAR(x[59] - x[9], -20.0f, 0.01f);
   // Twice 600 pixels more in frames 62 and 63: once past the texture's 1024, back by as much.
@@ -193,9 +196,9 @@ TEST(CMapScreenDialogTest, ADialogueIsDueForTheRecordAtOrAfterFloat20OfThisStage
     bool due;
     float storyAfter;
   } cases[] = {
-      {0, 1, 1, true, 0},    {0, 2, 1, false, 0},  {1, 2, 1, true, 1},    {0, 1, 2, true, 2},
-      {0, 1, 3, false, 3},   {0, 3, 1, false, 0},  {4, 1, 1, false, 4},   {-1, 1, 1, false, -1},
-      {0, 1, 4, false, 0},
+      {0, 1, 1, true, 0},  {0, 2, 1, false, 0},   {1, 2, 1, true, 1},
+      {0, 1, 2, true, 2},  {0, 1, 3, false, 3},   {0, 3, 1, false, 0},
+      {4, 1, 1, false, 4}, {-1, 1, 1, false, -1}, {0, 1, 4, false, 0},
   };
   for (const Case& c : cases) {
     PlayerProfile& p = CurrentProfile();
