@@ -31,6 +31,9 @@ const std::vector<SampleText>& MapScreenTexts();
 // 12 px at 1.0; node (column i, row j) is Rows[i][j].
 GridAnimation MakeMapGridAnimation();
 
+// The map's layout, for the rules that open the map.
+inline constexpr const char* kMapScreenLayout = "ProgressMap.layout";
+
 // Its flow rules: the title's "play" opens the map, the curtain closing over the title and
 // opening over the map.
 void AddMapScreenRules(GameData& data);
