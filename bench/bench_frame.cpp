@@ -1,11 +1,12 @@
 // Runs the real program headless in the deterministic mode on the sample content
 // ("resource.dat" beside this program, made by the sample_content target): the sample menu
 // (items "play" and "quit", the check box "sound", the hint line), the custom cursor, the
-// looping particle system "effects.glow" and the game's curtain, in five phases (see
+// looping particle system "effects.glow" and the game's curtain, in six phases (see
 // kPhases): two of cursor moves, one where the curtain closes and opens over the menu, one
 // where a cook-book leaf made from the first two sample pages turns over and over, and one
 // on a kitchen screen over the menu (CBenchKitchenScreen: five orders, one open, the cook
-// walking, two ingredients flying, the mixer working).
+// walking, two ingredients flying, the mixer working), and one on the idle progress map (its
+// background grid, the stage carousel and the shelf) that takes the menu's place.
 // After the warm-up (the menu's show animation) it prints, for each phase, per-frame
 // medians of the renderer's draw calls (one per batch), vertex uploads, quads and other
 // primitives, of the heap allocations on the main thread inside the frame callback and in
@@ -52,6 +53,7 @@
 #include "game/screens/GameScreens.h"
 #include "game/screens/cookbook/CPaperEffect.h"
 #include "game/screens/cookbook/PageLayout.h"
+#include "game/screens/map/CMapScreen.h"
 #include "platform/EngineImpl.h"
 #include "platform/GlRenderer.h"
 
@@ -149,7 +151,7 @@ constexpr int kPhaseFrames = 300;
 // to "quit" and to the check box "sound", four frames at each, so the controls change
 // state and the hint line changes text every few frames. Curtain: as hover, while the
 // curtain's runs of 1250 ms close and open over the menu one after the other. Page curl and
-// kitchen: as hover.
+// kitchen: as hover. Idle map: as hover, over the chosen stage's plate, which does not react.
 struct Phase {
   const char* name;
   void (*cursor)(int frame, int* x, int* y);
@@ -171,10 +173,12 @@ const Phase kPhases[] = {{"hover", HoverCursor},
                          {"sweep", SweepCursor},
                          {"curtain", HoverCursor},
                          {"page curl", HoverCursor},
-                         {"kitchen", HoverCursor}};
+                         {"kitchen", HoverCursor},
+                         {"idle map", HoverCursor}};
 constexpr int kCurtainPhase = 2;
 constexpr int kCurlPhase = 3;
 constexpr int kKitchenPhase = 4;
+constexpr int kMapPhase = 5;
 constexpr int kTurnFrames = 60;                 // one turn of the leaf
 constexpr float kCurtainRun = 1250.0f;          // ms, as every screen runs it
 constexpr int kCurtainFrames = 1260 / kStepMs;  // a run and the frame that sees it end
@@ -258,6 +262,7 @@ class CBenchApplication : public GF::HGENS::CApplication {
     if (phase == kCurlPhase) TurnLeaf(m_frame - kWarmupFrames - kCurlPhase * kPhaseFrames);
     if (phase == kKitchenPhase && m_frame == kWarmupFrames + kKitchenPhase * kPhaseFrames)
       OpenKitchen();
+    if (phase == kMapPhase && m_frame == kWarmupFrames + kMapPhase * kPhaseFrames) OpenMap();
     const bool more = CApplication::Frame(dt);
     t_tracing = t_tracing && m_frame + 1 < kFrames;  // not the shutdown after the last
     if (t_tracing) std::fprintf(stderr, "-- engine loop after frame %d\n", m_frame);
@@ -326,6 +331,15 @@ class CBenchApplication : public GF::HGENS::CApplication {
   void OpenKitchen() {
     m_gameManager->CreateScreen("kitchen", "main_menu.game_screen", nullptr, nullptr);
     m_gameManager->TopScreen()->Activate();
+  }
+
+  // The progress map of the default player in the menu's place; its show takes the first
+  // 20 frames of the phase.
+  void OpenMap() {
+    m_gameManager->DestroyAllScreens();
+    m_gameManager->RegisterScreen("ProgressMapScreen", CMapScreen::Create);
+    m_gameManager->CreateScreen("ProgressMapScreen", "ProgressMap.layout", nullptr, nullptr);
+    if (const GF::THolder<GF::IScreen> map = m_gameManager->TopScreen()) map->Activate();
   }
 
   void TurnLeaf(int frame) {
@@ -431,8 +445,8 @@ int main(int argc, char** argv) {
     return 1;
   }
   std::printf(
-      "bench_frame: sample menu, hint, particles, curtain, page curl, kitchen; %d ms frames; %d "
-      "frames a "
+      "bench_frame: sample menu, hint, particles, curtain, page curl, kitchen, map; %d ms frames; "
+      "%d frames a "
       "phase after "
       "%d\n",
       kStepMs, kPhaseFrames, kWarmupFrames);

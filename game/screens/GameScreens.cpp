@@ -2,6 +2,7 @@
 
 #include "game/screens/CGameScreen.h"
 #include "game/screens/CWindowShadesEffect.h"
+#include "game/screens/map/CMapScreen.h"
 #include "game/screens/menus/CCookChangePlayerScreen.h"
 #include "game/screens/menus/CCookConfirmMenuScreen.h"
 #include "game/screens/menus/CCookNewPlayerMenuScreen.h"
@@ -44,6 +45,7 @@ constexpr ScreenTableRow kGameScreens[] = {
     {"message_screen", CCookConfirmMenuScreen::Create},
     {"bonus_message_screen", CCookConfirmMenuScreen::Create},
     {"GameScreen", CGameScreen::Create},
+    {"ProgressMapScreen", CMapScreen::Create},
     // After a level.
     {"StatisticsScreen", CreateStatisticsScreen},
     {"LoseScreen", CreateLoseScreen},

@@ -194,7 +194,7 @@ void AddMenuRules(GameData& d) {
       ModalRule("new_player_screen", "error", "message_screen", "main_menu.confirm_screen",
                 "name_taken"),
       ModalRule("GameScreen", "menu", "InGameMenuScreen", "main_menu.options"),
-      SwitchRule("InGameMenuScreen", "map", "ProgressMapScreen", "ProgressMap.layout"),
+      SwitchRule("InGameMenuScreen", "map", "ProgressMapScreen", kMapScreenLayout),
       SwitchRule("InGameMenuScreen", "main_menu", "SplashScreen", "main_menu.title"),
       SwitchRule("InGameMenuScreen", "replay", "GameScreen", "main_menu.game_screen"),
   };
@@ -219,6 +219,7 @@ GameData MakeSampleGameData() {
   AddMenuRules(d);
   AddUnlockScreenRules(d);
   AddStageEndRules(d);
+  AddMapScreenRules(d);
   return d;
 }
 

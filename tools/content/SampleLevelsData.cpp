@@ -51,6 +51,11 @@ void AddRecipes(LevelsData& d) {
 void AddStages(LevelsData& d) {
   d.StageTable["stage1"] = {1, 2, 1, "stage1"};
   d.StageTable["stage2"] = {2, 2, 2, "stage2"};
+  // The map's later stages, two levels each; the last ends with a comic (no competitor).
+  for (std::int32_t n = 3; n <= 7; ++n) {
+    const std::string key = "stage" + std::to_string(n);
+    d.StageTable[key] = {n < 6 ? n : (n == 6 ? 7 : 0), 2, n, key};
+  }
   for (const char* type : {"bonus_diference", "bonus_ispy", "bonus_ispy_dark", "bonus_place_in"})
     d.StageTable[type] = {0, 1, 0, type};
 }

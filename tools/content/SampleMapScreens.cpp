@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "framework/engine/particles/ParticleFile.h"
+#include "game/app/ProfileString.h"
 #include "tools/content/SampleArt.h"
 #include "tools/content/SampleContent.h"
 
@@ -12,6 +13,8 @@ constexpr const char* kRibbonSheet = "map_ribbons";
 
 const std::vector<SampleText> kTexts = {
     {"replay_level", u"Replay level _num"},
+    {"item_ginger_room", u"Trophies"},
+    {"item_mein_menu", u"Menu"},
 };
 
 // Sprites are given as {s:name}, the text info as {t:map_hint_text}.
@@ -73,9 +76,87 @@ void MapHint(CResourceReader@ r) {
   r.AddLayer(1, 400);
 }
 
+// A stage's zoom over the parts of its plate: a swell while zooming, a pop while showing,
+// growing under the cursor while entered and back while left.
+void MapStageZoom(CResourceReader@ r) {
+  r.AddZoom(100, 100, 1, 200);
+  r.AddZoom(108, 108, 1, 200);
+  r.AddZoom(100, 100, 0, 200);
+  r.AddZoom(100, 100, 1, 150);
+  r.AddZoom(112, 112, 1, 150);
+  r.AddZoom(100, 100, 0, 100);
+  r.AddZoom(100, 100, 1, 150);
+  r.AddZoom(112, 112, 1, 150);
+  r.AddZoom(100, 100, 0, 0);
+}
+
+// A stage on the carousel: its numbered plate (the first drawable: its hit circle), the
+// shade of a locked stage over it (held while hidden, fading away while showing) and the
+// place of its level ribbons, in the plate's middle. Parts lie apart so that each ends on
+// its own look.
+void MapStage(CResourceReader@ r, int n, int plate, int shade) {
+  r.CreateAnimationData('stage_' + n);
+  r.AddNamedPart('all', 0, 1300, 1);
+  r.AddNamedPart('_zoom', 0, 400, 1);
+  r.AddNamedPart('_hide', 500, 600, 1);
+  r.AddNamedPart('_show', 600, 900, 1);
+  r.AddNamedPart('_enter', 1000, 1150, 1);
+  r.AddNamedPart('_live', 1150, 1300, 1);
+  r.CreateSpriteObjectData('plate');
+  r.AddSpriteIDResource(plate, 1300);
+  r.AddHotspot(5000, 5000, 0, 1300);
+  MapStageZoom(r);
+  r.AddLayer(10, 1300);
+  r.CreateSpriteObjectData('shade');
+  r.AddSpriteIDResource(shade, 1300);
+  r.AddHotspot(5000, 5000, 0, 1300);
+  MapStageZoom(r);
+  r.AddOpaque(0, 0, 450);
+  r.AddOpaque(255, 0, 150);
+  r.AddOpaque(255, 1, 300);
+  r.AddOpaque(0, 0, 400);
+  r.AddLayer(11, 1300);
+  r.CreateSpriteObjectData('_level_place');
+  r.AddLayer(20, 1300);
+}
+
+// The panel and a button on it slide up from below the screen while showing and back down
+// while hiding; y is measured from the screen's middle.
+void MapSlide(CResourceReader@ r, int x, int y) {
+  r.AddOffset(x, y + 136, 1, 400);
+  r.AddOffset(x, y, 0, 1000);
+  r.AddOffset(x, y, 1, 400);
+  r.AddOffset(x, y + 136, 0, 0);
+}
+
+void MapButton(CResourceReader@ r, const string &in name, int x) {
+  r.CreateSpriteObjectData('_item_' + name);
+  r.AddSubstAnimation('interfaces', 'fw_button');
+  MapSlide(r, x, 242);
+  r.AddLayer(30, 1800);
+}
+
+// The map's layout: only the shelf with its three buttons under y = 467, so the
+// background grid shows above it.
+void MapLayout(CResourceReader@ r) {
+  r.CreateAnimationData('layout');
+  ShowIdleHide(r, 400, 1000, 400);
+  r.CreateSpriteObjectData('panel');
+  r.AddSpriteIDResource({s:map_panel}, 1800);
+  r.AddHotspot(5000, 0, 0, 1800);
+  MapSlide(r, 0, 163);
+  r.AddLayer(0, 1800);
+  MapButton(r, 'ginger_room', -230);
+  MapButton(r, 'play', 0);
+  MapButton(r, 'mein_menu', 230);
+}
+
 void MapScreens(CResourceReader@ r) {
   MapResources(r);
   r.CreateModule('ProgressMap');
+  for (int n = 1; n <= 7; ++n)
+    MapStage(r, n, {s:map_stages_stage_1} + n - 1, {s:map_stages_shade});
+  MapLayout(r);
   MapRibbon(r, 1, {s:map_ribbons_gold});
   MapRibbon(r, 2, {s:map_ribbons_silver});
   MapRibbon(r, 3, {s:map_ribbons_bronze});
@@ -131,6 +212,14 @@ const std::vector<ArtSheet>& MapScreenSheets() {
       {kRibbonSheet, "map_ribbons.svg", 192, 96, 64, 96, {"gold", "silver", "bronze"}, 5000, 3333},
       {"map_hint", "map_hint.svg", 240, 48},
       {"particles_2", "particles_2.svg", 32, 32},
+      {"map_stages",
+       "map_stages.svg",
+       640,
+       320,
+       160,
+       160,
+       {"stage_1", "stage_2", "stage_3", "stage_4", "stage_5", "stage_6", "stage_7", "shade"}},
+      {"map_panel", "map_panel.svg", 800, 136},
   };
   return sheets;
 }
@@ -184,6 +273,14 @@ std::string MakeMapScreensScript(const std::string& before) {
   FillScriptNumber(script, "t:map_hint_text", CountScriptCalls(before, "r.AddTextInfo("));
   FillScriptNumber(script, "text:replay_level", SampleTextIndex("replay_level"));
   return script;
+}
+
+void AddMapScreenRules(GameData& data) {
+  FlowRule map = MakeFlowRule("SplashScreen", "play", "ProgressMapScreen");
+  map.layout = kMapScreenLayout;
+  map.actions = {StringAssignment(ProfileString::ShadesHideRequest, "curtain_close"),
+                 StringAssignment(ProfileString::ShadesShowRequest, "curtain_open")};
+  data.FlowRules.push_back(map);
 }
 
 bool WriteMapScreenFiles(const std::filesystem::path& outDir) {

@@ -8,6 +8,7 @@
 #include "game/app/ProfileFloat.h"
 #include "tools/content/SampleArt.h"
 #include "tools/content/SampleContent.h"
+#include "tools/content/SampleMapScreens.h"
 
 namespace {
 
@@ -243,13 +244,18 @@ void AddResultsScreenData(GameData& data) {
     exit.conditions = conditions[i];
     data.FlowRules.push_back(exit);
   }
+  const auto toMap = [](const std::string& screen, const std::string& event) {
+    FlowRule rule = MakeFlowRule(screen, event, "ProgressMapScreen");
+    rule.layout = kMapScreenLayout;
+    return rule;
+  };
   for (const auto& [screen, layout] : screens) {
     FlowRule replay = MakeFlowRule(screen, "replay", "GameScreen");
     replay.layout = "main_menu.game_screen";
     data.FlowRules.push_back(replay);
-    data.FlowRules.push_back(MakeFlowRule(screen, "next", "ProgressMapScreen"));
+    data.FlowRules.push_back(toMap(screen, "next"));
   }
-  data.FlowRules.push_back(MakeFlowRule("LoseScreen", "map", "ProgressMapScreen"));
+  data.FlowRules.push_back(toMap("LoseScreen", "map"));
 }
 
 bool WriteResultsScreenFiles(const std::filesystem::path& outDir) {

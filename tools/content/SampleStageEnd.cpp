@@ -6,6 +6,7 @@
 #include "game/app/ProfileFloat.h"
 #include "tools/content/SampleArt.h"
 #include "tools/content/SampleContent.h"
+#include "tools/content/SampleMapScreens.h"
 
 namespace {
 
@@ -333,7 +334,7 @@ void AddStageEndRules(GameData& data) {
       out,
       Switch("LoserScreen", "dialog", "DialogScreen", "dialog.dialog_screen"),
       Switch("LoserScreen", "comics", "ComicsScreen", "comics.comics_1"),
-      Switch("LoserScreen", "ok", "ProgressMapScreen", ""),
+      Switch("LoserScreen", "ok", "ProgressMapScreen", kMapScreenLayout),
   };
   data.FlowRules.insert(data.FlowRules.end(), std::begin(rules), std::end(rules));
 }

@@ -6,6 +6,7 @@
 #include "game/app/ProfileString.h"
 #include "tools/content/SampleArt.h"
 #include "tools/content/SampleContent.h"
+#include "tools/content/SampleMapScreens.h"
 
 namespace {
 
@@ -293,10 +294,10 @@ void AddUnlockScreenRules(GameData& data) {
       Rule("new_ingridient_screen", "play", "GameScreen", "main_menu.game_screen"),
       recipes,
       dress,
-      Rule("new_recept_screen", "ok", "ProgressMapScreen", ""),
+      Rule("new_recept_screen", "ok", "ProgressMapScreen", kMapScreenLayout),
       recipeBook,
       printBook,
-      Rule("new_dress_screen", "ok", "ProgressMapScreen", ""),
+      Rule("new_dress_screen", "ok", "ProgressMapScreen", kMapScreenLayout),
   };
   data.FlowRules.insert(data.FlowRules.end(), std::begin(rules), std::end(rules));
 }

@@ -45,6 +45,10 @@ const char* CDeformGrid::TableFault(const GridAnimation& table) {
   return nullptr;
 }
 
+int CDeformGrid::GetTextureWidth() const {
+  return m_mesh ? m_engine->TextureGetWidth(m_mesh->GetTexture()) : 0;
+}
+
 void CDeformGrid::SetGrid(const std::string& texture, float period, const GridAnimation* table) {
   m_texture = GF::HGENS::CTextureRef::ByName(texture);
   m_layer = 0;

@@ -54,6 +54,8 @@ class CDeformGrid : public GF::CBaseObject, public GF::IDrawable {
   void SetDisplacementScale(float x, float y) { m_scale = {x, y}; }
   // Null without a mesh; the owner sets the mesh's texture rectangle.
   hgeMeshGrid* GetMesh() const { return m_mesh.get(); }
+  // The width in pixels of the mesh's texture, which repeats every so many; 0 without a mesh.
+  int GetTextureWidth() const;
 
  private:
   CDeformGrid();
