@@ -16,6 +16,8 @@
 #include "game/screens/results/CLoseScreen.h"
 #include "game/screens/results/CStageStatisticsScreen.h"
 #include "game/screens/results/CStatisticsScreen.h"
+#include "game/screens/story/CComiksScreen.h"
+#include "game/screens/story/CDialogScreen.h"
 #include "game/screens/story/CLoserScreen.h"
 #include "game/screens/unlock/CNewDresScreen.h"
 #include "game/screens/unlock/CNewIngridientScreen.h"
@@ -42,6 +44,9 @@ constexpr ScreenTableRow kGameScreens[] = {
     {"confirm_screen", CCookConfirmMenuScreen::Create},
     {"message_screen", CCookConfirmMenuScreen::Create},
     {"bonus_message_screen", CCookConfirmMenuScreen::Create},
+    // The story.
+    {"ComicsScreen", CComiksScreen::Create},
+    {"DialogScreen", CDialogScreen::Create},
     // After a level.
     {"StatisticsScreen", CreateStatisticsScreen},
     {"LoseScreen", CreateLoseScreen},

@@ -15,6 +15,7 @@
 #include "tools/content/SampleResources.h"
 #include "tools/content/SampleResultsScreens.h"
 #include "tools/content/SampleStageEnd.h"
+#include "tools/content/SampleStoryScreens.h"
 #include "tools/content/SampleUnlockScreens.h"
 
 namespace {
@@ -179,6 +180,7 @@ void FillResource(CResourceReader@ r) {
   BonusLevelsContent(r);
   UnlockScreens(r);
   StageEnd(r);
+  StoryScreens(r);
 }
 )";
 
@@ -226,7 +228,8 @@ std::string MakeResourceScript() {
   const std::string orders = pages + MakeOrderBubbleScript(pages);
   const std::string bonus = orders + MakeBonusLevelsScript(orders);
   const std::string unlock = bonus + MakeUnlockScreensScript(bonus);
-  return unlock + MakeStageEndScript(unlock);
+  const std::string stageEnd = unlock + MakeStageEndScript(unlock);
+  return stageEnd + MakeStoryScreensScript(stageEnd);
 }
 
 bool WriteSampleResourceScript(const std::filesystem::path& outDir) {

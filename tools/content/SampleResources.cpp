@@ -7,6 +7,7 @@
 #include "tools/content/SampleMenusScreens.h"
 #include "tools/content/SampleResultsScreens.h"
 #include "tools/content/SampleStageEnd.h"
+#include "tools/content/SampleStoryScreens.h"
 #include "tools/content/SampleUnlockScreens.h"
 
 bool WriteSampleResources(const std::filesystem::path& outDir) {
@@ -25,5 +26,6 @@ bool WriteSampleResources(const std::filesystem::path& outDir) {
   ok = WriteResultsScreenFiles(outDir) && ok;
   ok = WriteUnlockScreenSounds(outDir) && ok;
   ok = WriteStageEndFiles(outDir) && ok;
+  ok = WriteStoryScreenSounds(outDir) && ok;
   return ok;
 }

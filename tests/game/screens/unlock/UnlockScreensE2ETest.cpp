@@ -12,52 +12,13 @@
 #include <string>
 
 #include "game/app/PlayerProfiles.h"
-#include "tests/game/screens/GameScreenTest.h"
-#include "tests/support/RenderSession.h"
-#include "tests/support/ReplayShot.h"
+#include "tests/game/screens/ScreenShotTest.h"
 
 namespace {
 
-class UnlockScreensE2ETest : public pm::test::GameScreenTest {
- protected:
-  // Runs the screen for `frames`, with a shot after each listed frame; the shots then.
-  void RunWithShots(const std::string& screen, const std::string& layout, const char* tag,
-                    int frames, const std::vector<std::pair<int, std::string>>& shots) {
-    m_folder = ShotFolder(tag);
-    std::string script = "frames " + std::to_string(frames) + "\n";
-    for (const auto& [frame, file] : shots)
-      script += "@" + std::to_string(frame) + " shot " + (m_folder / file).string() + "\n";
-    Run(screen, layout, script);
-    for (const std::string& line : log)
-      EXPECT_EQ(line.find("NOT FOUND"), std::string::npos) << line;
-  }
+class UnlockScreensE2ETest : public pm::test::ScreenShotTest {};
 
-  // Shots are read through an engine of their own, once the run's engine is gone.
-  std::unique_ptr<pm::test::Shot> Load(const std::string& file) {
-    if (!m_session) m_session = std::make_unique<pm::test::RenderSession>();
-    auto shot = std::make_unique<pm::test::Shot>(m_session->engine(), m_folder / file);
-    EXPECT_TRUE(shot->IsLoaded()) << file;
-    return shot;
-  }
-
-  bool CanRender() {
-    if (!m_session) m_session = std::make_unique<pm::test::RenderSession>();
-    return m_session->IsInitiated();
-  }
-
- private:
-  std::unique_ptr<pm::test::RenderSession> m_session;
-  std::filesystem::path m_folder;
-};
-
-bool Near(std::uint32_t rgb, std::uint32_t expected, int tolerance = 24) {
-  for (int shift : {16, 8, 0}) {
-    const int a = static_cast<int>((rgb >> shift) & 0xFF);
-    const int b = static_cast<int>((expected >> shift) & 0xFF);
-    if (std::abs(a - b) > tolerance) return false;
-  }
-  return true;
-}
+using pm::test::NearRgb;
 
 // The green of the ingredients' tiles.
 bool IsTile(std::uint32_t rgb) {
@@ -101,8 +62,8 @@ TEST_F(UnlockScreensE2ETest, TwoNewRecipesStandOnTheirPlate) {
   ASSERT_TRUE(CanRender());
   const auto plate = Load("plate.png");
   // The dishes' middles, 65 either side of the screen's middle, 22 above it.
-  EXPECT_TRUE(Near(plate->At(335, 278), 0xF3E5AB)) << std::hex << plate->At(335, 278);
-  EXPECT_TRUE(Near(plate->At(465, 278), 0xD9A441)) << std::hex << plate->At(465, 278);
+  EXPECT_TRUE(NearRgb(plate->At(335, 278), 0xF3E5AB)) << std::hex << plate->At(335, 278);
+  EXPECT_TRUE(NearRgb(plate->At(465, 278), 0xD9A441)) << std::hex << plate->At(465, 278);
   // Their names under them, and the heading on the ribbon.
   EXPECT_GT(plate->Count(300, 318, 370, 345, 90, true), 40);
   EXPECT_GT(plate->Count(425, 318, 505, 345, 90, true), 40);
@@ -120,7 +81,7 @@ TEST_F(UnlockScreensE2ETest, AStagesFirstLevelShowsItsRecipeCardToPrint) {
   ASSERT_TRUE(CanRender());
   const auto print = Load("print.png");
   // The first stage's card: its red ribbon over the pancakes.
-  EXPECT_TRUE(Near(print->At(370, 206), 0xE8503A)) << std::hex << print->At(370, 206);
+  EXPECT_TRUE(NearRgb(print->At(370, 206), 0xE8503A)) << std::hex << print->At(370, 206);
   // "Print the recipe of Sunny Breakfast!" in dark ink across the board below it.
   EXPECT_GT(print->Count(180, 352, 620, 386, 90, true), 300);
   EXPECT_LT(print->Count(180, 338, 250, 370, 90, true), print->Count(250, 338, 550, 370, 90, true));
