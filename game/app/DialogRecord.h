@@ -14,6 +14,10 @@ struct DialogLine {
   std::string Text;
   bool Flag = false;
 
+  // The sequence the speaker plays on the line; its last character is the place digit.
+  const std::string& Pose() const { return Text; }
+  bool Speaks() const { return Flag; }
+
   bool operator==(const DialogLine&) const = default;
 };
 
@@ -30,6 +34,9 @@ struct DialogRecord {
   // The dialogue plays after this level of its stage (player's level number in stage - 1).
   std::int32_t LevelIndex = 0;
   std::int32_t StageNumber = 0;  // 1..7
+
+  // A level index of 200 to 299 marks a dialogue that ends in a yes/no question.
+  bool IsQuestion() const { return LevelIndex / 100 == 2; }
 
   bool operator==(const DialogRecord&) const = default;
 };

@@ -18,6 +18,8 @@
 #include "game/screens/results/CLoseScreen.h"
 #include "game/screens/results/CStageStatisticsScreen.h"
 #include "game/screens/results/CStatisticsScreen.h"
+#include "game/screens/story/CComiksScreen.h"
+#include "game/screens/story/CDialogScreen.h"
 #include "game/screens/story/CLoserScreen.h"
 #include "game/screens/unlock/CNewDresScreen.h"
 #include "game/screens/unlock/CNewIngridientScreen.h"
@@ -46,6 +48,9 @@ constexpr ScreenTableRow kGameScreens[] = {
     {"bonus_message_screen", CCookConfirmMenuScreen::Create},
     {"GameScreen", CGameScreen::Create},
     {"ProgressMapScreen", CMapScreen::Create},
+    // The story.
+    {"ComicsScreen", CComiksScreen::Create},
+    {"DialogScreen", CDialogScreen::Create},
     // After a level.
     {"StatisticsScreen", CreateStatisticsScreen},
     {"LoseScreen", CreateLoseScreen},

@@ -411,6 +411,26 @@ const std::vector<ArtSheet>& SampleArtSheets() {
       {"stage_ribbon", "stage_ribbon.svg", 100, 124},
       {"name_plate", "name_plate.svg", 240, 56},
       {"suitcase", "suitcase.svg", 160, 144},
+      // The story: the dialogues' scenes, frame, characters (standing on their feet) and
+      // balloons, whose hot spots the script sets at their tails; the comics' page, panel
+      // frame and caption strip.
+      {"dialog_background_1", "dialog_background_1.svg", 800, 600},
+      {"dialog_background_2", "dialog_background_2.svg", 800, 600},
+      {"dialog_frame", "dialog_frame.svg", 800, 600},
+      {"dialog_characters",
+       "dialog_characters.svg",
+       1200,
+       320,
+       200,
+       320,
+       {"ginger_1", "ginger_2", "ginger_3", "customer_1", "customer_2", "customer_3"},
+       5000,
+       10000},
+      {"dialog_balloons", "dialog_balloons.svg", 480, 104, 240, 104, {"left", "right"}},
+      {"dialog_balloons_small", "dialog_balloons_small.svg", 280, 96, 140, 96, {"left", "right"}},
+      {"comics_page", "comics_page.svg", 800, 600},
+      {"comics_panel", "comics_panel.svg", 336, 256},
+      {"comics_caption", "comics_caption.svg", 300, 40},
   };
   return sheets;
 }

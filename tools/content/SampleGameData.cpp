@@ -11,6 +11,7 @@
 #include "tools/content/SampleMenusScreens.h"
 #include "tools/content/SampleResultsScreens.h"
 #include "tools/content/SampleStageEnd.h"
+#include "tools/content/SampleStoryScreens.h"
 #include "tools/content/SampleUnlockScreens.h"
 
 namespace {
@@ -24,18 +25,6 @@ void AddSounds(GameData& d) {
       {"level_go", 12},
   };
   for (const NamedValue& s : sounds) d.SoundNameTable[s.Number] = s;
-}
-
-void AddDialogues(GameData& d) {
-  // Balloon colours (ARGB) of the speakers.
-  d.DialogNameTable["ginger"] = {"ginger", static_cast<std::int32_t>(0xFFFFF2D0)};
-  d.DialogNameTable["customer"] = {"customer", static_cast<std::int32_t>(0xFFD8ECFF)};
-  DialogRecord welcome{"dialog_stage1_start",
-                       {{{{"ginger", "pose_1", true}, {"customer", "pose_2", false}}},
-                        {{{"customer", "pose_2", true}}}},
-                       0,
-                       1};
-  d.DialogRecords = {welcome};
 }
 
 void SetTuning(GameTuning& t) {
@@ -205,7 +194,6 @@ void AddMenuRules(GameData& d) {
 
 GameData MakeSampleGameData() {
   GameData d;
-  AddDialogues(d);
   AddSounds(d);
   SetTuning(d.Tuning);
   AddTips(d);
@@ -220,6 +208,7 @@ GameData MakeSampleGameData() {
   AddUnlockScreenRules(d);
   AddStageEndRules(d);
   AddMapScreenRules(d);
+  AddStoryScreenData(d);
   return d;
 }
 

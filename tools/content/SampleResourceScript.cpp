@@ -16,6 +16,7 @@
 #include "tools/content/SampleResources.h"
 #include "tools/content/SampleResultsScreens.h"
 #include "tools/content/SampleStageEnd.h"
+#include "tools/content/SampleStoryScreens.h"
 #include "tools/content/SampleUnlockScreens.h"
 
 namespace {
@@ -181,6 +182,7 @@ void FillResource(CResourceReader@ r) {
   UnlockScreens(r);
   StageEnd(r);
   GameScreenContent(r);
+  StoryScreens(r);
 }
 )";
 
@@ -229,7 +231,8 @@ std::string MakeResourceScript() {
   const std::string bonus = orders + MakeBonusLevelsScript(orders);
   const std::string unlock = bonus + MakeUnlockScreensScript(bonus);
   const std::string stageEnd = unlock + MakeStageEndScript(unlock);
-  return stageEnd + MakeGameScreenScript(stageEnd);
+  const std::string game = stageEnd + MakeGameScreenScript(stageEnd);
+  return game + MakeStoryScreensScript(game);
 }
 
 bool WriteSampleResourceScript(const std::filesystem::path& outDir) {

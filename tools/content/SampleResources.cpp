@@ -8,6 +8,7 @@
 #include "tools/content/SampleMenusScreens.h"
 #include "tools/content/SampleResultsScreens.h"
 #include "tools/content/SampleStageEnd.h"
+#include "tools/content/SampleStoryScreens.h"
 #include "tools/content/SampleUnlockScreens.h"
 
 bool WriteSampleResources(const std::filesystem::path& outDir) {
@@ -27,5 +28,6 @@ bool WriteSampleResources(const std::filesystem::path& outDir) {
   ok = WriteUnlockScreenSounds(outDir) && ok;
   ok = WriteStageEndFiles(outDir) && ok;
   ok = WriteGameScreenMusic(outDir) && ok;
+  ok = WriteStoryScreenSounds(outDir) && ok;
   return ok;
 }

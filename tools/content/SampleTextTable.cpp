@@ -11,6 +11,7 @@
 #include "tools/content/SampleResources.h"
 #include "tools/content/SampleResultsScreens.h"
 #include "tools/content/SampleStageEnd.h"
+#include "tools/content/SampleStoryScreens.h"
 #include "tools/content/SampleUnlockScreens.h"
 
 const std::vector<SampleText>& SampleTexts() {
@@ -49,6 +50,8 @@ const std::vector<SampleText>& SampleTexts() {
     all.insert(all.end(), stageEnd.begin(), stageEnd.end());
     const std::vector<SampleText>& game = GameScreenTexts();
     all.insert(all.end(), game.begin(), game.end());
+    const std::vector<SampleText>& story = StoryScreenTexts();
+    all.insert(all.end(), story.begin(), story.end());
     return all;
   }();
   return texts;

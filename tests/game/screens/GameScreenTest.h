@@ -127,6 +127,10 @@ class GameScreenTest : public testing::Test {
   // Called with each screen before it is initialised and shown (it is made and named).
   std::function<void(GF::IScreen&)> onCreated;
 
+  // A screen that closes with nothing to follow comes back, as in the game (a dialogue's
+  // line change), instead of ending the run.
+  bool reshowUnfollowedScreens = false;
+
   // The test's own screens, registered in place of the game's of the same name.
   std::vector<ScreenTableRow> testScreens;
   // Rules after the sample's.
@@ -179,7 +183,7 @@ class GameScreenTest : public testing::Test {
   void Closed(GF::THolder<GF::IScreen> screen) {
     closed.push_back(screen->GetName() + ":" + screen->GetResult());
     const GF::THolder<GF::HGENS::CGameManager> manager = GF::HGENS::GetGameManager();
-    if (manager->TopScreen() != screen || screen->IsOverlay()) return;
+    if (manager->TopScreen() != screen || screen->IsOverlay() || reshowUnfollowedScreens) return;
     if (std::find(reopening.begin(), reopening.end(), screen->GetResult()) == reopening.end())
       manager->DestroyAllScreens();
   }

@@ -12,33 +12,13 @@
 #include <string>
 
 #include "game/app/PlayerProfiles.h"
-#include "tests/game/screens/GameScreenTest.h"
-#include "tests/game/screens/ShotReader.h"
+#include "tests/game/screens/ScreenShotTest.h"
 
 namespace {
 
+class UnlockScreensE2ETest : public pm::test::ScreenShotTest {};
+
 using pm::test::NearColour;
-
-class UnlockScreensE2ETest : public pm::test::GameScreenTest {
- protected:
-  // Runs the screen for `frames`, with a shot after each listed frame; the shots then.
-  void RunWithShots(const std::string& screen, const std::string& layout, const char* tag,
-                    int frames, const std::vector<std::pair<int, std::string>>& shots) {
-    m_shots = std::make_unique<pm::test::ShotReader>(ShotFolder(tag));
-    std::string script = "frames " + std::to_string(frames) + "\n";
-    for (const auto& [frame, file] : shots)
-      script += "@" + std::to_string(frame) + " shot " + (m_shots->Folder() / file).string() + "\n";
-    Run(screen, layout, script);
-    for (const std::string& line : log)
-      EXPECT_EQ(line.find("NOT FOUND"), std::string::npos) << line;
-  }
-
-  std::unique_ptr<pm::test::Shot> Load(const std::string& file) { return m_shots->Load(file); }
-  bool CanRender() { return m_shots->CanRender(); }
-
- private:
-  std::unique_ptr<pm::test::ShotReader> m_shots;
-};
 
 // The green of the ingredients' tiles.
 bool IsTile(std::uint32_t rgb) {
