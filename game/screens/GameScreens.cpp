@@ -1,6 +1,7 @@
 #include "game/screens/GameScreens.h"
 
 #include "game/screens/CWindowShadesEffect.h"
+#include "game/screens/cookbook/CCookBook.h"
 #include "game/screens/menus/CCookChangePlayerScreen.h"
 #include "game/screens/menus/CCookConfirmMenuScreen.h"
 #include "game/screens/menus/CCookNewPlayerMenuScreen.h"
@@ -52,6 +53,8 @@ constexpr ScreenTableRow kGameScreens[] = {
     // At a stage's end.
     {"StageStatisticsScreen", CreateStageStatisticsScreen},
     {"LoserScreen", CLoserScreen::Create},
+    // Around the levels.
+    {"CookingBookScreen", CCookBook::Create},
 };
 
 }  // namespace
