@@ -166,23 +166,18 @@ void CookBookPages(CResourceReader@ r) {
   CookBookScreen(r);
 }
 
-// A section's tab: "_up" (also on leaving), "_over" lifted, "_down" pressed, "_disabled"
-// the open section's, standing out of the book.
+// A section's tab: "_up" (also on leaving), "_over" larger, "_down" pressed, "_disabled"
+// the open section's, largest.
 void CookBookTab(CResourceReader@ r, int n, int sprite) {
   r.CreateAnimationData('zakladka_' + n);
-  r.AddNamedPart('_up', 0, 100, 1);
-  r.AddNamedPart('_leave', 0, 100, 1);
-  r.AddNamedPart('_over', 100, 200, 1);
-  r.AddNamedPart('_down', 200, 300, 1);
-  r.AddNamedPart('_disabled', 300, 400, 1);
-  r.AddNamedPart('all', 0, 400, 1);
+  MnButtonParts(r);
   r.CreateSpriteObjectData('_button_rect');
   r.AddSpriteIDResource(sprite, 400);
   r.AddHotspot(5000, 5000, 0, 400);
-  r.AddOffset(0, 0, 0, 100);
-  r.AddOffset(0, -5, 0, 100);
-  r.AddOffset(0, 2, 0, 100);
-  r.AddOffset(0, -10, 0, 100);
+  r.AddZoom(100, 100, 0, 100);
+  r.AddZoom(108, 108, 0, 100);
+  r.AddZoom(96, 96, 0, 100);
+  r.AddZoom(118, 118, 0, 100);
   r.AddLayer(0, 400);
 }
 
