@@ -102,10 +102,10 @@ class CCookBookTest : public pm::test::GameScreenTest {
   }
 
   // Opens the book and lets a first turn (a jump on arrival) end.
-  Opened Open(const Visit& visit) {
+  Opened Open(const Visit& visit, const char* layout = kLayout) {
     Prepare(visit);
     Opened seen;
-    Run(kScreen, kLayout, "frames 60\n", [&](int frame) {
+    Run(kScreen, layout, "frames 60\n", [&](int frame) {
       const CCookBook* book = Book();
       if (frame != 59 || !book) return;
       seen.bookmarkSpreads = book->GetBookmarkSpreads();
@@ -164,6 +164,15 @@ TEST_F(CCookBookTest, TheStageOpensItsSectionsBookmarksAndRecipes) {
   EXPECT_EQ(sixth.bookmarkSpreads, (Spreads{-1, 1, 3, 5, 7, 9, 13}));
   EXPECT_FALSE(sixth.lockedPageShown);
   EXPECT_EQ(sixth.newest, 0);
+}
+
+TEST_F(CCookBookTest, ALayoutWithoutTabsKeepsTheBookmarksInStep) {
+  // The outfit screen's layout has no tab, button or print place: every bookmark keeps an
+  // empty slot beside its spread, and the book still opens at the stage's section.
+  const Opened opened = Open({2.0f, "stage2"}, "main_menu.new_dress");
+  EXPECT_EQ(opened.bookmarkSpreads, (Spreads{-1, 1, 3}));
+  EXPECT_EQ(opened.tabs, (std::vector<bool>{false, false, false}));
+  EXPECT_EQ(opened.spread, 1);
 }
 
 TEST_F(CCookBookTest, ANewEntryOpensTheBookAtItsSpread) {
