@@ -1,18 +1,22 @@
 // Runs the real program headless in the deterministic mode on the sample content
 // ("resource.dat" beside this program, made by the sample_content target): the sample menu
 // (items "play" and "quit", the check box "sound", the hint line), the custom cursor, the
-// looping particle system "effects.glow" and the game's curtain, in six phases (see
+// looping particle system "effects.glow" and the game's curtain, in seven phases (see
 // kPhases): two of cursor moves, one where the curtain closes and opens over the menu, one
-// where a cook-book leaf made from the first two sample pages turns over and over, and one
-// on a kitchen screen over the menu (CBenchKitchenScreen: five orders, one open, the cook
-// walking, two ingredients flying, the mixer working), and one on the idle progress map (its
-// background grid, the stage carousel and the shelf) that takes the menu's place.
+// where a cook-book leaf made from the first two sample pages turns over and over, one on a
+// kitchen screen over the menu (CBenchKitchenScreen: five orders, one open, the cook walking,
+// two ingredients flying, the mixer working), one on the idle progress map (its background
+// grid, the stage carousel and the shelf) that takes the menu's place, and one on the cook
+// book screen over the map, whose pages the Right and Left keys turn one after the other.
+// From the curtain phase on, the curtain's two halves stay drawn beside the screen (450
+// quads): the page-curl phase's quads are theirs, the menu's and the leaf's two passes.
 // After the warm-up (the menu's show animation) it prints, for each phase, per-frame
 // medians of the renderer's draw calls (one per batch), vertex uploads, quads and other
 // primitives, of the heap allocations on the main thread inside the frame callback and in
 // the engine loop around it (with their means: changes come every few frames), and of the
 // time of the frame callback and of the whole loop pass; and the time that making the
-// leaf's two page images once more took (what a page turn costs).
+// leaf's two page images once more took, and the median time of the book's frames that start
+// a turn (what a page change costs: the next leaf's two page images).
 //
 //   bench_frame [--where]
 //
@@ -51,6 +55,7 @@
 #include "game/app/PlayerProfiles.h"
 #include "game/screens/CWindowShadesEffect.h"
 #include "game/screens/GameScreens.h"
+#include "game/screens/cookbook/CCookBook.h"
 #include "game/screens/cookbook/CPaperEffect.h"
 #include "game/screens/cookbook/PageLayout.h"
 #include "game/screens/map/CMapScreen.h"
@@ -169,16 +174,26 @@ void SweepCursor(int frame, int* x, int* y) {
   *y = kStopY[frame / 4 % 4];
 }
 
+// Book: it rests on the pages.
+void RestCursor(int, int* x, int* y) {
+  *x = 580;
+  *y = 300;
+}
+
 const Phase kPhases[] = {{"hover", HoverCursor},
                          {"sweep", SweepCursor},
                          {"curtain", HoverCursor},
                          {"page curl", HoverCursor},
                          {"kitchen", HoverCursor},
-                         {"idle map", HoverCursor}};
+                         {"idle map", HoverCursor},
+                         {"cook book", RestCursor}};
 constexpr int kCurtainPhase = 2;
 constexpr int kCurlPhase = 3;
 constexpr int kKitchenPhase = 4;
 constexpr int kMapPhase = 5;
+constexpr int kBookPhase = 6;
+constexpr int kBookOpenFrames = 40;             // the book's show animation, and its first spread
+constexpr int kPageFrames = 40;                 // a turn of 700 ms, then a rest
 constexpr int kTurnFrames = 60;                 // one turn of the leaf
 constexpr float kCurtainRun = 1250.0f;          // ms, as every screen runs it
 constexpr int kCurtainFrames = 1260 / kStepMs;  // a run and the frame that sees it end
@@ -198,7 +213,13 @@ struct FrameFigures {
 
 std::vector<FrameFigures> g_figures[kPhaseCount];
 bool g_where = false;
-double g_pageImagesMs = -1.0;  // one SetPageTextures; -1 when it failed
+double g_pageImagesMs = -1.0;        // one SetPageTextures; -1 when it failed
+std::vector<double> g_pageChangeMs;  // per turn of the book, its slowest first frame
+
+// The book's frames whose key starts a turn: Right and Left in turn.
+bool StartsTurn(int phaseFrame) {
+  return phaseFrame >= kBookOpenFrames && (phaseFrame - kBookOpenFrames) % kPageFrames == 0;
+}
 
 class CBenchMenu : public GF::HGENS::CMenuScreenAbstract {
  protected:
@@ -223,6 +244,7 @@ class CBenchApplication : public GF::HGENS::CApplication {
   bool Init() override {
     CApplication::Init();
     m_gameManager->RegisterScreen("menu", CreateBenchMenu);
+    m_gameManager->RegisterScreen("CookingBookScreen", CCookBook::Create);
     m_gameManager->CreateScreen("menu", "main_menu.menu", nullptr, nullptr);
     const GF::THolder<GF::IScreen> menu = m_gameManager->TopScreen();
     if (!menu) return false;
@@ -263,6 +285,10 @@ class CBenchApplication : public GF::HGENS::CApplication {
     if (phase == kKitchenPhase && m_frame == kWarmupFrames + kKitchenPhase * kPhaseFrames)
       OpenKitchen();
     if (phase == kMapPhase && m_frame == kWarmupFrames + kMapPhase * kPhaseFrames) OpenMap();
+    const int bookFrame = m_frame - kWarmupFrames - kBookPhase * kPhaseFrames;
+    if (bookFrame == 0)
+      m_gameManager->CreateScreen("CookingBookScreen", "cookingbook.cookbook_screen", nullptr,
+                                  nullptr);
     const bool more = CApplication::Frame(dt);
     t_tracing = t_tracing && m_frame + 1 < kFrames;  // not the shutdown after the last
     if (t_tracing) std::fprintf(stderr, "-- engine loop after frame %d\n", m_frame);
@@ -276,6 +302,11 @@ class CBenchApplication : public GF::HGENS::CApplication {
       f.primitives = static_cast<double>(stats.primitives);
       f.frameAllocations = static_cast<double>(t_allocations - before);
       f.frameMs = std::chrono::duration<double, std::milli>(end - start).count();
+      // The key reaches the book in the frame after it is pressed, or in the one after.
+      if (phase == kBookPhase && StartsTurn(bookFrame)) g_pageChangeMs.push_back(0.0);
+      if (phase == kBookPhase && bookFrame >= kBookOpenFrames &&
+          (bookFrame - kBookOpenFrames) % kPageFrames < 3)
+        g_pageChangeMs.back() = std::max(g_pageChangeMs.back(), f.frameMs);
       f.loopAllocations = static_cast<double>(before - m_lastEndAllocations);
       f.loopMs = std::chrono::duration<double, std::milli>(start - m_lastStart).count();
       g_figures[phase].push_back(f);
@@ -374,6 +405,13 @@ std::string MakeScript() {
     kPhases[std::max(PhaseOf(frame), 0)].cursor(frame, &x, &y);
     std::snprintf(line, sizeof line, "@%d move %d %d\n", frame + 1, x, y);
     script += line;
+    const int bookFrame = frame - kWarmupFrames - kBookPhase * kPhaseFrames;
+    if (bookFrame < 0 || !StartsTurn(bookFrame)) continue;
+    // Right (39), then Left (37).
+    const int key = (bookFrame - kBookOpenFrames) / kPageFrames % 2 == 0 ? 39 : 37;
+    std::snprintf(line, sizeof line, "@%d keydown %d\n@%d keyup %d\n", frame + 1, key, frame + 2,
+                  key);
+    script += line;
   }
   return script;
 }
@@ -445,7 +483,8 @@ int main(int argc, char** argv) {
     return 1;
   }
   std::printf(
-      "bench_frame: sample menu, hint, particles, curtain, page curl, kitchen, map; %d ms frames; "
+      "bench_frame: sample menu, hint, particles, curtain, page curl, kitchen, map, cook book; %d "
+      "ms frames; "
       "%d frames a "
       "phase after "
       "%d\n",
@@ -464,5 +503,9 @@ int main(int argc, char** argv) {
   PrintRow("frame time (ms)", MedianOf, &FrameFigures::frameMs, 3);
   PrintRow("loop pass time (ms)", MedianOf, &FrameFigures::loopMs, 3);
   std::printf("making the leaf's two page images again (ms): %.3f\n", g_pageImagesMs);
+  std::sort(g_pageChangeMs.begin(), g_pageChangeMs.end());
+  if (!g_pageChangeMs.empty())
+    std::printf("cook book: the frame that starts a page turn (ms, median of %zu): %.3f\n",
+                g_pageChangeMs.size(), g_pageChangeMs[g_pageChangeMs.size() / 2]);
   return 0;
 }

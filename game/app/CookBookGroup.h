@@ -56,6 +56,11 @@ struct CookBookGroup {
   std::string Name;  // looked up in the player's profile and in the recipe table
 
   bool operator==(const CookBookGroup&) const = default;
+
+  // The flags as the cook book reads them, in file order.
+  bool IsRecipe() const { return Flag1; }         // followed by its stand-in entry
+  bool AlwaysAvailable() const { return Flag2; }  // else shown once its name is unlocked
+  bool SectionStart() const { return Flag3; }
 };
 
 void ReadCookBookEntry(GF::CStreamReader& in, CookBookEntry& entry);

@@ -119,3 +119,4 @@ inline constexpr auto& StandingsInterval = GameDatabase.Tuning.StandingsInterval
 inline constexpr auto& CharacterColorTable = DialogNameTable;  // speaker -> ARGB balloon colour
 inline constexpr auto& ScreenLayerBase = HudLayerBase;
 inline constexpr auto& RibbonGap = StageStatsMargin;
+inline constexpr auto& PageTurnDuration = GameDataValue4;  // ms of a cook-book page turn

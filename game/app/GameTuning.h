@@ -19,7 +19,7 @@ struct IntFloatPair {
 // have no member here. The game reads them through the global names of GameData.h.
 struct GameTuning {
   // Section 4
-  float GameDataValue4 = 0.0f;  // time limit of a cook-book screen timer
+  float GameDataValue4 = 0.0f;  // ms of a cook-book page turn
 
   // Section 5, cook values
   std::vector<std::int32_t> DressByUpgradeLevel;

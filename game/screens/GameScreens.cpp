@@ -2,6 +2,7 @@
 
 #include "game/screens/CGameScreen.h"
 #include "game/screens/CWindowShadesEffect.h"
+#include "game/screens/cookbook/CCookBook.h"
 #include "game/screens/map/CMapScreen.h"
 #include "game/screens/menus/CCookChangePlayerScreen.h"
 #include "game/screens/menus/CCookConfirmMenuScreen.h"
@@ -61,6 +62,8 @@ constexpr ScreenTableRow kGameScreens[] = {
     // At a stage's end.
     {"StageStatisticsScreen", CreateStageStatisticsScreen},
     {"LoserScreen", CLoserScreen::Create},
+    // Around the levels.
+    {"CookingBookScreen", CCookBook::Create},
 };
 
 }  // namespace

@@ -10,6 +10,8 @@
 
 // Key indices of the key set that the screens bind.
 namespace ScreenKey {
+inline constexpr int kLeft = 3;
+inline constexpr int kRight = 4;
 inline constexpr int kEscape = 17;
 inline constexpr int kEnter = 24;
 }  // namespace ScreenKey

@@ -1,8 +1,12 @@
 #include "tools/content/SampleCookBook.h"
 
 #include <cstdlib>
+#include <iterator>
 
+#include "game/app/ProfileFloat.h"
+#include "game/app/ProfileString.h"
 #include "tools/content/SampleContent.h"
+#include "tools/content/SampleParticles.h"
 #include "tools/content/SampleResources.h"
 
 namespace {
@@ -14,6 +18,7 @@ constexpr const char* kDishTexture = "dishes";
 constexpr int kClearCorner = 16;  // legs of the transparent triangle in a frame piece's corner
 constexpr std::uint32_t kPlate = 0xFFE0E4EC;
 constexpr std::uint32_t kBerry = 0xFF6A1B9A;
+constexpr std::int32_t kPageTurnSound = 24;
 
 // The corner of each frame piece that is left transparent: the frame's outer corners, and
 // the outer side's first corner on the edges.
@@ -108,8 +113,9 @@ void CookBookPageResources(CResourceReader@ r) {
 }
 
 // A page: its paper first, hot spot at the top-left corner (its elements are laid into
-// it), the page number at its foot.
-void CookBookPage(CResourceReader@ r, const string &in name, int sprite) {
+// it), the page number at its foot. A left-hand page is shown mirrored: its number is drawn
+// mirrored (`numberZoom` -100), so that it reads the right way round.
+void CookBookPage(CResourceReader@ r, const string &in name, int sprite, int numberZoom) {
   r.CreateAnimationData(name);
   r.AddNamedPart('all', 0, 1000, 0);
   r.AddNamedPart('_show', 0, 300, 1);
@@ -122,6 +128,7 @@ void CookBookPage(CResourceReader@ r, const string &in name, int sprite) {
   r.CreateTextSpriteObjectData('_number');
   r.AddTextSpriteIDResource({t:cookbook_centred}, 1300);
   r.AddOffset(160, 424, 0, 1300);
+  r.AddZoom(numberZoom, 100, 0, 1300);
   r.AddLayer(1, 1300);
 }
 
@@ -147,15 +154,53 @@ void CookBookElement(CResourceReader@ r, const string &in name, int sprite, int 
 void CookBookPages(CResourceReader@ r) {
   CookBookPageResources(r);
   r.CreateModule('cookingbook');
-  CookBookPage(r, 'page_1', {s:cookbook_pages_a});
-  CookBookPage(r, 'page_2', {s:cookbook_pages_b});
-  CookBookPage(r, 'page_empty_1', {s:cookbook_pages_a});
-  CookBookPage(r, 'page_empty_2', {s:cookbook_pages_b});
+  CookBookPage(r, 'page_1', {s:cookbook_pages_a}, -100);
+  CookBookPage(r, 'page_2', {s:cookbook_pages_b}, 100);
+  CookBookPage(r, 'page_empty_1', {s:cookbook_pages_a}, -100);
+  CookBookPage(r, 'page_empty_2', {s:cookbook_pages_b}, 100);
   // The font draws a line's middle about 16 pixels below its anchor.
   CookBookElement(r, 'heading', {s:cookbook_heading}, {t:cookbook_centred}, 0, -19);
   CookBookElement(r, 'text', -1, {t:cookbook_left}, 0, 0);
   CookBookElement(r, 'frame', {s:cookbook_frame}, {t:cookbook_centred}, 0, 35);
   CookBookElement(r, 'divider', {s:cookbook_divider}, {t:cookbook_centred}, 0, -16);
+  CookBookScreen(r);
+}
+
+// A section's tab: "_up" (also on leaving), "_over" larger, "_down" pressed, "_disabled"
+// the open section's, largest.
+void CookBookTab(CResourceReader@ r, int n, int sprite) {
+  r.CreateAnimationData('zakladka_' + n);
+  MnButtonParts(r);
+  r.CreateSpriteObjectData('_button_rect');
+  r.AddSpriteIDResource(sprite, 400);
+  r.AddHotspot(5000, 5000, 0, 400);
+  r.AddZoom(100, 100, 0, 100);
+  r.AddZoom(108, 108, 0, 100);
+  r.AddZoom(96, 96, 0, 100);
+  r.AddZoom(118, 118, 0, 100);
+  r.AddLayer(0, 400);
+}
+
+// The open book on the kitchen table, offsets from the screen's middle: the tabs tucked
+// under its cover along the top, the pages' place (where the leaves lie) from (104, 37),
+// the buttons below it.
+void CookBookScreen(CResourceReader@ r) {
+  for (int n = 1; n <= 8; ++n) CookBookTab(r, n, {s:cookbook_tabs_tab_1} + n - 1);
+  MnButton(r, 'print_button', {s:cookbook_buttons_print_up}, {s:cookbook_buttons_print_over},
+           {s:cookbook_buttons_print_down});
+  MnButton(r, 'close_button', {s:cookbook_buttons_close_up}, {s:cookbook_buttons_close_over},
+           {s:cookbook_buttons_close_down});
+  r.CreateAnimationData('cookbook_screen');
+  ShowIdleHide(r, 300, 1000, 300);
+  KhSprite(r, 'background', {art:menu_background}, 0, 0, 0, 1600);
+  for (int n = 1; n <= 8; ++n)
+    KhPlace(r, '_item_zakladka_' + n, 'cookingbook', 'zakladka_' + n, -256 + 80 * (n - 1), -276,
+            5, 1600);
+  KhSprite(r, 'cover', {s:cookbook_cover}, 24, -22, 10, 1600);
+  KhPlace(r, '_item_back', 'cookingbook', 'close_button', -356, 262, 20, 1600);
+  KhPlace(r, '_item_prev', 'interfaces', 'round_back', -56, 264, 20, 1600);
+  KhPlace(r, '_item_print', 'cookingbook', 'print_button', 24, 264, 20, 1600);
+  KhPlace(r, '_item_next', 'interfaces', 'round_next', 104, 264, 20, 1600);
 }
 )";
 
@@ -180,6 +225,22 @@ const std::vector<ArtSheet>& CookBookPageSheets() {
       {"cookbook_heading", "cookbook_heading.svg", 288, 48},
       {"cookbook_frame", "cookbook_frame.svg", 160, 132},
       {"cookbook_divider", "cookbook_divider.svg", 224, 24},
+      // The screen: the open book's cover, the sections' tabs, "print" and "close".
+      {"cookbook_cover", "cookbook_cover.svg", 664, 500},
+      {"cookbook_tabs",
+       "cookbook_tabs.svg",
+       512,
+       48,
+       64,
+       48,
+       {"tab_1", "tab_2", "tab_3", "tab_4", "tab_5", "tab_6", "tab_7", "tab_8"}},
+      {"cookbook_buttons",
+       "cookbook_buttons.svg",
+       384,
+       64,
+       64,
+       64,
+       {"print_up", "print_over", "print_down", "close_up", "close_over", "close_down"}},
   };
   return sheets;
 }
@@ -205,6 +266,7 @@ std::string MakeCookBookPagesScript(const std::string& before) {
   FillScriptNumber(script, "t:cookbook_centred", info);
   FillScriptNumber(script, "t:cookbook_left", info + 1);
   FillScriptNumber(script, "text:hint", SampleTextIndex("hint"));
+  FillArtSprites(script, before);
   return script;
 }
 
@@ -255,5 +317,25 @@ bool WriteSampleCookBook(const std::filesystem::path& outDir) {
     const int number = CountScriptCalls(script.substr(0, page), "r.AddTexture(");
     ok = WriteArtTexture(outDir, number, sheet) && ok;
   }
-  return ok;
+  ok = WriteContentFile(outDir, "Sound/page_turn.ogg", EncodeSampleTone(340.0, 170.0, 0.3)) && ok;
+  return WriteContentFile(outDir, "Particle/print.fgp", MakeSampleSparkBurst().Write()) && ok;
+}
+
+void AddCookBookRules(GameData& data) {
+  data.SoundNameTable[kPageTurnSound] = {"page_turn", kPageTurnSound};
+  // Leaving the book: back to the trophy room, or on along the unlock screens that sent the
+  // player here.
+  const RuleItem fromRoom = StringAssignment(ProfileString::Value30, "");
+  const RuleItem newRecipe = StringAssignment(ProfileString::Value30, "new_recept");
+  FlowRule toRoom = MakeFlowRule("CookingBookScreen", "exit", "GingerRoomScreen");
+  toRoom.layout = "Ginger_room.room";
+  toRoom.conditions = {fromRoom};
+  FlowRule toDress = MakeFlowRule("CookingBookScreen", "exit", "new_dress_screen");
+  toDress.layout = "main_menu.new_dress";
+  toDress.conditions = {newRecipe, FloatCondition(ProfileFloat::Value17, 0, 1.0f)};
+  FlowRule toStage = toDress;
+  toStage.conditions = {newRecipe, FloatCondition(ProfileFloat::LevelInStage, 0, 1.0f)};
+  const FlowRule rules[] = {toRoom, toDress, toStage,
+                            MakeFlowRule("CookingBookScreen", "exit", "ProgressMapScreen")};
+  data.FlowRules.insert(data.FlowRules.end(), std::begin(rules), std::end(rules));
 }

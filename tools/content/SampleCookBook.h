@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "game/app/GameData.h"
 #include "tools/content/SampleArt.h"
 
 // The sample content of the cook book: the six frame pieces of a printed recipe page,
@@ -36,5 +37,13 @@ const std::vector<ArtSheet>& CookBookPageSheets();
 constexpr int kSamplePageWidth = 320;
 constexpr int kSamplePageHeight = 480;
 
-// The two atlases and the pages' textures under the numbers the resource script gives them.
+// The screen: its layout "cookingbook.cookbook_screen" (the open book, the parts
+// "_item_zakladka_1" to "_8" hosting the sections' tabs "cookingbook.zakladka_1" to "_8",
+// "_item_back", "_item_prev", "_item_print" and "_item_next") comes with the pages' part.
+
+// The two atlases, the pages' and the screen's textures under the numbers the resource script
+// gives them, the page-turn sound and the print button's sparkle "Particle/print.fgp".
 bool WriteSampleCookBook(const std::filesystem::path& outDir);
+
+// Sound 24, the page turn, and the flow rules that lead out of the book.
+void AddCookBookRules(GameData& data);

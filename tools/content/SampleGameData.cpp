@@ -6,6 +6,7 @@
 #include "framework/core/CMemoryOutputStream.h"
 #include "game/app/ProfileString.h"
 #include "tools/content/SampleContent.h"
+#include "tools/content/SampleCookBook.h"
 #include "tools/content/SampleCurtain.h"
 #include "tools/content/SampleMapScreens.h"
 #include "tools/content/SampleMenusScreens.h"
@@ -28,7 +29,7 @@ void AddSounds(GameData& d) {
 }
 
 void SetTuning(GameTuning& t) {
-  t.GameDataValue4 = 30000.0f;
+  t.GameDataValue4 = 700.0f;  // a page turn
   // The fifth upgrade level keeps the third dress.
   t.DressByUpgradeLevel = {0, 1, 2, 3, 3};
   t.CookLayer = 500;
@@ -209,6 +210,7 @@ GameData MakeSampleGameData() {
   AddStageEndRules(d);
   AddMapScreenRules(d);
   AddStoryScreenData(d);
+  AddCookBookRules(d);
   return d;
 }
 

@@ -221,13 +221,16 @@ void CloseSection(std::vector<CookBookGroup>& book) {
   book.back().Entries.back().Flag1 = true;
 }
 
-// A section: its title entry, then its recipe with the entry shown while it is not found.
+// A section: its title entry, then its recipe with the entry shown while it is not found,
+// then the cook's notes on the recipe: a section with a recipe fills two spreads, the first
+// showing the recipe and the second its notes.
 void AddSection(std::vector<CookBookGroup>& book, std::wstring title, std::wstring intro,
-                int introLines, const char* dish, std::wstring name, std::wstring method) {
+                int introLines, const char* dish, std::wstring name, std::wstring method,
+                std::wstring notes = L"") {
   book.push_back(Entry({Heading(std::move(title)), Text(std::move(intro), introLines), Divider()},
                        "cookbook_section", false, true, true));
   if (!dish) return;
-  // Only one of the recipe and its stand-in is laid out: both close the section.
+  // Only one of the recipe and its stand-in is laid out: both close the spread.
   std::vector<CookBookEntry> recipe = {Heading(name)};
   for (const CookBookEntry& e : Picture(dish, name)) recipe.push_back(e);
   recipe.push_back(Text(std::move(method), 4));
@@ -238,22 +241,29 @@ void AddSection(std::vector<CookBookGroup>& book, std::wstring title, std::wstri
   missing.push_back(Text(L"Cook more levels\\nto find this recipe.", 2));
   book.push_back(Entry(std::move(missing), "cookbook_missing"));
   CloseSection(book);
+  book.push_back(Entry({Heading(L"Cook's notes"), Text(std::move(notes), 3), Divider()},
+                       "cookbook_recipe_notes"));
+  CloseSection(book);
 }
 
 void AddCookBook(LevelsData& d) {
   std::vector<CookBookGroup>& book = d.CookBookGroups;
   AddSection(book, L"Batters", L"Every pancake starts\\nwith a smooth batter.", 2, "Dishes.batter",
              L"Batter",
-             L"Whisk eggs and flour.\\nMix until smooth.\\nLet it rest a while.\\nKeep it cool.");
+             L"Whisk eggs and flour.\\nMix until smooth.\\nLet it rest a while.\\nKeep it cool.",
+             L"Sift the flour first:\\nno lumps, no fuss,\\nno waiting customers.");
   AddSection(book, L"Pancakes", L"Thin, golden and warm\\nfrom the griddle.", 2, "Dishes.pancakes",
              L"Pancakes",
-             L"Mix the batter with milk.\\nHeat the griddle.\\nFry both sides.\\nServe at once.");
+             L"Mix the batter with milk.\\nHeat the griddle.\\nFry both sides.\\nServe at once.",
+             L"Turn a pancake once\\nits edges turn gold;\\nnever press it flat.");
   AddSection(book, L"Eggs", L"Quick dishes for a\\nbusy morning.", 2, "Dishes.omelette",
              L"Omelette",
-             L"Beat eggs with milk.\\nPour into the pan.\\nCook it gently.\\nFold and serve.");
+             L"Beat eggs with milk.\\nPour into the pan.\\nCook it gently.\\nFold and serve.",
+             L"A low heat keeps\\nthe omelette soft\\nand yellow.");
   AddSection(book, L"Sweet things", L"Fruit makes every\\nplate a treat.", 2,
              "Dishes.berry_pancakes", L"Berry pancakes",
-             L"Make the pancakes.\\nScatter the berries.\\nFry a moment more.\\nServe them warm.");
+             L"Make the pancakes.\\nScatter the berries.\\nFry a moment more.\\nServe them warm.",
+             L"Fresh berries burst;\\nadd them just before\\nthe pancake turns.");
   AddSection(book, L"Kitchen tips", L"Keep the stove busy\\nand the customers\\nhappy.", 3, nullptr,
              L"", L"");
   CloseSection(book);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/engine/scene/CResourceCache.h"
@@ -12,6 +13,8 @@
 #include "game/app/LevelsData.h"
 #include "game/screens/cookbook/CPaperEffect.h"
 #include "game/screens/cookbook/PageLayout.h"
+#include "platform/EngineImpl.h"
+#include "platform/GlRenderer.h"
 #include "tests/game/screens/map/MapShots.h"
 #include "tests/support/SampleContentFixture.h"
 #include "tools/content/SampleCookBook.h"
@@ -172,6 +175,28 @@ TEST_F(CPaperEffectRenderTest, AMaskTooLargeOrLockedLeavesTheImage) {
   EXPECT_TRUE(session.HasLogLine("CPaperEffect:[ERR]texture or(and) not mask Texture_Lock"));
   session.engine().TextureUnlock(mask);
   EXPECT_EQ(image(), before) << "the front texture was left unlocked";
+}
+
+// A leaf draws its mesh of 15 x 15 cells once per side it shows: one pass flat or turned
+// over, two while it turns; nothing draws it twice.
+TEST_F(CPaperEffectRenderTest, ALeafDrawsEachSideOnce) {
+  leaf->SetTextureSize(kImageWidth, kImageHeight);
+  ASSERT_TRUE(leaf->SetPageTextures(Piece("cookingbook.top_left", 32.0f, 32.0f),
+                                    Piece("cookingbook.bottom_centr", 32.0f, 24.0f), mask, mask));
+  GlRenderer* renderer = EngineImpl::Current()->Renderer();
+  ASSERT_NE(renderer, nullptr);
+  constexpr std::uint64_t kCells = (CPaperEffect::kNodes - 1) * (CPaperEffect::kNodes - 1);
+  for (const auto& [progress, passes] : {std::pair{0.0f, 1u}, {0.5f, 2u}, {1.0f, 1u}}) {
+    std::uint64_t quads = 0;
+    leaf->progress = progress;
+    leaf->SetProgress(progress);
+    session.Draw(kWidth, kHeight, [&] {
+      renderer->ResetStats();
+      leaf->Render();
+      quads = renderer->Stats().quads;  // the leaf flushes its passes itself
+    });
+    EXPECT_EQ(quads, passes * kCells) << progress;
+  }
 }
 
 // Two sample pages on leaves as the cook book lays them: the left one turned over, the right
