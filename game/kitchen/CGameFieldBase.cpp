@@ -17,6 +17,7 @@
 #include "game/kitchen/CInGameTips.h"
 #include "game/kitchen/CPers.h"
 #include "game/kitchen/CPlaySoundAction.h"
+#include "game/kitchen/CQualityBonus.h"
 #include "game/kitchen/CWaitAction.h"
 #include "game/kitchen/CWaitButtonAction.h"
 #include "game/kitchen/CZacaz.h"
@@ -216,6 +217,19 @@ void CGameFieldBase::OnOrderServed(GF::THolder<CZacaz>) {
 bool CGameFieldBase::AddOrder(int) {
   return false;
 }
+
+namespace {
+
+template <class Bonus>
+CActionBase::Holder MakeBonus(GF::IAnimation::AnimationPtr icon, const BonusDescription& record,
+                              CGameFieldBase& field) {
+  return Bonus::Create(GF::THolder<CGameFieldBase>(&field), record, std::move(icon));
+}
+
+}  // namespace
+
+CGameFieldBase::BonusMaker CGameFieldBase::bonusMakers[kBonusKinds] = {
+    nullptr, nullptr, nullptr, &MakeBonus<CQualityBonus>, nullptr, nullptr};
 
 void CGameFieldBase::CreateBonus(const BonusDescription& record, AnimationPtr icon,
                                  GF::THolder<CZacaz>) {

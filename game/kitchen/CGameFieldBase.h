@@ -151,12 +151,12 @@ class CGameFieldBase : public GF::CRefCount, public CActionWorker, public CFlyOb
   // Clear while a level's intro runs: a "quit" then ends the game at once.
   bool IsIntroDone() const { return m_introDone; }
 
-  // The power-up bonuses' makers by kind, which the bonuses fill in; CreateBonus makes
-  // nothing for an empty slot or a kind outside the table.
+  // The power-up bonuses' makers by kind; CreateBonus makes nothing for an empty slot or a
+  // kind outside the table.
   using BonusMaker = CActionBase::Holder (*)(AnimationPtr icon, const BonusDescription& record,
                                              CGameFieldBase& field);
   static constexpr int kBonusKinds = 6;
-  inline static BonusMaker bonusMakers[kBonusKinds] = {};
+  static BonusMaker bonusMakers[kBonusKinds];
 
  protected:
   void SetIntroDone(bool done) { m_introDone = done; }
