@@ -29,8 +29,8 @@ std::string At(int frame, const std::string& command) {
 TEST(DifferenceE2ETest, LeftAloneTheClockRunsOutAndTheBonusResultFollows) {
   const std::filesystem::path folder = pm::test::MakeTempDir("difference_program");
   // Frames of 50 ms: the hint box's OK, the mouse on the left picture and elsewhere, the
-  // clock blinking in its last quarter, the night after the 60 s.
-  constexpr int kOk = 80, kAside = 170, kMouse = 180, kBlinking = 1160, kNight = 1370;
+  // clock blinking in its last quarter, the night after the 60 s that follow the objects' sweep.
+  constexpr int kOk = 80, kAside = 170, kMouse = 180, kBlinking = 1192, kNight = 1402;
   std::string script = "step 50\nframes " + std::to_string(kNight + 60) + "\n";
   script += At(kOk - 2, "move 400 332") + At(kOk, "buttondown 1") + At(kOk + 1, "buttonup 1");
   script += At(kAside - 2, "move 100 520") + At(kMouse - 2, "move 200 300");

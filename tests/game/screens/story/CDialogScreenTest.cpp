@@ -27,7 +27,7 @@ using Lines = std::vector<std::string>;
 constexpr const char* kScreen = "DialogScreen";
 constexpr const char* kLayout = "dialog.dialog_screen";
 
-PlayerProfile WithProgress(float progress, float level = 0.0f, float place = 0.0f) {
+PlayerProfile WithProgress(float progress, float level = 1.0f, float place = 0.0f) {
   PlayerProfile profile;
   profile.Floats = {{ProfileFloat::StoryProgress, progress},
                     {ProfileFloat::LevelInStage, level},
