@@ -186,7 +186,9 @@ TEST_F(CCookBookTest, ANewEntryOpensTheBookAtItsSpread) {
   recipe.lockedSection = 3;
   const Opened at3 = Open(recipe);
   EXPECT_EQ(at3.newest, 3);
-  EXPECT_EQ(at3.spread, -1);
+  // An entry before the fourth spread adds no jump: the book opens where the stage opens it.
+  EXPECT_EQ(at3.bookmarkSpreads, Open({6.0f, "stage6", 1.0f}).bookmarkSpreads);
+  EXPECT_EQ(at3.spread, Open({6.0f, "stage6", 1.0f}).spread);
 
   // Arriving to print: the last recipe's spread.
   const Opened print = Open({6.0f, "stage6", 1.0f, "new_print", true});
