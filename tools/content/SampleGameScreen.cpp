@@ -1,11 +1,12 @@
 #include "tools/content/SampleGameScreen.h"
 
 #include <cmath>
-#include <numbers>
+#include <cstdint>
+#include <vector>
 
-#include "tools/codecs/OggEncoder.h"
 #include "tools/content/SampleArt.h"
 #include "tools/content/SampleContent.h"
+#include "tools/content/SampleResources.h"
 
 namespace {
 
@@ -66,23 +67,12 @@ void GameScreenContent(CResourceReader@ r) {
 
 // A stage's tune: a short melody over its root, each stage a step higher and a little
 // quicker, so the stages sound apart.
-std::vector<float> StageTune(int stage) {
-  constexpr int kRate = 22050;
+std::vector<std::uint8_t> StageTune(int stage) {
   const double steps[] = {0, 4, 7, 4, 5, 9, 12, 9, 0, 4, 7, 12, 7, 4, 2, 0};
   const double root = 220.0 * std::pow(2.0, (stage - 1) * 2.0 / 12.0);
-  const double note = 0.34 - 0.02 * stage;  // seconds
-  std::vector<float> samples;
-  for (double step : steps) {
-    const double hz = root * std::pow(2.0, step / 12.0);
-    const int count = static_cast<int>(note * kRate);
-    for (int i = 0; i < count; ++i) {
-      const double t = static_cast<double>(i) / kRate;
-      const double envelope = std::min(1.0, i / 300.0) * std::exp(-4.0 * t);
-      samples.push_back(
-          static_cast<float>(0.3 * envelope * std::sin(2.0 * std::numbers::pi * hz * t)));
-    }
-  }
-  return samples;
+  std::vector<double> notes;
+  for (double step : steps) notes.push_back(root * std::pow(2.0, step / 12.0));
+  return EncodeSampleTune(notes, 0.34 - 0.02 * stage, 4.0);
 }
 
 }  // namespace
@@ -102,7 +92,7 @@ bool WriteGameScreenMusic(const std::filesystem::path& outDir) {
   bool ok = true;
   for (int stage = 1; stage <= 7; ++stage)
     ok = WriteContentFile(outDir, "Sound/musik_" + std::to_string(stage) + ".ogg",
-                          pm::codecs::EncodeOgg(StageTune(stage), 22050, 1, 0.4f)) &&
+                          StageTune(stage)) &&
          ok;
   return ok;
 }

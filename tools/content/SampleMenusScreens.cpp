@@ -607,21 +607,10 @@ FlowRule PageRule(const std::string& event, float by) {
 }
 
 // A short tune of rising and falling thirds, looped as the manual's music.
-std::vector<float> GameMenuTune() {
-  constexpr double kNote = 0.3;  // seconds
-  const double notes[] = {523.3, 659.3, 784.0, 659.3,  587.3, 698.5, 880.0, 698.5,
-                          523.3, 659.3, 784.0, 1046.5, 784.0, 659.3, 587.3, 523.3};
-  std::vector<float> samples;
-  for (double hz : notes) {
-    const int count = static_cast<int>(kNote * kRate);
-    for (int i = 0; i < count; ++i) {
-      const double t = static_cast<double>(i) / kRate;
-      const double envelope = std::min(1.0, i / 300.0) * std::exp(-5.0 * t);
-      samples.push_back(
-          static_cast<float>(0.3 * envelope * std::sin(2.0 * std::numbers::pi * hz * t)));
-    }
-  }
-  return samples;
+std::vector<std::uint8_t> GameMenuTune() {
+  return EncodeSampleTune({523.3, 659.3, 784.0, 659.3, 587.3, 698.5, 880.0, 698.5, 523.3, 659.3,
+                           784.0, 1046.5, 784.0, 659.3, 587.3, 523.3},
+                          0.3, 5.0);
 }
 
 }  // namespace
@@ -681,9 +670,7 @@ bool WriteMenusScreenSounds(const std::filesystem::path& outDir) {
                              pm::codecs::EncodeOgg(MainMenuTune(), kRate, 1, 0.4f));
   ok =
       WriteContentFile(outDir, "Sound/click_menu.ogg", EncodeSampleTone(1000.0, 760.0, 0.07)) && ok;
-  ok = WriteContentFile(outDir, "Sound/music_game_menu.ogg",
-                        pm::codecs::EncodeOgg(GameMenuTune(), kRate, 1, 0.4f)) &&
-       ok;
+  ok = WriteContentFile(outDir, "Sound/music_game_menu.ogg", GameMenuTune()) && ok;
   // The portraits sweep in with a rising chime and out with a falling one.
   ok =
       WriteContentFile(outDir, "Sound/face_fadein.ogg", EncodeSampleTone(600.0, 1200.0, 0.4)) && ok;

@@ -60,6 +60,10 @@ const char* SampleFontFile();
 bool WriteSampleFont(const std::filesystem::path& outDir);
 // A sine sweep in Ogg Vorbis: a short attack and an exponential decay.
 std::vector<std::uint8_t> EncodeSampleTone(double startHz, double endHz, double seconds);
+// A tune in Ogg Vorbis: the notes one after the other, each plucked (a short attack) and
+// fading at `decay` per second.
+std::vector<std::uint8_t> EncodeSampleTune(const std::vector<double>& notesHz, double noteSeconds,
+                                           double decay);
 // "Sound/<name>.ogg" and the same as "Sound/<n>", generated tones in Ogg Vorbis.
 bool WriteSampleSounds(const std::filesystem::path& outDir);
 // "icon.png": the window's icon, 32 x 32, drawn from "icon.svg".

@@ -1,7 +1,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <numbers>
 #include <string>
+#include <vector>
 
 #include "tools/codecs/OggEncoder.h"
 #include "tools/content/SampleContent.h"
@@ -31,27 +33,27 @@ std::vector<float> Samples(const Tone& tone) {
 }
 
 const Tone kTones[] = {
-    {1200.0, 900.0, 0.08},  // click
-    {300.0, 1500.0, 0.5},   // whoosh
-    {880.0, 880.0, 0.7},    // ding
-    {200.0, 600.0, 0.6},    // stage_zoom
-    {660.0, 1320.0, 0.5},   // new_ribbon
-    {520.0, 260.0, 0.6},    // oops: a falling whistle
-    {660.0, 1320.0, 0.3},   // bonus_get: a rising chirp
-    {440.0, 880.0, 0.9},    // bonus_level
-    {180.0, 90.0, 0.5},     // mach_start_oven: a low hum winding down
-    {1760.0, 1760.0, 0.9},  // bell
-    {240.0, 300.0, 0.15},   // action_move: a short step
-    {600.0, 450.0, 0.8},    // waiting: a sigh
-    {150.0, 160.0, 1.5},    // mixer_work: a whirr
-    {90.0, 110.0, 1.5},     // griddle_work: a sizzle's rumble
-    {120.0, 120.0, 1.5},    // stove_work
-    {700.0, 1050.0, 0.2},   // device_start (sound 33)
-    {1050.0, 700.0, 0.2},   // device_end (sound 34)
-    {880.0, 1320.0, 0.4},   // order_ready (sound 7): a rising chime
-    {1400.0, 500.0, 0.35},  // ingredient_fly: a falling swish
-    {520.0, 780.0, 0.3},    // client_come: a door chime
-    {990.0, 1980.0, 0.25},  // bright_chirp (sound 31): a click series, a difference found
+    {1200.0, 900.0, 0.08},   // click
+    {300.0, 1500.0, 0.5},    // whoosh
+    {880.0, 880.0, 0.7},     // ding
+    {200.0, 600.0, 0.6},     // stage_zoom
+    {660.0, 1320.0, 0.5},    // new_ribbon
+    {520.0, 260.0, 0.6},     // oops: a falling whistle
+    {660.0, 1320.0, 0.3},    // bonus_get: a rising chirp
+    {440.0, 880.0, 0.9},     // bonus_level
+    {180.0, 90.0, 0.5},      // mach_start_oven: a low hum winding down
+    {1760.0, 1760.0, 0.9},   // bell
+    {240.0, 300.0, 0.15},    // action_move: a short step
+    {600.0, 450.0, 0.8},     // waiting: a sigh
+    {150.0, 160.0, 1.5},     // mixer_work: a whirr
+    {90.0, 110.0, 1.5},      // griddle_work: a sizzle's rumble
+    {120.0, 120.0, 1.5},     // stove_work
+    {700.0, 1050.0, 0.2},    // device_start (sound 33)
+    {1050.0, 700.0, 0.2},    // device_end (sound 34)
+    {880.0, 1320.0, 0.4},    // order_ready (sound 7): a rising chime
+    {1400.0, 500.0, 0.35},   // ingredient_fly: a falling swish
+    {520.0, 780.0, 0.3},     // client_come: a door chime
+    {990.0, 1980.0, 0.25},   // bright_chirp (sound 31): a click series, a difference found
     {400.0, 200.0, 0.8},     // time_up (sound 8)
     {2000.0, 2000.0, 0.05},  // clock_tick (sound 9)
     {660.0, 990.0, 0.4},     // level_go (sound 12)
@@ -63,6 +65,20 @@ const Tone kTones[] = {
 };
 
 }  // namespace
+
+std::vector<std::uint8_t> EncodeSampleTune(const std::vector<double>& notesHz, double noteSeconds,
+                                           double decay) {
+  std::vector<float> samples;
+  const int count = static_cast<int>(noteSeconds * kRate);
+  for (double hz : notesHz)
+    for (int i = 0; i < count; ++i) {
+      const double t = static_cast<double>(i) / kRate;
+      const double envelope = std::min(1.0, i / 300.0) * std::exp(-decay * t);
+      samples.push_back(
+          static_cast<float>(0.3 * envelope * std::sin(2.0 * std::numbers::pi * hz * t)));
+    }
+  return pm::codecs::EncodeOgg(samples, kRate, 1, 0.4f);
+}
 
 std::vector<std::uint8_t> EncodeSampleTone(double startHz, double endHz, double seconds) {
   return pm::codecs::EncodeOgg(Samples({startHz, endHz, seconds}), kRate, 1, 0.4f);
