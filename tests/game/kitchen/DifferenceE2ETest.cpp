@@ -14,17 +14,16 @@
 
 #include "platform/Engine.h"
 #include "tests/support/ProgramRun.h"
+#include "tests/support/ReplayScript.h"
 #include "tests/support/ReplayShot.h"
 #include "tests/support/TestSupport.h"
 
 namespace {
 
+using pm::test::At;
+using pm::test::ClickAt;
 using pm::test::ProgramRun;
 using pm::test::Shot;
-
-std::string At(int frame, const std::string& command) {
-  return "@" + std::to_string(frame) + " " + command + "\n";
-}
 
 TEST(DifferenceE2ETest, LeftAloneTheClockRunsOutAndTheBonusResultFollows) {
   const std::filesystem::path folder = pm::test::MakeTempDir("difference_program");
@@ -32,7 +31,7 @@ TEST(DifferenceE2ETest, LeftAloneTheClockRunsOutAndTheBonusResultFollows) {
   // clock blinking in its last quarter, the night after the 60 s that follow the objects' sweep.
   constexpr int kOk = 80, kAside = 170, kMouse = 180, kBlinking = 1192, kNight = 1402;
   std::string script = "step 50\nframes " + std::to_string(kNight + 60) + "\n";
-  script += At(kOk - 2, "move 400 332") + At(kOk, "buttondown 1") + At(kOk + 1, "buttonup 1");
+  script += ClickAt(kOk, 400, 332);
   script += At(kAside - 2, "move 100 520") + At(kMouse - 2, "move 200 300");
   for (int frame : {kAside, kMouse, kBlinking, kNight})
     script += At(frame, "shot " + std::to_string(frame) + ".png");

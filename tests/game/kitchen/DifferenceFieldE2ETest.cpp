@@ -30,6 +30,7 @@
 #include "platform/Engine.h"
 #include "tests/framework/engine/screens/ScreensTestSupport.h"
 #include "tests/game/kitchen/KitchenShots.h"
+#include "tests/support/ReplayScript.h"
 #include "tests/support/TestSupport.h"
 
 namespace {
@@ -89,12 +90,6 @@ struct Click {
 constexpr Click kClicks[] = {
     {430, 100, 250}, {440, 600, 150}, {460, 580, 350}, {470, 260, 330}, {480, 660, 330}};
 
-std::string ClickLines(int frame, int x, int y) {
-  return "@" + std::to_string(frame - 1) + " move " + std::to_string(x) + " " + std::to_string(y) +
-         "\n@" + std::to_string(frame) + " buttondown 1\n@" + std::to_string(frame + 1) +
-         " buttonup 1\n";
-}
-
 // Runs the script on the host; `after` sees the host after each frame. Gives the log.
 std::vector<std::string> RunHost(const std::string& script,
                                  const std::function<void(CDifferenceHostScreen&, int)>& after) {
@@ -133,9 +128,9 @@ TEST(DifferenceFieldE2ETest, EveryDifferenceFoundClosesTheLevelWon) {
   bool sweepShown = true, playingShown = false;
   float spoonScale = 0.0f;  // the spoon's copy, pulsing
   std::string script = "step 20\nframes " + std::to_string(kClosed + 2) + "\n";
-  script += ClickLines(kOk, 400, 332);
+  script += pm::test::ClickAt(kOk, 400, 332);
   script += "@" + std::to_string(kPlaying - 2) + " move 200 300\n";
-  for (const Click& c : kClicks) script += ClickLines(c.frame, c.x, c.y);
+  for (const Click& c : kClicks) script += pm::test::ClickAt(c.frame, c.x, c.y);
   const std::vector<int> shots = {kHintBox, kSweep, kPlaying, kSpoonFound, kBanner, kClosed};
   script += pm::test::KitchenShots::ScriptLines(folder, shots);
   const std::vector<std::string> log = RunHost(script, [&](CDifferenceHostScreen& host, int frame) {
@@ -178,7 +173,7 @@ TEST(DifferenceFieldE2ETest, TheTimeRunsOutWithoutAClick) {
   constexpr int kBlinking = 1160, kNight = 1400;
   bool finished = false;
   std::string script = "step 50\nframes " + std::to_string(kNight + 2) + "\n";
-  script += ClickLines(60, 400, 332);
+  script += pm::test::ClickAt(60, 400, 332);
   script += pm::test::KitchenShots::ScriptLines(folder, {kBlinking, kNight});
   const std::vector<std::string> log = RunHost(script, [&](CDifferenceHostScreen& host, int) {
     finished = finished || host.field->IsFinished();

@@ -27,6 +27,7 @@
 #include "tests/framework/engine/screens/ScreensTestSupport.h"
 #include "tests/game/kitchen/KitchenShots.h"
 #include "tests/game/kitchen/PanelHostScreen.h"
+#include "tests/support/ReplayScript.h"
 #include "tests/support/TestSupport.h"
 #include "tools/content/SampleKitchenHud.h"
 
@@ -133,8 +134,7 @@ TEST(ServingE2ETest, AnOrderIsServedAndTheRivalsCooksItself) {
   std::string script = "step 20\nframes " + std::to_string(kEnd) + "\n";
   script += pm::test::KitchenShots::ScriptLines(folder, shots);
   // The delivery button stands over the plate.
-  script += "@" + std::to_string(kServe - 1) + " move 430 192\n@" + std::to_string(kServe) +
-            " buttondown 1\n@" + std::to_string(kServe + 1) + " buttonup 1\n";
+  script += pm::test::ClickAt(kServe, 430, 192);
   pm::test::RunScripted(script, run, &log);
   GF::HGENS::GetServiceProviders() = {};
   for (const std::string& line : log) EXPECT_EQ(line.find("NOT FOUND"), std::string::npos) << line;

@@ -26,6 +26,7 @@
 #include "tests/framework/engine/screens/ScreensTestSupport.h"
 #include "tests/game/kitchen/KitchenShots.h"
 #include "tests/game/kitchen/PanelHostScreen.h"
+#include "tests/support/ReplayScript.h"
 #include "tests/support/TestSupport.h"
 #include "tools/content/SampleKitchenHud.h"
 
@@ -119,8 +120,7 @@ TEST(TakingOrdersE2ETest, AnOrderIsTakenFromItsArrivalToItsDelivery) {
   script += pm::test::KitchenShots::ScriptLines(folder, shots);
   // The click on the second bubble, in its slot below the open first one (the sample's
   // column: x 720, y 70 + 120 + 140).
-  script += "@" + std::to_string(kClick - 1) + " move 760 330\n@" + std::to_string(kClick) +
-            " buttondown 1\n@" + std::to_string(kClick + 1) + " buttonup 1\n";
+  script += pm::test::ClickAt(kClick, 760, 330);
   pm::test::RunScripted(script, run, &log);
   GF::HGENS::GetServiceProviders() = {};
   for (const std::string& line : log) EXPECT_EQ(line.find("NOT FOUND"), std::string::npos) << line;

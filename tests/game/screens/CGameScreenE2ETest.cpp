@@ -10,16 +10,15 @@
 
 #include "platform/Engine.h"
 #include "tests/support/ProgramRun.h"
+#include "tests/support/ReplayScript.h"
 #include "tests/support/ReplayShot.h"
 #include "tests/support/TestSupport.h"
 
 namespace {
 
+using pm::test::At;
+using pm::test::KeyAt;
 using pm::test::Shot;
-
-std::string At(int frame, const std::string& command) {
-  return "@" + std::to_string(frame) + " " + command + "\n";
-}
 
 // The curtain's red cloth.
 bool IsCloth(std::uint32_t rgb) {
@@ -32,8 +31,7 @@ TEST(CGameScreenE2ETest, TheKitchenOpensAndThePauseMenuComesAndGoes) {
   // Frames of 20 ms: the level shown, Escape, the pause menu, Escape, the level again.
   constexpr int kOpen = 60, kMenuKey = 80, kMenu = 120, kBackKey = 130, kBack = 170;
   std::string script = "step 20\nframes " + std::to_string(kBack + 2) + "\n";
-  script += At(kMenuKey, "keydown 0x1B") + At(kMenuKey + 1, "keyup 0x1B");
-  script += At(kBackKey, "keydown 0x1B") + At(kBackKey + 1, "keyup 0x1B");
+  script += KeyAt(kMenuKey, 0x1B) + KeyAt(kBackKey, 0x1B);
   for (int frame : {kOpen, kMenu, kBack})
     script += At(frame, "shot " + std::to_string(frame) + ".png");
   const pm::test::ProgramRun run = pm::test::RunProgram(folder, script, "stage1_1");

@@ -15,6 +15,7 @@
 
 namespace {
 
+using pm::test::At;
 using pm::test::LevelScreenTest;
 using pm::test::Shot;
 

@@ -18,6 +18,8 @@
 
 namespace {
 
+using pm::test::At;
+using pm::test::ClickAt;
 using pm::test::LevelScreenTest;
 using Lines = std::vector<std::string>;
 

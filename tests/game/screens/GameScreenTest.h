@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -127,17 +126,13 @@ class GameScreenTest : public testing::Test {
   // Called with each screen before it is initialised and shown (it is made and named).
   std::function<void(GF::IScreen&)> onCreated;
 
-  // A screen that closes with nothing to follow comes back, as in the game (a dialogue's
-  // line change), instead of ending the run.
-  bool reshowUnfollowedScreens = false;
-
   // The test's own screens, registered in place of the game's of the same name.
   std::vector<ScreenTableRow> testScreens;
   // Rules after the sample's.
   std::vector<FlowRule> rules;
-  // Results without a rule after which the screen opens again, as in the game, instead of
-  // ending the run.
-  Lines reopening;
+  // Whether a screen that closed with this result and nothing to follow opens again, as in
+  // the game (a dialogue's line change, the manual's "show_manual"), instead of ending the run.
+  std::function<bool(const std::string& result)> reopens = [](const std::string&) { return false; };
   // "screen:command" as published, "screen:result" as closed.
   Lines commands;
   Lines closed;
@@ -183,9 +178,9 @@ class GameScreenTest : public testing::Test {
   void Closed(GF::THolder<GF::IScreen> screen) {
     closed.push_back(screen->GetName() + ":" + screen->GetResult());
     const GF::THolder<GF::HGENS::CGameManager> manager = GF::HGENS::GetGameManager();
-    if (manager->TopScreen() != screen || screen->IsOverlay() || reshowUnfollowedScreens) return;
-    if (std::find(reopening.begin(), reopening.end(), screen->GetResult()) == reopening.end())
-      manager->DestroyAllScreens();
+    if (manager->TopScreen() != screen || screen->IsOverlay() || reopens(screen->GetResult()))
+      return;
+    manager->DestroyAllScreens();
   }
 };
 

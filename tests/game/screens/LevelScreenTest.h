@@ -14,6 +14,7 @@
 #include "game/screens/CGameScreen.h"
 #include "platform/OsServices.h"
 #include "tests/game/screens/GameScreenTest.h"
+#include "tests/support/ReplayScript.h"
 
 namespace pm::test {
 
@@ -36,7 +37,7 @@ class LevelScreenTest : public GameScreenTest {
     testScreens.push_back({"GameScreen", [] {
                              return GF::THolder<GF::IScreen>(GF::MakeHolder<CProbeGameScreen>());
                            }});
-    reopening.push_back("show_manual");
+    reopens = [](const std::string& result) { return result == "show_manual"; };
   }
   void TearDown() override {
     StartOn("");
@@ -72,14 +73,6 @@ class LevelScreenTest : public GameScreenTest {
     for (const auto& object : field->GetObjects()) object->SetShown(true);
   }
 
-  // Frame lines of a script.
-  static std::string At(int frame, const std::string& command) {
-    return "@" + std::to_string(frame) + " " + command + "\n";
-  }
-  static std::string ClickAt(int frame, int x, int y) {
-    return At(frame - 2, "move " + std::to_string(x) + " " + std::to_string(y)) +
-           At(frame, "buttondown 1") + At(frame + 1, "buttonup 1");
-  }
   // Up to the count-down's end on the spot-the-difference level: the hint box clicked away.
   static std::string DifferenceIntro(int frames) {
     return "frames " + std::to_string(frames) + "\n" + ClickAt(kHintOk, 400, 332);

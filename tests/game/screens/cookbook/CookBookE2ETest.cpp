@@ -19,6 +19,7 @@
 #include "game/screens/cookbook/CCookBook.h"
 #include "tests/game/screens/GameScreenTest.h"
 #include "tests/support/RenderSession.h"
+#include "tests/support/ReplayScript.h"
 #include "tests/support/ReplayShot.h"
 
 namespace {
@@ -108,11 +109,9 @@ class CookBookE2ETest : public pm::test::GameScreenTest {
 TEST_F(CookBookE2ETest, PagesTurnByButtonKeysAndBookmarkAndTheRecipePrints) {
   // "next" at 40, the Right key at 90, the Left key at 140, the first bookmark at 190 and
   // "print" at 240; each turn lasts 700 ms (35 frames).
-  const std::string moves =
-      "@38 move 504 564\n@40 buttondown 1\n@41 buttonup 1\n"
-      "@90 keydown 39\n@91 keyup 39\n@140 keydown 37\n@141 keyup 37\n"
-      "@188 move 144 20\n@190 buttondown 1\n@191 buttonup 1\n"
-      "@238 move 424 564\n@240 buttondown 1\n@241 buttonup 1\n";
+  using pm::test::ClickAt, pm::test::KeyAt;
+  const std::string moves = ClickAt(40, 504, 564) + KeyAt(90, 39) + KeyAt(140, 37) +
+                            ClickAt(190, 144, 20) + ClickAt(240, 424, 564);
   const std::filesystem::path print = ShotFolder("cookbook") / "print.png";
   const pm::test::ScopedEnv target("PANMASTER_PRINT_FILE", print.string());
   RunWithShots("cookbook", moves,

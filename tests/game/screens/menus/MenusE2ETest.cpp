@@ -17,12 +17,15 @@
 #include "game/app/PlayerProfiles.h"
 #include "tests/game/screens/menus/MenuScreensTest.h"
 #include "tests/support/RenderSession.h"
+#include "tests/support/ReplayScript.h"
 #include "tests/support/ReplayShot.h"
 #include "tools/content/SampleMenusScreens.h"
 
 namespace {
 
 using Lines = std::vector<std::string>;
+using pm::test::ClickAt;
+using pm::test::KeyAt;
 using pm::test::Shot;
 
 struct ShotAt {
@@ -35,18 +38,6 @@ std::string ShotScript(const std::filesystem::path& folder, std::initializer_lis
   for (const ShotAt& shot : shots)
     script += "@" + std::to_string(shot.frame) + " shot " + (folder / shot.file).string() + "\n";
   return script;
-}
-
-// A click at (x, y): the cursor moves there, the left button goes down and up.
-std::string Click(int frame, int x, int y) {
-  return "@" + std::to_string(frame) + " move " + std::to_string(x) + " " + std::to_string(y) +
-         "\n@" + std::to_string(frame + 2) + " buttondown 1\n@" + std::to_string(frame + 3) +
-         " buttonup 1\n";
-}
-
-std::string Key(int frame, const char* code) {
-  return "@" + std::to_string(frame) + " keydown " + code + "\n@" + std::to_string(frame + 1) +
-         " keyup " + code + "\n";
 }
 
 // Warm, bright pixels: the highlight's glow and the yellow buttons.
@@ -79,8 +70,8 @@ TEST_F(MenusE2ETest, TheManualTurnsToItsLastPageAndClosesOntoTheTitle) {
   // 30 frames after the click that asked for it, the title again 45 frames after the last.
   onCreated = [](GF::IScreen&) { NamePlayer(); };
   const std::string script =
-      "frames 270\n" + Click(40, 270, 434) + Click(85, 630, 472) + Click(125, 630, 472) +
-      Click(165, 630, 472) + Click(205, 630, 472) +
+      "frames 270\n" + ClickAt(40 + 2, 270, 434) + ClickAt(85 + 2, 630, 472) +
+      ClickAt(125 + 2, 630, 472) + ClickAt(165 + 2, 630, 472) + ClickAt(205 + 2, 630, 472) +
       ShotScript(
           folder,
           {{35, "title.png"}, {80, "page_1.png"}, {200, "page_4.png"}, {265, "title_again.png"}});
@@ -128,7 +119,7 @@ TEST_F(MenusE2ETest, TheHighScoresShowEightCompetitorsAndEscapeReturns) {
   };
   // The title's "Best cooks" button, then Escape once the table is shown.
   const std::string script =
-      "frames 150\n" + Click(40, 530, 372) + Key(90, "0x1B") +
+      "frames 150\n" + ClickAt(40 + 2, 530, 372) + KeyAt(90, 0x1B) +
       ShotScript(folder, {{35, "title.png"}, {80, "scores.png"}, {145, "title_again.png"}});
   std::vector<std::string> rows;
   std::string back;
@@ -171,7 +162,7 @@ TEST_F(MenusE2ETest, TheExtrasBarFollowsTheMouseAndTheCreditsCloseOnEscape) {
   const int credits = kExtrasButtonY[3];
   // The menu is shown at frame 16, the credits 15 frames after the click has hidden it.
   const std::string script = "frames 130\n@20 move 400 " + std::to_string(credits) + "\n" +
-                             Click(40, 400, credits) + Key(90, "0x1B") +
+                             ClickAt(40 + 2, 400, credits) + KeyAt(90, 0x1B) +
                              ShotScript(folder, {{18, "extras.png"},
                                                  {35, "bar_on_credits.png"},
                                                  {85, "credits.png"},

@@ -18,8 +18,8 @@
 #include "framework/core/CMemoryInputStream.h"
 #include "game/app/PlayerProfiles.h"
 #include "game/app/ProgressSave.h"
+#include "tests/game/screens/ShotReader.h"
 #include "tests/game/screens/menus/MenuScreenTest.h"
-#include "tests/support/RenderSession.h"
 #include "tests/support/ReplayShot.h"
 
 namespace {
@@ -70,20 +70,6 @@ int CountInRow(const Shot& shot, int y, int x0, int x1, Test test) {
   return count;
 }
 
-// The shots of a run, read back once the run is over.
-class ShotReader {
- public:
-  bool IsReady() const { return m_session.IsInitiated(); }
-  std::unique_ptr<Shot> Load(const std::filesystem::path& file) {
-    auto shot = std::make_unique<Shot>(m_session.engine(), file);
-    EXPECT_TRUE(shot->IsLoaded()) << file;
-    return shot;
-  }
-
- private:
-  RenderSession m_session;
-};
-
 class PlayersAndOptionsE2ETest : public GameScreenTest {
  protected:
   void ExpectNoMissingContent() {
@@ -120,18 +106,18 @@ TEST_F(PlayersAndOptionsE2ETest, TwoPlayersAreMadeAndOneIsRemoved) {
   EXPECT_FALSE(saved.Players.contains(L"Abc"));
   EXPECT_EQ(saved.CurrentPlayer, L"Xyz");
 
-  ShotReader shots;
-  ASSERT_TRUE(shots.IsReady());
+  ShotReader shots(folder);
+  ASSERT_TRUE(shots.CanRender());
   // Two rows written on the cream pad: ink in the first two rows, none in the last two.
-  const auto players = shots.Load(folder / "players.png");
+  const auto players = shots.Load("players.png");
   EXPECT_TRUE(IsCream(players->At(530, 290)));
   for (int row : {230, 260}) EXPECT_GT(CountInRow(*players, row, 240, 320, IsDark), 5) << row;
   for (int row : {290, 320}) EXPECT_EQ(CountInRow(*players, row, 240, 320, IsDark), 0) << row;
   // The question is asked over the list.
-  const auto remove = shots.Load(folder / "remove.png");
+  const auto remove = shots.Load("remove.png");
   EXPECT_GT(CountInRow(*remove, 300, 250, 550, IsDark), 100);
   // One row left.
-  const auto removed = shots.Load(folder / "removed.png");
+  const auto removed = shots.Load("removed.png");
   EXPECT_GT(CountInRow(*removed, 230, 240, 320, IsDark), 5);
   EXPECT_EQ(CountInRow(*removed, 260, 240, 320, IsDark), 0);
 }
@@ -157,11 +143,11 @@ TEST_F(PlayersAndOptionsE2ETest, TheMusicKnobIsDraggedToTheMiddle) {
   ASSERT_NE(player, saved.Players.end());
   EXPECT_NEAR(player->second.Floats.at(ProfileFloat::MusicVolume), 50.0f, 1.0f);
 
-  ShotReader shots;
-  ASSERT_TRUE(shots.IsReady());
+  ShotReader shots(folder);
+  ASSERT_TRUE(shots.CanRender());
   // The knob has moved from x = 534 to the middle of its track, x = 510.
-  const auto before = shots.Load(folder / "options_before.png");
-  const auto after = shots.Load(folder / "options.png");
+  const auto before = shots.Load("options_before.png");
+  const auto after = shots.Load("options.png");
   EXPECT_TRUE(IsKnob(before->At(534, 200)));
   EXPECT_FALSE(IsKnob(before->At(510, 200)));
   EXPECT_TRUE(IsKnob(after->At(510, 200)));

@@ -18,6 +18,7 @@
 #include "tests/game/screens/results/ResultProfile.h"
 #include "tests/game/screens/results/StageEndProfile.h"
 #include "tests/support/RenderSession.h"
+#include "tests/support/ReplayScript.h"
 #include "tests/support/ReplayShot.h"
 
 namespace {
@@ -80,9 +81,8 @@ TEST_F(StageEndE2ETest, ThePlayersCupRisesThenTheDroppedOutRivalLeadsToTheDialog
     return "@" + std::to_string(frame) + " shot " + (folder / name).string() + "\n";
   };
   const std::string script = "frames 560\n" + shot(25, "before.png") + shot(120, "after.png") +
-                             shot(300, "late.png") + "@462 move 400 568\n@463 buttondown 1\n" +
-                             "@464 buttonup 1\n" + shot(510, "loser.png") +
-                             "@530 move 400 520\n@531 buttondown 1\n@532 buttonup 1\n";
+                             shot(300, "late.png") + pm::test::ClickAt(463, 400, 568) +
+                             shot(510, "loser.png") + pm::test::ClickAt(531, 400, 520);
   std::string musicBefore = "-", musicAfter = "-";
   Open(pm::test::kPlayerFirst, script, [&](int frame) {
     if (frame == 445) musicBefore = GetCurrentMusicName();
@@ -116,8 +116,8 @@ TEST_F(StageEndE2ETest, ThePlayersCupRisesThenTheDroppedOutRivalLeadsToTheDialog
 
 TEST_F(StageEndE2ETest, ThePlayerFourthLeavesOnAPennantAndStillContinues) {
   const std::filesystem::path folder = ShotFolder("stage_end_fourth");
-  const std::string script = "frames 130\n@100 shot " + (folder / "fourth.png").string() +
-                             "\n@102 move 400 568\n@103 buttondown 1\n@104 buttonup 1\n";
+  const std::string script = "frames 130\n@100 shot " + (folder / "fourth.png").string() + "\n" +
+                             pm::test::ClickAt(103, 400, 568);
   Open(pm::test::kPlayerFourth, script);
   EXPECT_EQ(closed, Lines{"StageStatisticsScreen:next"});
   const auto fourth = Load(folder / "fourth.png");

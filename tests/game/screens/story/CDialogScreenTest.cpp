@@ -153,7 +153,7 @@ class CDialogScreenRunTest : public pm::test::GameScreenTest {
   void SetUp() override {
     GameScreenTest::SetUp();
     testScreens = {{kScreen, CreateProbe}};
-    reshowUnfollowedScreens = true;
+    reopens = [](const std::string&) { return true; };
     gStart = WithProgress(0.0f);
     gBalloons.clear();
   }

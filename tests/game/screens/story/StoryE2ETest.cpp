@@ -15,6 +15,7 @@
 #include "game/app/PlayerProfiles.h"
 #include "game/screens/story/CDialogScreen.h"
 #include "tests/game/screens/ScreenShotTest.h"
+#include "tests/support/ReplayScript.h"
 
 namespace {
 
@@ -30,22 +31,18 @@ class StoryE2ETest : public pm::test::ScreenShotTest {
  protected:
   void SetUp() override {
     ScreenShotTest::SetUp();
-    reshowUnfollowedScreens = true;
+    reopens = [](const std::string&) { return true; };
     testScreens = {{"DialogScreen", CreateDialogAtProgress}};
     gProgress = 0.0f;
   }
 };
 
+using pm::test::ClickAt;
 using pm::test::NearColour;
-
-std::string Click(int at, int x, int y) {
-  return "@" + std::to_string(at - 1) + " move " + std::to_string(x) + " " + std::to_string(y) +
-         "\n@" + std::to_string(at) + " buttondown 1\n@" + std::to_string(at + 1) + " buttonup 1\n";
-}
 
 TEST_F(StoryE2ETest, TheFirstDialoguesLinesShowTheirSpeakersBalloons) {
   RunWithShots("DialogScreen", "dialog.dialog_screen", "story_dialog", 150,
-               {{35, "line_1.png"}, {145, "line_2.png"}}, Click(40, 690, 568));
+               {{35, "line_1.png"}, {145, "line_2.png"}}, ClickAt(40, 690, 568));
   ASSERT_TRUE(CanRender());
   const auto first = Load("line_1.png");
   const auto second = Load("line_2.png");
@@ -62,7 +59,7 @@ TEST_F(StoryE2ETest, TheFirstDialoguesLinesShowTheirSpeakersBalloons) {
 TEST_F(StoryE2ETest, TheQuestionsLastLineOffersYesAndNo) {
   gProgress = 1.0f;
   RunWithShots("DialogScreen", "dialog.dialog_screen", "story_question", 150,
-               {{145, "question.png"}}, Click(40, 690, 568));
+               {{145, "question.png"}}, ClickAt(40, 690, 568));
   ASSERT_TRUE(CanRender());
   const auto question = Load("question.png");
   // The closing text in dark ink over the top of the scene.
@@ -71,10 +68,10 @@ TEST_F(StoryE2ETest, TheQuestionsLastLineOffersYesAndNo) {
 
 TEST_F(StoryE2ETest, TheOpeningComicShowsItsPanelsOnClicksAndCloses) {
   // A part plays 800 ms and rests 1000 ms before the next click counts.
-  RunWithShots(
-      "ComicsScreen", "comics.comics_1", "story_comic", 345,
-      {{125, "part_1.png"}, {225, "part_2.png"}, {325, "part_3.png"}, {342, "close.png"}},
-      "@1 move 400 300\n" + Click(130, 400, 300) + Click(230, 400, 300) + Click(330, 400, 300));
+  RunWithShots("ComicsScreen", "comics.comics_1", "story_comic", 345,
+               {{125, "part_1.png"}, {225, "part_2.png"}, {325, "part_3.png"}, {342, "close.png"}},
+               "@1 move 400 300\n" + ClickAt(130, 400, 300) + ClickAt(230, 400, 300) +
+                   ClickAt(330, 400, 300));
   EXPECT_EQ(commands, Lines{"ComicsScreen:ok"});
   ASSERT_TRUE(CanRender());
   const auto one = Load("part_1.png");
