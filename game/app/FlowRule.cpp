@@ -7,13 +7,14 @@ constexpr std::size_t MinRuleItemBytes = 38;  // an expression leaf and the five
 }  // namespace
 
 FlowRule MakeFlowRule(const std::string& screen, const std::string& event,
-                      const std::string& target) {
+                      const std::string& target, const std::string& layout) {
   FlowRule rule;
   rule.enabled = true;
   rule.screen = screen;
   rule.previousScreen = "None";
   rule.event = event;
   rule.target = target;
+  rule.layout = layout;
   return rule;
 }
 

@@ -39,9 +39,10 @@ struct FlowRule {
 };
 
 // A rule as most are written: enabled, after any previous screen, without conditions or
-// actions; target "None" arms nothing.
+// actions, the target opened with the layout in place of the open screens; target "None"
+// arms nothing.
 FlowRule MakeFlowRule(const std::string& screen, const std::string& event,
-                      const std::string& target);
+                      const std::string& target, const std::string& layout = "");
 // The action "float property id := value".
 RuleItem FloatAssignment(std::int32_t id, float value);
 // The condition "float property id <op> value" (op 0 ==, 1 !=, 2 <, 3 >, 4 <=, 5 >=).

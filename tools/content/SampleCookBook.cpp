@@ -327,11 +327,11 @@ void AddCookBookRules(GameData& data) {
   // player here.
   const RuleItem fromRoom = StringAssignment(ProfileString::Value30, "");
   const RuleItem newRecipe = StringAssignment(ProfileString::Value30, "new_recept");
-  FlowRule toRoom = MakeFlowRule("CookingBookScreen", "exit", "GingerRoomScreen");
-  toRoom.layout = "Ginger_room.room";
+  FlowRule toRoom =
+      MakeFlowRule("CookingBookScreen", "exit", "GingerRoomScreen", "Ginger_room.room");
   toRoom.conditions = {fromRoom};
-  FlowRule toDress = MakeFlowRule("CookingBookScreen", "exit", "new_dress_screen");
-  toDress.layout = "main_menu.new_dress";
+  FlowRule toDress =
+      MakeFlowRule("CookingBookScreen", "exit", "new_dress_screen", "main_menu.new_dress");
   toDress.conditions = {newRecipe, FloatCondition(ProfileFloat::Value17, 0, 1.0f)};
   FlowRule toStage = toDress;
   toStage.conditions = {newRecipe, FloatCondition(ProfileFloat::LevelInStage, 0, 1.0f)};

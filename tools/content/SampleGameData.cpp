@@ -131,29 +131,19 @@ void AddStartRules(GameData& d) {
                       FloatAssignment(9, 0.0f), FloatAssignment(10, 1.0f)};
   FlowRule publisher = MakeFlowRule("None", "show_publisher", "PublisherScreen");
   publisher.parameter = "1000,1000";
-  FlowRule title = MakeFlowRule("PublisherScreen", "starting", "SplashScreen");
+  FlowRule title = MakeFlowRule("PublisherScreen", "starting", "SplashScreen", "main_menu.title");
   title.smooth = true;
-  title.layout = "main_menu.title";
   title.actions = {StringAssignment(ProfileString::ShadesShowRequest, "curtain_open")};
-  FlowRule testLevel = MakeFlowRule("None", "test_starting", "GameScreen");
-  testLevel.layout = "main_menu.game_screen";
+  const FlowRule testLevel =
+      MakeFlowRule("None", "test_starting", "GameScreen", "main_menu.game_screen");
   d.FlowRules = {settings, publisher, testLevel, title};
-}
-
-// A rule whose target takes the place of every open screen.
-FlowRule SwitchRule(const std::string& screen, const std::string& event, const std::string& target,
-                    const std::string& layout) {
-  FlowRule rule = MakeFlowRule(screen, event, target);
-  rule.layout = layout;
-  return rule;
 }
 
 // A modal rule: the target opens over the screen, which comes back when it closes.
 FlowRule ModalRule(const std::string& screen, const std::string& event, const std::string& target,
                    const std::string& layout, const std::string& parameter = "") {
-  FlowRule rule = MakeFlowRule(screen, event, target);
+  FlowRule rule = MakeFlowRule(screen, event, target, layout);
   rule.modal = true;
-  rule.layout = layout;
   rule.parameter = parameter;
   return rule;
 }
@@ -184,9 +174,9 @@ void AddMenuRules(GameData& d) {
       ModalRule("new_player_screen", "error", "message_screen", "main_menu.confirm_screen",
                 "name_taken"),
       ModalRule("GameScreen", "menu", "InGameMenuScreen", "main_menu.options"),
-      SwitchRule("InGameMenuScreen", "map", "ProgressMapScreen", kMapScreenLayout),
-      SwitchRule("InGameMenuScreen", "main_menu", "SplashScreen", "main_menu.title"),
-      SwitchRule("InGameMenuScreen", "replay", "GameScreen", "main_menu.game_screen"),
+      MakeFlowRule("InGameMenuScreen", "map", "ProgressMapScreen", kMapScreenLayout),
+      MakeFlowRule("InGameMenuScreen", "main_menu", "SplashScreen", "main_menu.title"),
+      MakeFlowRule("InGameMenuScreen", "replay", "GameScreen", "main_menu.game_screen"),
   };
   d.FlowRules.insert(d.FlowRules.end(), std::begin(rules), std::end(rules));
 }

@@ -276,8 +276,7 @@ std::string MakeMapScreensScript(const std::string& before) {
 }
 
 void AddMapScreenRules(GameData& data) {
-  FlowRule map = MakeFlowRule("SplashScreen", "play", "ProgressMapScreen");
-  map.layout = kMapScreenLayout;
+  FlowRule map = MakeFlowRule("SplashScreen", "play", "ProgressMapScreen", kMapScreenLayout);
   map.actions = {StringAssignment(ProfileString::ShadesHideRequest, "curtain_close"),
                  StringAssignment(ProfileString::ShadesShowRequest, "curtain_open")};
   data.FlowRules.push_back(map);

@@ -546,11 +546,10 @@ void ExtrasScreens(CResourceReader@ r) {
 
 // A question over any screen: modal over the asking one, whose overlay closes first.
 FlowRule ExitQuestion(const std::string& screen, const std::string& command) {
-  FlowRule rule = MakeFlowRule(screen, command, "confirm_exit_screen");
+  FlowRule rule = MakeFlowRule(screen, command, "confirm_exit_screen", "main_menu.confirm_screen");
   rule.modal = true;
   rule.closeFirst = true;
   rule.parameter = "confirm_exit";
-  rule.layout = "main_menu.confirm_screen";
   return rule;
 }
 
@@ -586,9 +585,8 @@ constexpr std::int32_t kAddOp = 6;  // a rule's action "property += number"
 
 FlowRule Modal(const std::string& screen, const std::string& event, const std::string& target,
                const std::string& layout, std::vector<RuleItem> actions = {}) {
-  FlowRule rule = MakeFlowRule(screen, event, target);
+  FlowRule rule = MakeFlowRule(screen, event, target, layout);
   rule.modal = true;
-  rule.layout = layout;
   rule.actions = std::move(actions);
   return rule;
 }

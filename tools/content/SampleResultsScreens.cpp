@@ -239,20 +239,15 @@ void AddResultsScreenData(GameData& data) {
   const std::vector<RuleItem> conditions[] = {
       {}, {PlaceAtLeast(1.0f), PlaceAtMost(3.0f)}, {PlaceAtLeast(100.0f)}};
   for (std::size_t i = 0; i < std::size(screens); ++i) {
-    FlowRule exit = MakeFlowRule("GameScreen", "exit", screens[i].first);
-    exit.layout = screens[i].second;
+    FlowRule exit = MakeFlowRule("GameScreen", "exit", screens[i].first, screens[i].second);
     exit.conditions = conditions[i];
     data.FlowRules.push_back(exit);
   }
   const auto toMap = [](const std::string& screen, const std::string& event) {
-    FlowRule rule = MakeFlowRule(screen, event, "ProgressMapScreen");
-    rule.layout = kMapScreenLayout;
-    return rule;
+    return MakeFlowRule(screen, event, "ProgressMapScreen", kMapScreenLayout);
   };
   for (const auto& [screen, layout] : screens) {
-    FlowRule replay = MakeFlowRule(screen, "replay", "GameScreen");
-    replay.layout = "main_menu.game_screen";
-    data.FlowRules.push_back(replay);
+    data.FlowRules.push_back(MakeFlowRule(screen, "replay", "GameScreen", "main_menu.game_screen"));
     data.FlowRules.push_back(toMap(screen, "next"));
   }
   data.FlowRules.push_back(toMap("LoseScreen", "map"));

@@ -296,13 +296,6 @@ const SoundRow kSounds[] = {
     {"level_place", 1318.0, 1760.0, 0.5},    // a bright chime
 };
 
-FlowRule Switch(const std::string& screen, const std::string& event, const std::string& target,
-                const std::string& layout) {
-  FlowRule rule = MakeFlowRule(screen, event, target);
-  rule.layout = layout;
-  return rule;
-}
-
 }  // namespace
 
 const std::vector<SampleText>& StageEndTexts() {
@@ -321,20 +314,21 @@ void AddStageEndRules(GameData& data) {
   data.SoundNameTable[30] = {"dropped_out", 30};
   // A sample stage's second level is its last: once it is won the standings show the stage
   // just completed, while float 1 moves on to the next stage and float 0 to its first level.
-  FlowRule standings = Switch("StatisticsScreen", "next", "StageStatisticsScreen",
-                              "main_menu.stage_statistics_screen");
+  FlowRule standings = MakeFlowRule("StatisticsScreen", "next", "StageStatisticsScreen",
+                                    "main_menu.stage_statistics_screen");
   standings.conditions = {FloatCondition(ProfileFloat::LevelInStage, 0, 2.0f)};
   RuleItem nextStage = FloatAssignment(ProfileFloat::StageNumber, 1.0f);
   nextStage.op = 6;  // adds
   standings.actions = {nextStage, FloatAssignment(ProfileFloat::LevelInStage, 1.0f)};
-  FlowRule out = Switch("StageStatisticsScreen", "next", "LoserScreen", "main_menu.loser_screen");
+  FlowRule out =
+      MakeFlowRule("StageStatisticsScreen", "next", "LoserScreen", "main_menu.loser_screen");
   out.parameter = "pierre";  // the competitor the standings dropped
   const FlowRule rules[] = {
       standings,
       out,
-      Switch("LoserScreen", "dialog", "DialogScreen", "dialog.dialog_screen"),
-      Switch("LoserScreen", "comics", "ComicsScreen", "comics.comics_1"),
-      Switch("LoserScreen", "ok", "ProgressMapScreen", kMapScreenLayout),
+      MakeFlowRule("LoserScreen", "dialog", "DialogScreen", "dialog.dialog_screen"),
+      MakeFlowRule("LoserScreen", "comics", "ComicsScreen", "comics.comics_1"),
+      MakeFlowRule("LoserScreen", "ok", "ProgressMapScreen", kMapScreenLayout),
   };
   data.FlowRules.insert(data.FlowRules.end(), std::begin(rules), std::end(rules));
 }

@@ -277,13 +277,6 @@ void StoryScreens(CResourceReader@ r) {
 }
 )";
 
-FlowRule Rule(const std::string& screen, const std::string& event, const std::string& target,
-              const std::string& layout) {
-  FlowRule rule = MakeFlowRule(screen, event, target);
-  rule.layout = layout;
-  return rule;
-}
-
 DialogLine Says(const char* character, const char* pose) {
   return {character, pose, true};
 }
@@ -353,15 +346,17 @@ void AddStoryScreenData(GameData& data) {
   // The opening comic before the first level; a dialogue in place of the map's "play", the
   // level after it; the won final's dialogue ends in the closing comic.
   const FlowRule rules[] = {
-      Rule("SplashScreen", "comics", "ComicsScreen", "comics.comics_1"),
-      Rule("ComicsScreen", "ok", "ProgressMapScreen", ""),
-      Rule("ProgressMapScreen", "dialog", "DialogScreen", "dialog.dialog_screen"),
-      Rule("DialogScreen", "next", "DialogScreen", "dialog.dialog_screen"),
-      Rule("DialogScreen", "exit", "new_ingridient_screen", "main_menu.ingredients_screen_1"),
-      Rule("DialogScreen", "yes", "new_ingridient_screen", "main_menu.ingredients_screen_1"),
-      Rule("DialogScreen", "no", "ProgressMapScreen", ""),
-      Rule("DialogScreen", "remove", "ProgressMapScreen", ""),
-      Rule("DialogScreen", "comics", "ComicsScreen", "comics.comics_3"),
+      MakeFlowRule("SplashScreen", "comics", "ComicsScreen", "comics.comics_1"),
+      MakeFlowRule("ComicsScreen", "ok", "ProgressMapScreen", ""),
+      MakeFlowRule("ProgressMapScreen", "dialog", "DialogScreen", "dialog.dialog_screen"),
+      MakeFlowRule("DialogScreen", "next", "DialogScreen", "dialog.dialog_screen"),
+      MakeFlowRule("DialogScreen", "exit", "new_ingridient_screen",
+                   "main_menu.ingredients_screen_1"),
+      MakeFlowRule("DialogScreen", "yes", "new_ingridient_screen",
+                   "main_menu.ingredients_screen_1"),
+      MakeFlowRule("DialogScreen", "no", "ProgressMapScreen", ""),
+      MakeFlowRule("DialogScreen", "remove", "ProgressMapScreen", ""),
+      MakeFlowRule("DialogScreen", "comics", "ComicsScreen", "comics.comics_3"),
   };
   data.FlowRules.insert(data.FlowRules.end(), std::begin(rules), std::end(rules));
 }

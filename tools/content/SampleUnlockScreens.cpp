@@ -246,13 +246,6 @@ void UnlockScreens(CResourceReader@ r) {
 }
 )";
 
-FlowRule Rule(const std::string& screen, const std::string& event, const std::string& target,
-              const std::string& layout) {
-  FlowRule rule = MakeFlowRule(screen, event, target);
-  rule.layout = layout;
-  return rule;
-}
-
 RuleItem Or() {
   RuleItem item;
   item.op = 7;
@@ -280,24 +273,27 @@ void AddUnlockScreenRules(GameData& data) {
     data.SoundNameTable[sound.number] = {sound.name, sound.number};
   // Before a level its new ingredients; after a won one its new recipes, then the outfit
   // screen when an upgrade was granted or a new stage begins (its print variant).
-  FlowRule recipes = Rule("StatisticsScreen", "ok", "new_recept_screen", "main_menu.new_recept");
+  FlowRule recipes =
+      MakeFlowRule("StatisticsScreen", "ok", "new_recept_screen", "main_menu.new_recept");
   recipes.conditions = {FloatCondition(ProfileFloat::NewRecipeCount, kAbove, 0.0f)};
-  FlowRule dress = Rule("new_recept_screen", "ok", "new_dress_screen", "main_menu.new_dress");
+  FlowRule dress =
+      MakeFlowRule("new_recept_screen", "ok", "new_dress_screen", "main_menu.new_dress");
   dress.conditions = {FloatCondition(ProfileFloat::Value17, kEqual, 1.0f), Or(),
                       FloatCondition(ProfileFloat::LevelInStage, kEqual, 1.0f)};
-  FlowRule recipeBook = Rule("new_recept_screen", "cookbook", "CookingBookScreen", "");
+  FlowRule recipeBook = MakeFlowRule("new_recept_screen", "cookbook", "CookingBookScreen", "");
   recipeBook.actions = {StringAssignment(ProfileString::Value30, "new_recept")};
-  FlowRule printBook = Rule("new_dress_screen", "cookbook", "CookingBookScreen", "");
+  FlowRule printBook = MakeFlowRule("new_dress_screen", "cookbook", "CookingBookScreen", "");
   printBook.actions = {StringAssignment(ProfileString::Value30, "new_print")};
   const FlowRule rules[] = {
-      Rule("ProgressMapScreen", "play", "new_ingridient_screen", "main_menu.ingredients_screen_1"),
-      Rule("new_ingridient_screen", "play", "GameScreen", "main_menu.game_screen"),
+      MakeFlowRule("ProgressMapScreen", "play", "new_ingridient_screen",
+                   "main_menu.ingredients_screen_1"),
+      MakeFlowRule("new_ingridient_screen", "play", "GameScreen", "main_menu.game_screen"),
       recipes,
       dress,
-      Rule("new_recept_screen", "ok", "ProgressMapScreen", kMapScreenLayout),
+      MakeFlowRule("new_recept_screen", "ok", "ProgressMapScreen", kMapScreenLayout),
       recipeBook,
       printBook,
-      Rule("new_dress_screen", "ok", "ProgressMapScreen", kMapScreenLayout),
+      MakeFlowRule("new_dress_screen", "ok", "ProgressMapScreen", kMapScreenLayout),
   };
   data.FlowRules.insert(data.FlowRules.end(), std::begin(rules), std::end(rules));
 }
