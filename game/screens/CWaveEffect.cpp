@@ -33,8 +33,7 @@ GF::THolder<CWaveEffect> CWaveEffect::Create(int layer, const hgeSprite& cloth,
 }
 
 CWaveEffect::CWaveEffect(int layer, const hgeSprite& cloth, const GF::TRect<int>& rect)
-    : m_layer(layer),
-      m_rect(rect),
+    : CFreeDrawable(layer, rect),
       m_engine(hgeCreate(ENGINE_VERSION)),
       m_mesh(kMeshSize, kMeshSize) {
   m_mesh.SetTexture(cloth.GetTexture());
@@ -45,12 +44,6 @@ CWaveEffect::CWaveEffect(int layer, const hgeSprite& cloth, const GF::TRect<int>
 
 CWaveEffect::~CWaveEffect() {
   m_engine->Release();
-}
-
-bool CWaveEffect::QueryInterface(const int& id, void** out) {
-  if (id == GF::kIdBase) return Grant(static_cast<GF::IBase*>(this), out);
-  if (id == GF::kIdDrawable) return Grant(static_cast<GF::IDrawable*>(this), out);
-  return Refuse(out);
 }
 
 void CWaveEffect::Start(const std::string& request, float duration) {

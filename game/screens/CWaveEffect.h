@@ -3,11 +3,10 @@
 #include <cstdint>
 #include <string>
 
-#include "framework/core/CBaseObject.h"
 #include "framework/core/FunctionSpline.h"
-#include "framework/core/IDrawable.h"
 #include "framework/core/TRect.h"
 #include "framework/engine/particles/hgeMeshGrid.h"
+#include "game/screens/CFreeDrawable.h"
 
 class Engine;
 class hgeSprite;
@@ -17,7 +16,7 @@ class hgeSprite;
 // over the run: the gather (0 spread over the rectangle, 1 gathered) and the shape (how
 // much less the upper rows gather). A rectangle of negative width draws the cloth mirrored.
 // The half's clock advances only while it is drawn.
-class CWaveEffect : public GF::CBaseObject, public GF::IDrawable {
+class CWaveEffect : public CFreeDrawable {
  public:
   static constexpr int kMeshSize = 16;
 
@@ -38,17 +37,8 @@ class CWaveEffect : public GF::CBaseObject, public GF::IDrawable {
   float GetDuration() const { return m_duration; }
   const hgeMeshGrid& GetMesh() const { return m_mesh; }
 
-  bool QueryInterface(const int& id, void** out) override;
-
   // The curtain, not the scene, decides where a half is listed and whether it shows.
-  void Detach() override {}
   void Render() override;
-  int GetLayer() const override { return m_layer; }
-  const GF::TRect<int>& GetBoundingRect() override { return m_rect; }
-  GF::THolder<GF::IScene> GetScene() const override { return {}; }
-  bool IsShown() const override { return m_shown; }
-  void SetScene(const GF::THolder<GF::IScene>&) override {}
-  void SetShown(bool shown) override { m_shown = shown; }
 
  private:
   // The nodes for gather s1 and shape s2 at the current time.
@@ -56,9 +46,6 @@ class CWaveEffect : public GF::CBaseObject, public GF::IDrawable {
 
   GF::FunctionSpline<GF::TPoint<float>> m_gather;
   GF::FunctionSpline<GF::TPoint<float>> m_shape;
-  bool m_shown = true;
-  int m_layer;
-  GF::TRect<int> m_rect;
   float m_duration = 0.0f;
   float m_elapsed = 0.0f;
   Engine* m_engine;

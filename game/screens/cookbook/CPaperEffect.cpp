@@ -42,7 +42,7 @@ GF::THolder<CPaperEffect> CPaperEffect::Create(float rotation, float foldStart, 
 
 CPaperEffect::CPaperEffect(float rotation, float foldStart, float foldEnd,
                            const GF::TRect<int>& rect)
-    : m_rect(rect),
+    : CFreeDrawable(5, rect),
       m_sinRotation(std::sin(rotation)),
       m_cosRotation(std::cos(rotation)),
       m_sinStart(std::sin(foldStart)),
@@ -57,12 +57,6 @@ CPaperEffect::~CPaperEffect() {
   if (m_back) m_engine->TextureFree(m_back);
   m_mesh.reset();
   m_engine->Release();
-}
-
-bool CPaperEffect::QueryInterface(const int& id, void** out) {
-  if (id == GF::kIdBase) return Grant(static_cast<GF::IBase*>(this), out);
-  if (id == GF::kIdDrawable) return Grant(static_cast<GF::IDrawable*>(this), out);
-  return Refuse(out);
 }
 
 void CPaperEffect::SetTextureSize(int width, int height) {

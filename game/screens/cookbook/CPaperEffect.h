@@ -4,11 +4,10 @@
 #include <memory>
 #include <vector>
 
-#include "framework/core/CBaseObject.h"
 #include "framework/core/IAnimation.h"
-#include "framework/core/IDrawable.h"
 #include "framework/core/TRect.h"
 #include "framework/engine/particles/hgeMeshGrid.h"
+#include "game/screens/CFreeDrawable.h"
 #include "platform/Engine.h"
 
 // One leaf of the cook book: a rectangle with a page image on its front and another on its
@@ -16,7 +15,7 @@
 // front up; 1.0 lies turned over onto the other side of its left edge, back up. The page
 // images are page objects drawn into a render target and written, with the alpha of a page
 // mask, into two textures of the leaf's own.
-class CPaperEffect : public GF::CBaseObject, public GF::IDrawable {
+class CPaperEffect : public CFreeDrawable {
  public:
   // Angles in radians; the fold turns from the start angle's direction to the end angle's.
   static GF::THolder<CPaperEffect> Create(float rotation, float foldStart, float foldEnd,
@@ -26,18 +25,8 @@ class CPaperEffect : public GF::CBaseObject, public GF::IDrawable {
   CPaperEffect(const CPaperEffect&) = delete;
   CPaperEffect& operator=(const CPaperEffect&) = delete;
 
-  bool QueryInterface(const int& id, void** out) override;
-
-  // The leaf belongs to no node; its owner adds it to a scene as a plain drawable.
-  void Detach() override {}
   // Draws the front and the back pass, each culling the other side's winding.
   void Render() override;
-  int GetLayer() const override { return m_layer; }
-  const GF::TRect<int>& GetBoundingRect() override { return m_rect; }
-  GF::THolder<GF::IScene> GetScene() const override { return {}; }
-  bool IsShown() const override { return m_shown; }
-  void SetScene(const GF::THolder<GF::IScene>&) override {}
-  void SetShown(bool shown) override { m_shown = shown; }
 
   // Draws the given page objects into the textures (made on first use); an empty side keeps
   // its image. False, logged, when no image could be made.
@@ -77,7 +66,6 @@ class CPaperEffect : public GF::CBaseObject, public GF::IDrawable {
                            bool mirrored);
   void DrawPass(EngineCull cull, EngineTexture texture, float x, float y);
 
-  GF::TRect<int> m_rect;
   float m_sinRotation, m_cosRotation;
   float m_sinStart, m_cosStart;
   float m_sinEnd, m_cosEnd;
@@ -87,8 +75,6 @@ class CPaperEffect : public GF::CBaseObject, public GF::IDrawable {
   EngineTexture m_front = 0;
   EngineTexture m_back = 0;
   std::unique_ptr<hgeMeshGrid> m_mesh;
-  bool m_shown = true;
-  int m_layer = 5;
   bool m_texturesReady = false;
   std::vector<std::uint32_t> m_pixels;  // the render target read back
 };

@@ -18,17 +18,11 @@ GF::THolder<CDeformGrid> CDeformGrid::Create() {
   return GF::THolder<CDeformGrid>(new CDeformGrid());
 }
 
-CDeformGrid::CDeformGrid() : m_engine(hgeCreate(ENGINE_VERSION)) {}
+CDeformGrid::CDeformGrid() : CFreeDrawable(0, {}), m_engine(hgeCreate(ENGINE_VERSION)) {}
 
 CDeformGrid::~CDeformGrid() {
   m_mesh.reset();
   m_engine->Release();
-}
-
-bool CDeformGrid::QueryInterface(const int& id, void** out) {
-  if (id == GF::kIdBase) return Grant(static_cast<GF::IBase*>(this), out);
-  if (id == GF::kIdDrawable) return Grant(static_cast<GF::IDrawable*>(this), out);
-  return Refuse(out);
 }
 
 const char* CDeformGrid::TableFault(const GridAnimation& table) {
@@ -75,8 +69,8 @@ void CDeformGrid::Render() {
   if (m_texture.IsSet()) m_mesh->SetTexture(m_texture.Get());
   // Each switch flushes the batch, so exactly the mesh is drawn with wrapping.
   m_engine->SetTextureWrap(true);
-  m_mesh->Render(m_position.x + static_cast<float>(m_bounds.left),
-                 m_position.y + static_cast<float>(m_bounds.top));
+  m_mesh->Render(m_position.x + static_cast<float>(m_rect.left),
+                 m_position.y + static_cast<float>(m_rect.top));
   m_engine->SetTextureWrap(false);
 }
 

@@ -4,13 +4,12 @@
 #include <memory>
 #include <string>
 
-#include "framework/core/CBaseObject.h"
-#include "framework/core/IDrawable.h"
 #include "framework/core/TPoint.h"
 #include "framework/core/TRect.h"
 #include "framework/engine/particles/hgeMeshGrid.h"
 #include "framework/engine/scene/CTextureRef.h"
 #include "game/app/GridAnimation.h"
+#include "game/screens/CFreeDrawable.h"
 
 class Engine;
 
@@ -22,7 +21,7 @@ class Engine;
 //
 // Key table: the first key frame's Value1 and Value2 are the columns and rows; node
 // (column i, row j) of a key frame is Rows[i][j], measured from the mesh's top-left corner.
-class CDeformGrid : public GF::CBaseObject, public GF::IDrawable {
+class CDeformGrid : public CFreeDrawable {
  public:
   static GF::THolder<CDeformGrid> Create();
 
@@ -30,17 +29,7 @@ class CDeformGrid : public GF::CBaseObject, public GF::IDrawable {
   CDeformGrid(const CDeformGrid&) = delete;
   CDeformGrid& operator=(const CDeformGrid&) = delete;
 
-  bool QueryInterface(const int& id, void** out) override;
-
-  // The grid belongs to no node, and its owner adds it to a scene as a plain drawable.
-  void Detach() override {}
   void Render() override;
-  int GetLayer() const override { return m_layer; }
-  const GF::TRect<int>& GetBoundingRect() override { return m_bounds; }
-  GF::THolder<GF::IScene> GetScene() const override { return {}; }
-  bool IsShown() const override { return m_shown; }
-  void SetScene(const GF::THolder<GF::IScene>&) override {}
-  void SetShown(bool shown) override { m_shown = shown; }
 
   // The cache's texture `texture`, `period` ms from the first pose to the last, and a copy
   // of the key table (null or unusable: logged, and no mesh, so nothing is drawn).
@@ -72,9 +61,6 @@ class CDeformGrid : public GF::CBaseObject, public GF::IDrawable {
   int m_rows = 0;
   // A copy: a reload of the game data must not leave the grid reading freed tables.
   GridAnimation m_table;
-  bool m_shown = true;
-  int m_layer = 0;
-  GF::TRect<int> m_bounds;
   Engine* m_engine;
   std::unique_ptr<hgeMeshGrid> m_mesh;
   GF::HGENS::CTextureRef m_texture;  // the mesh's
