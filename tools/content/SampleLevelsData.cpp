@@ -231,7 +231,8 @@ void AddSection(std::vector<CookBookGroup>& book, std::wstring title, std::wstri
                        "cookbook_section", false, true, true));
   if (!dish) return;
   // Only one of the recipe and its stand-in is laid out: both close the spread.
-  std::vector<CookBookEntry> recipe = {Heading(name)};
+  // The framed picture names the dish.
+  std::vector<CookBookEntry> recipe = {Heading(L"Recipe")};
   for (const CookBookEntry& e : Picture(dish, name)) recipe.push_back(e);
   recipe.push_back(Text(std::move(method), 4));
   book.push_back(Entry(std::move(recipe), dish, true));
@@ -252,7 +253,7 @@ void AddCookBook(LevelsData& d) {
              L"Batter",
              L"Whisk eggs and flour.\\nMix until smooth.\\nLet it rest a while.\\nKeep it cool.",
              L"Sift the flour first:\\nno lumps, no fuss,\\nno waiting customers.");
-  AddSection(book, L"Pancakes", L"Thin, golden and warm\\nfrom the griddle.", 2, "Dishes.pancakes",
+  AddSection(book, L"Griddle", L"Thin, golden and warm\\nfrom the griddle.", 2, "Dishes.pancakes",
              L"Pancakes",
              L"Mix the batter with milk.\\nHeat the griddle.\\nFry both sides.\\nServe at once.",
              L"Turn a pancake once\\nits edges turn gold;\\nnever press it flat.");
