@@ -25,6 +25,14 @@ std::filesystem::path MakeTempDir(const char* tag) {
   return dir;
 }
 
+std::filesystem::path ShotFolder(const char* tag) {
+  const char* keep = std::getenv("PANMASTER_SHOTS");
+  if (!keep || !*keep) return MakeTempDir(tag);
+  const std::filesystem::path folder = std::filesystem::path(keep) / tag;
+  std::filesystem::create_directories(folder);
+  return folder;
+}
+
 ScopedEnv::ScopedEnv(const char* name, const std::string& value) : name_(name) {
   if (const char* old = std::getenv(name)) {
     old_ = old;

@@ -12,6 +12,10 @@ const std::filesystem::path& ProcessTempDir();
 // A fresh, empty folder below ProcessTempDir().
 std::filesystem::path MakeTempDir(const char* tag);
 
+// Where a replay's shots go: PANMASTER_SHOTS/<tag>, kept for a look, when that variable is
+// set; else a fresh temporary folder.
+std::filesystem::path ShotFolder(const char* tag);
+
 // Sets an environment variable for one scope, then restores (or removes) it.
 class ScopedEnv {
  public:

@@ -3,14 +3,13 @@
 // builds its kitchen and drives the field each idle frame) on the real engine headless in
 // its deterministic mode, with the sample content beside the program. The replay pins the
 // wall clock, clicks the delivery button and takes shots: the first must match its golden
-// picture to the pixel, the others are checked at a few pixels. PANMASTER_SHOTS_DIR keeps
+// picture to the pixel, the others are checked at a few pixels. PANMASTER_SHOTS keeps
 // the shots for a look.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <numbers>
 #include <string>
@@ -140,8 +139,7 @@ bool IsGreen(std::uint32_t rgb) {
 }
 
 TEST_F(CGameFieldBaseE2ETest, TheKitchenAndItsHudShowTheTimeAndTheDeliveryButtonServes) {
-  const char* keep = std::getenv("PANMASTER_SHOTS_DIR");
-  const std::filesystem::path folder = keep ? keep : pm::test::MakeTempDir("field");
+  const std::filesystem::path folder = pm::test::ShotFolder("field");
   const std::string shots = folder.string() + "/";
   const Journal journal =
       Run("time 09:41:00\nframes 110\n"
@@ -201,8 +199,7 @@ TEST_F(CGameFieldBaseE2ETest, TheKitchenAndItsHudShowTheTimeAndTheDeliveryButton
 }
 
 TEST_F(CGameFieldBaseE2ETest, AHintBoxStaysUntilItsButtonIsClickedAndThenHides) {
-  const char* keep = std::getenv("PANMASTER_SHOTS_DIR");
-  const std::filesystem::path folder = keep ? keep : pm::test::MakeTempDir("hint");
+  const std::filesystem::path folder = pm::test::ShotFolder("hint");
   const std::string shots = folder.string() + "/";
   const std::string script = "frames 100\n@4 shot " + shots + "before.png\n@5 move 400 332\n" +
                              "@40 shot " + shots + "hint.png\n@50 buttondown 1\n@52 buttonup 1\n" +

@@ -4,12 +4,11 @@
 // headless in its deterministic mode, on the sample content. The first shot must match its
 // golden picture to the pixel: the floor, the cook at her start, and four ribbons with their
 // portraits, the player last. Then the player scores, and her portrait glides to the first
-// ribbon: halfway at half the standings' interval, there at its end. PANMASTER_SHOTS_DIR
+// ribbon: halfway at half the standings' interval, there at its end. PANMASTER_SHOTS
 // keeps the shots for a look.
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -78,8 +77,7 @@ TEST(CGameFieldRenderTest, TheLoadedKitchenShowsItsFloorCookAndStandings) {
   GF::HGENS::InstallResourceServices();
   GF::HGENS::InstallSceneServices();
   GF::HGENS::InstallScreenServices();
-  const char* keep = std::getenv("PANMASTER_SHOTS_DIR");
-  const std::filesystem::path folder = keep ? keep : pm::test::MakeTempDir("kitchen_field");
+  const std::filesystem::path folder = pm::test::ShotFolder("kitchen_field");
   CKitchenFieldHost* host = nullptr;
   std::map<int, GF::TPoint<float>> portrait;  // the player's, by frame
   GF::TPoint<float> firstPlace;               // the first ribbon's portrait place

@@ -5,7 +5,7 @@
 // count-down, then clicks the cup (a miss), the empty place across from the spoon, the apple,
 // the vase and the book under the vase's copy: every difference found, the level closes won.
 // Before the count-down both pictures appear behind a sweeping glow; a found difference and
-// its copy pulse. PANMASTER_SHOTS_DIR keeps the shots for a look.
+// its copy pulse. PANMASTER_SHOTS keeps the shots for a look.
 
 #include <gtest/gtest.h>
 

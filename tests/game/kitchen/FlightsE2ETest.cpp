@@ -4,12 +4,11 @@
 // fades from 1 to 0.3 and turns half a turn; beside it a chain waits for a highlight bar's
 // "_selected" (100 ms, played once), fades the bar out in 800 ms and then executes. Frames
 // of 20 ms; shots of the first, middle and last frame of the flight and of the frame it
-// lands on. PANMASTER_SHOTS_DIR keeps the shots for a look.
+// lands on. PANMASTER_SHOTS keeps the shots for a look.
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <numbers>
 #include <string>
@@ -103,8 +102,7 @@ TEST(FlightsE2ETest, AFlightBesideAChainOfWaitFadeAndExecute) {
   GF::HGENS::InstallResourceServices();
   GF::HGENS::InstallSceneServices();
   GF::HGENS::InstallScreenServices();
-  const char* keep = std::getenv("PANMASTER_SHOTS_DIR");
-  const std::filesystem::path folder = keep ? keep : pm::test::MakeTempDir("flights");
+  const std::filesystem::path folder = pm::test::ShotFolder("flights");
   int executedOn = 0;
   int landedOn = 0;
   pm::test::ScriptedRun run;

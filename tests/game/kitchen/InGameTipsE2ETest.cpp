@@ -3,7 +3,7 @@
 // deterministic mode, on the sample content. The replay fires the welcome tip (a lasting
 // balloon), then the served tip (a balloon that plays once), which sends the welcome away
 // and closes by itself; shots show each balloon over the cook and the kitchen without one at
-// the end. PANMASTER_SHOTS_DIR keeps the shots for a look.
+// the end. PANMASTER_SHOTS keeps the shots for a look.
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 // the real engine headless in its deterministic mode, on the sample content. The
 // replay sends the cook around the table in the middle of the floor to the back, starts the
 // mixer, sends her to the front and ends the mixer's work; shots show her on her cells, her
-// state's badge over her hat, larger in front, and the mixer working. PANMASTER_SHOTS_DIR
+// state's badge over her hat, larger in front, and the mixer working. PANMASTER_SHOTS
 // keeps the shots for a look.
 
 #include <gtest/gtest.h>

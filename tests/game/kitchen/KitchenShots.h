@@ -9,7 +9,6 @@
 //   ASSERT_TRUE(shot.IsLoaded());
 //   shot[kOpened].CountDifferences(shot[kClosed], ...);
 
-#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -30,14 +29,8 @@ class KitchenShots {
       m_shots[frame] = std::make_unique<Shot>(m_session.engine(), File(folder, frame));
   }
 
-  // The replay's folder of shots: PANMASTER_SHOTS_DIR/name, kept for a look, or a temporary
-  // one.
-  static std::filesystem::path Folder(const std::string& name) {
-    const char* keep = std::getenv("PANMASTER_SHOTS_DIR");
-    if (!keep) return MakeTempDir(name.c_str());
-    std::filesystem::create_directories(std::filesystem::path(keep) / name);
-    return std::filesystem::path(keep) / name;
-  }
+  // The replay's folder of shots.
+  static std::filesystem::path Folder(const std::string& name) { return ShotFolder(name.c_str()); }
 
   // The script lines that take the shots of those frames into the folder.
   static std::string ScriptLines(const std::filesystem::path& folder,

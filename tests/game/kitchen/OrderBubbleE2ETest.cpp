@@ -5,7 +5,7 @@
 // and scrolled out), the mixer works and the griddle, and it is paid (the points panel). A
 // customer with little patience waits below it until she is cross and her lamps blink.
 // Shots show each stage; at the end disposing the orders takes every piece out of the
-// scene. PANMASTER_SHOTS_DIR keeps the shots for a look.
+// scene. PANMASTER_SHOTS keeps the shots for a look.
 
 #include <gtest/gtest.h>
 

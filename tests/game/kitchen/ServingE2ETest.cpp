@@ -4,7 +4,7 @@
 // lifts off the dish, the dish flies shrinking and turning into the bubble, the customer
 // pays (the points panel) and a moment later the bubble falls away. Then the duel's rival
 // order comes and cooks itself item by item, its mixer step on the work indicator, until it
-// is served: its dish flies in from beyond the right edge. PANMASTER_SHOTS_DIR keeps the
+// is served: its dish flies in from beyond the right edge. PANMASTER_SHOTS keeps the
 // shots for a look.
 
 #include <gtest/gtest.h>

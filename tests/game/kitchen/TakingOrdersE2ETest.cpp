@@ -5,7 +5,7 @@
 // and the mixer in quick succession (the third click pays the series bonus): the cook walks
 // to each, the eggs and the flour fly the spiral into the mixer, the mixer works 2000 ms
 // with the order's indicator filling; every line is struck and the delivery button lights.
-// A second customer queues below; a click on her bubble selects her. PANMASTER_SHOTS_DIR
+// A second customer queues below; a click on her bubble selects her. PANMASTER_SHOTS
 // keeps the shots for a look.
 
 #include <gtest/gtest.h>

@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -85,13 +84,7 @@ class GameScreenTest : public testing::Test {
 
   // Where a run's shots go: a fresh temporary folder, or PANMASTER_SHOTS/<tag> when that is
   // set, to keep them for a look.
-  static std::filesystem::path ShotFolder(const char* tag) {
-    const char* keep = std::getenv("PANMASTER_SHOTS");
-    if (!keep || !*keep) return MakeTempDir(tag);
-    const std::filesystem::path folder = std::filesystem::path(keep) / tag;
-    std::filesystem::create_directories(folder);
-    return folder;
-  }
+  static std::filesystem::path ShotFolder(const char* tag) { return pm::test::ShotFolder(tag); }
 
   // Runs the script on frames of 20 ms, the game starting on the screen (a name the game
   // registers) with the layout ("module.object"); `after` looks at each frame.
