@@ -26,19 +26,20 @@ const char* const kScript = R"(
 void PowerBonusTexts(CResourceReader@ r) {
 {textinfos}}
 
-// Fades in as it grows over `show` ms, stays, and fades out over `hide` ms.
-void PbShowHide(CResourceReader@ r, const string &in name, int sprite, int hx, int x, int show,
-                int hide) {
+// Fades in as it settles from a larger size over `show` ms to `size` percent, stays, and
+// fades out growing over `hide` ms.
+void PbShowHide(CResourceReader@ r, const string &in name, int sprite, int hx, int size,
+                int show, int hide) {
   r.CreateAnimationData(name);
   r.AddNamedPart('_show', 0, show, 1);
   r.AddNamedPart('_idle', show, show + 1000, 0);
   r.AddNamedPart('_hide', show + 1000, show + 1000 + hide, 1);
   r.AddNamedPart('all', 0, show + 1000 + hide, 1);
-  KhSpriteAt(r, 'picture', sprite, hx, 5000, x, 0, 0, show + 1000 + hide);
-  r.AddZoom(160, 160, 1, show);
-  r.AddZoom(100, 100, 0, 1000);
-  r.AddZoom(100, 100, 1, hide);
-  r.AddZoom(130, 130, 0, 0);
+  KhSpriteAt(r, 'picture', sprite, hx, 5000, 0, 0, 0, show + 1000 + hide);
+  r.AddZoom(size * 8 / 5, size * 8 / 5, 1, show);
+  r.AddZoom(size, size, 0, 1000);
+  r.AddZoom(size, size, 1, hide);
+  r.AddZoom(size * 13 / 10, size * 13 / 10, 0, 0);
   KhFade(r, show, 1000, hide);
 }
 
@@ -68,10 +69,10 @@ void PowerBonusesContent(CResourceReader@ r) {
   KhBanner(r, 205, 180, 235, {t:pb_bonus_5});
 
   r.CreateModule('bonus');
-  PbShowHide(r, 'ice', {art:bonus_effects_ice}, 5000, 0, 400, 500);
-  PbShowHide(r, 'ice_str', {art:bonus_effects_ice_str}, 5000, 0, 400, 500);
-  // From the bar's left end across it, the padlock in its middle.
-  PbShowHide(r, 'chain', {art:bonus_effects_chain}, 625, 0, 300, 400);
+  PbShowHide(r, 'ice', {art:bonus_effects_ice}, 5000, 100, 400, 500);
+  PbShowHide(r, 'ice_str', {art:bonus_effects_ice_str}, 5000, 100, 400, 500);
+  // From the patience bar's left end across its 80 pixels, the padlock in the middle.
+  PbShowHide(r, 'chain', {art:bonus_effects_chain}, 625, 70, 300, 400);
   PbPicture(r, 'time_freeze_icon', {art:order_pieces_bonus_time_freeze});
   PbPicture(r, 'cook_time_icon', {art:order_pieces_bonus_cook_time});
   PbPicture(r, 'stop_timer_icon', {art:order_pieces_bonus_stop_timer});

@@ -25,48 +25,14 @@
 #include "game/kitchen/CGameField.h"
 #include "game/kitchen/LevelInterfaceLayer.h"
 #include "tests/framework/engine/screens/ScreensTestSupport.h"
+#include "tests/game/kitchen/KitchenFieldHost.h"
 #include "tests/support/ReplayShot.h"
 #include "tests/support/TestSupport.h"
 
 namespace {
 
 using GF::THolder;
-
-// Stands in for the game screen: the kitchen field on the level interface layer of its own
-// scene.
-class CKitchenFieldHost : public GF::HGENS::CMenuScreenAbstract {
- public:
-  THolder<CGameField> field;
-
- protected:
-  void OnInit() override {
-    SetLevelInterfaceLayer(GetScene());
-    field = CGameField::Create();
-    field->BuildHUD(GetLayout(), THolder<GF::IScreen>(this));
-    if (!field->LoadLevel("stage1_1")) return;
-    m_kitchen = GetScene()->CreateAnimation(field->GetLevelDescription()->SceneAnimationName());
-    m_kitchen->SetPosition(400.0f, 300.0f);
-    m_kitchen->Play("all", 0, false);
-    field->SetupPlates(m_kitchen);
-    CMenuScreenAbstract::OnInit();
-  }
-  bool IdleUpdate(const float& dt) override {
-    if (!CMenuScreenAbstract::IdleUpdate(dt)) return false;
-    field->Update(dt);
-    if (const THolder<CPers> cook = field->GetPers()) cook->Update(dt);
-    return true;
-  }
-  void OnDestroy() override {
-    field->Shutdown();
-    field.Reset();
-    m_kitchen.Reset();
-    SetLevelInterfaceLayer(nullptr);
-    CMenuScreenAbstract::OnDestroy();
-  }
-
- private:
-  GF::IAnimation::AnimationPtr m_kitchen;
-};
+using pm::test::CKitchenFieldHost;
 
 // What the replay does, by frame of 20 ms (the screen shows for its first 15 frames).
 constexpr int kLoaded = 30;          // shot: the golden picture
