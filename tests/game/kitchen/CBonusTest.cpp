@@ -5,6 +5,7 @@
 #include <string>
 
 #include "framework/core/TRect.h"
+#include "framework/engine/particles/CFGParticle.h"
 #include "game/app/GameData.h"
 #include "game/app/LevelsData.h"
 #include "game/kitchen/CCookDecreaseBonus.h"
@@ -102,6 +103,13 @@ TEST_F(CBonusTest, TheIconSpinsToScaleThreeHidesAndLeavesTheRow) {
   ASSERT_TRUE(icon);
   kitchenField->CreateBonus(BonusTable[3], icon, nullptr);
   ASSERT_EQ(kitchenField->GetBonusRow().icons.size(), 1u);
+  const GF::HGENS::CFGParticle* sparkle = nullptr;
+  for (int i = 0; i < icon->GetObjectCount() && !sparkle; ++i)
+    sparkle = dynamic_cast<const GF::HGENS::CFGParticle*>(icon->GetDrawable(i).Get());
+  ASSERT_TRUE(sparkle) << "the fetch sparkle follows the icon";
+  const auto file = GF::HGENS::CFGParticle::Create("Particle\\get_object.fgp", "", 1.0f, true);
+  EXPECT_FLOAT_EQ(sparkle->GetEmission(), 5.0f * file->GetEmission());
+  EXPECT_EQ(sparkle->GetLayer(), icon->GetLayer() - 1);
   EXPECT_EQ(SoundsPlayed(BonusTable[3].Name), 0) << "the sound waits for the landing";
   for (int i = 0; i < 25; ++i) kitchenField->Update(20.0f);
   EXPECT_NEAR(icon->GetScale().x, 3.0f, 0.1f);
@@ -279,6 +287,19 @@ TEST_F(CBonusTest, AStoppedLightBonusEndsItsLight) {
   ASSERT_TRUE(light);
   kitchenField->StopAll();
   EXPECT_FALSE(bonus->GetLight());
+}
+
+// The bare base field has no HUD, panel, devices or cook: every bonus still runs its time.
+TEST_F(CBonusTest, EveryBonusRunsOnAFieldWithoutKitchen) {
+  const Maker makers[] = {&CTimeFreazeBonus::Create,    &CCookDecreaseBonus::Create,
+                          &CStopTimerBonus::Create,     &CQualityBonus::Create,
+                          &CLightNextIngrBonus::Create, &CJinjerQuickBonus::Create};
+  for (const Maker make : makers) {
+    const CActionBase::Holder bonus =
+        field->Run(make(GF::THolder<CGameFieldBase>(field.Get()), BonusTable[3], nullptr));
+    static_cast<CActionWorker&>(*field).Update(BonusTable[3].Duration);
+    EXPECT_TRUE(bonus->IsDone());
+  }
 }
 
 }  // namespace
