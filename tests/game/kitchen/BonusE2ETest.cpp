@@ -22,11 +22,10 @@
 #include "framework/engine/screens/ControlParts.h"
 #include "game/app/GameData.h"
 #include "game/app/LevelsData.h"
-#include "game/app/LibraryData.h"
-#include "game/app/PlayerProfiles.h"
 #include "game/kitchen/CReceptPanel.h"
 #include "tests/framework/engine/screens/ScreensTestSupport.h"
 #include "tests/game/kitchen/KitchenFieldHost.h"
+#include "tests/game/kitchen/KitchenHostScreen.h"
 #include "tests/game/kitchen/KitchenShots.h"
 #include "tests/support/TestSupport.h"
 
@@ -132,14 +131,7 @@ TEST(BonusE2ETest, EveryBonusKindShowsItsEffectAndLeavesTheRow) {
 
   pm::test::ScriptedRun run;
   run.init = [&host](GF::HGENS::CGameManager& manager) {
-    LoadGameDataFile();
-    LoadLevelsDataFile();
-    LoadLibraryDataFile();
-    ResetProgressToDefault();
-    manager.RegisterScreen("bonus_host", [] { return THolder<GF::IScreen>(new CBonusHost); });
-    manager.CreateScreen("bonus_host", "main_menu.game_screen", THolder<GF::IScene>(), nullptr);
-    host = dynamic_cast<CBonusHost*>(manager.TopScreen().Get());
-    host->Activate();
+    host = pm::test::OpenKitchenHost<CBonusHost>(manager);
   };
   run.before = [&](int frame) {
     if (!host || !host->field) return;

@@ -17,15 +17,13 @@
 
 #include "framework/core/THolder.h"
 #include "framework/engine/app/CGameManager.h"
-#include "framework/engine/screens/CMenuScreenAbstract.h"
 #include "game/app/GameData.h"
 #include "game/app/LevelsData.h"
-#include "game/app/LibraryData.h"
 #include "game/app/PlayerProfiles.h"
 #include "game/kitchen/CGameField.h"
-#include "game/kitchen/LevelInterfaceLayer.h"
 #include "tests/framework/engine/screens/ScreensTestSupport.h"
 #include "tests/game/kitchen/KitchenFieldHost.h"
+#include "tests/game/kitchen/KitchenHostScreen.h"
 #include "tests/support/ReplayShot.h"
 #include "tests/support/TestSupport.h"
 
@@ -54,15 +52,7 @@ TEST(CGameFieldRenderTest, TheLoadedKitchenShowsItsFloorCookAndStandings) {
 
   pm::test::ScriptedRun run;
   run.init = [&host](GF::HGENS::CGameManager& manager) {
-    LoadGameDataFile();
-    LoadLevelsDataFile();
-    LoadLibraryDataFile();
-    ResetProgressToDefault();
-    manager.RegisterScreen("kitchen_field",
-                           [] { return THolder<GF::IScreen>(new CKitchenFieldHost); });
-    manager.CreateScreen("kitchen_field", "main_menu.game_screen", THolder<GF::IScene>(), nullptr);
-    host = dynamic_cast<CKitchenFieldHost*>(manager.TopScreen().Get());
-    host->Activate();
+    host = pm::test::OpenKitchenHost<CKitchenFieldHost>(manager);
   };
   run.before = [&host](int frame) {
     if (host && host->field && frame == kScore) host->field->AddScore(40.0f);
