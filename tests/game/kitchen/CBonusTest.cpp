@@ -276,6 +276,10 @@ TEST_F(CBonusTest, TheLightFollowsTheNextNeededObjectAndEndsWithoutOne) {
   Step(1020.0f);
   EXPECT_FALSE(bonus->GetLight()) << "no selected order: nothing lit";
   EXPECT_TRUE(second->IsDone());
+
+  kitchenField->GetReceptPanel()->SelectOrder(order);
+  Step(20.0f);
+  EXPECT_TRUE(bonus->GetLight()) << "the same object lit again once it is needed again";
 }
 
 TEST_F(CBonusTest, AStoppedLightBonusEndsItsLight) {
