@@ -20,6 +20,7 @@ constexpr float kCoinScale = 3.0f;
 constexpr float kVisualWait = 2000.0f;
 constexpr float kBannerX = 400.0f;
 constexpr float kBannerY = 200.0f;
+constexpr float kSparkleEmission = 5.0f;
 
 }  // namespace
 
@@ -57,6 +58,9 @@ void CBonusBase::Collect(float, float) {
   const GF::THolder<GF::HGENS::CFGParticle> sparkle =
       GF::HGENS::CFGParticle::Create("Particle\\get_object.fgp", "particles_2", 1.0f, true);
   if (!sparkle) return;
+  // A burst thicker than the file's trail, carried by the icon alone.
+  sparkle->SetSegmentsFollow(false);
+  sparkle->SetEmission(sparkle->GetEmission() * kSparkleEmission);
   const GF::TPoint<float> at = m_visual->GetPosition();
   sparkle->SetPosition(at.x, at.y);
   sparkle->SetScene(m_visual->GetScene());

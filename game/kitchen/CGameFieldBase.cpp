@@ -12,12 +12,17 @@
 #include "game/app/PlayerProfiles.h"
 #include "game/app/SoundShortcuts.h"
 #include "game/kitchen/CAnimationWaitAction.h"
+#include "game/kitchen/CCookDecreaseBonus.h"
 #include "game/kitchen/CCookObject.h"
 #include "game/kitchen/CExecuteAction.h"
 #include "game/kitchen/CInGameTips.h"
+#include "game/kitchen/CLightNextIngrBonus.h"
 #include "game/kitchen/CPers.h"
 #include "game/kitchen/CPlaySoundAction.h"
 #include "game/kitchen/CQualityBonus.h"
+#include "game/kitchen/CRandomBonus.h"
+#include "game/kitchen/CStopTimerBonus.h"
+#include "game/kitchen/CTimeFreazeBonus.h"
 #include "game/kitchen/CWaitAction.h"
 #include "game/kitchen/CWaitButtonAction.h"
 #include "game/kitchen/CZacaz.h"
@@ -229,7 +234,9 @@ CActionBase::Holder MakeBonus(GF::IAnimation::AnimationPtr icon, const BonusDesc
 }  // namespace
 
 CGameFieldBase::BonusMaker CGameFieldBase::bonusMakers[kBonusKinds] = {
-    nullptr, nullptr, nullptr, &MakeBonus<CQualityBonus>, nullptr, nullptr};
+    &MakeBonus<CTimeFreazeBonus>, &MakeBonus<CCookDecreaseBonus>,  &MakeBonus<CStopTimerBonus>,
+    &MakeBonus<CQualityBonus>,    &MakeBonus<CLightNextIngrBonus>, &MakeBonus<CRandomBonus>,
+};
 
 void CGameFieldBase::CreateBonus(const BonusDescription& record, AnimationPtr icon,
                                  GF::THolder<CZacaz>) {

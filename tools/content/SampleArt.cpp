@@ -288,6 +288,7 @@ const std::vector<ArtSheet>& SampleArtSheets() {
        48,
        {"gold", "silver", "bronze", "plain", "glow"}},
       {"banner", "banner.svg", 384, 96},
+      {"bonus_effects", "bonus_effects.svg", 384, 64, 128, 64, {"ice", "ice_str", "chain"}},
       {"hint_box", "hint_box.svg", 272, 128},
       {"hud_buttons",
        "hud_buttons.svg",

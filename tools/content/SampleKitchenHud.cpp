@@ -69,6 +69,13 @@ void KhPlace(CResourceReader@ r, const string &in name, const string &in module,
   r.AddLayer(layer, total);
 }
 
+// An empty place at the animation's origin that the game puts an animation into.
+void KhEmptyPlace(CResourceReader@ r, const string &in name, int layer, int total) {
+  r.CreateSpriteObjectData(name);
+  r.AddOffset(0, 0, 0, total);
+  r.AddLayer(layer, total);
+}
+
 void KhText(CResourceReader@ r, const string &in name, int info, int x, int y, int layer,
             int total) {
   r.CreateTextSpriteObjectData(name);
@@ -323,6 +330,8 @@ void KitchenHud(CResourceReader@ r) {
   r.CreateAnimationData('level_clock_hand');
   r.AddNamedPart('all', 0, 1000, 0);
   KhSprite(r, 'hand', {art:hud_pieces_dial_hand}, 0, 0, 3, 1000);
+  // The time-freeze bonus frosts the hand here.
+  KhEmptyPlace(r, '_ice', 4, 1000);
 
   // Its "_idle" plays once, so that a level clock can tell when it may start blinking.
   r.CreateAnimationData('level_clock_segment');
@@ -338,6 +347,8 @@ void KitchenHud(CResourceReader@ r) {
   KhSprite(r, 'dial', {art:hud_pieces_dial}, 0, 0, 1, 1000);
   KhPlace(r, '_second', 'interfaces', 'level_clock_hand', 0, 0, 3, 1000);
   KhPlace(r, '_segment', 'interfaces', 'level_clock_segment', 40, 0, 2, 1000);
+  // The time-freeze bonus's ice covers the dial here, under the hand.
+  KhEmptyPlace(r, '_bonus_place', 2, 1000);
 
   // The panel that carries the level clock: open while the level runs, closed after; each
   // plays once and holds, so that a wait for it ends.

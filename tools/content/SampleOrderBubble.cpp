@@ -267,7 +267,8 @@ void ZkWorkBadge(CResourceReader@ r) {
   ZkWorkBadgeFade(r);
 }
 
-// A bonus badge: it pops in, rests, and blinks while it is about to be lost.
+// A bonus badge: it pops up, rests, and blinks while it is about to be lost. A collected
+// bonus holds its icon at the first frame of "_show", at its resting size.
 void ZkBonusBadge(CResourceReader@ r, const string &in name, int sprite) {
   r.CreateAnimationData(name);
   r.AddNamedPart('_show', 0, 300, 1);
@@ -275,7 +276,8 @@ void ZkBonusBadge(CResourceReader@ r, const string &in name, int sprite) {
   r.AddNamedPart('_hide', 1300, 1900, 1);
   r.AddNamedPart('all', 0, 1900, 1);
   KhSprite(r, 'badge', sprite, 0, 0, 0, 1900);
-  r.AddZoom(20, 20, 1, 300);
+  r.AddZoom(70, 70, 1, 150);
+  r.AddZoom(95, 95, 1, 150);
   r.AddZoom(70, 70, 0, 1600);
   r.AddOpaque(255, 0, 1300);
   r.AddOpaque(255, 1, 300);

@@ -13,6 +13,7 @@
 #include "tools/content/SampleMenusScreens.h"
 #include "tools/content/SampleOrderBubble.h"
 #include "tools/content/SampleParticles.h"
+#include "tools/content/SamplePowerBonuses.h"
 #include "tools/content/SampleResources.h"
 #include "tools/content/SampleResultsScreens.h"
 #include "tools/content/SampleStageEnd.h"
@@ -178,6 +179,7 @@ void FillResource(CResourceReader@ r) {
   ResultsScreens(r);
   CookBookPages(r);
   OrderBubbleContent(r);
+  PowerBonusesContent(r);
   BonusLevelsContent(r);
   UnlockScreens(r);
   StageEnd(r);
@@ -228,7 +230,8 @@ std::string MakeResourceScript() {
   const std::string results = menus + MakeResultsScreensScript(menus);
   const std::string pages = results + MakeCookBookPagesScript(results);
   const std::string orders = pages + MakeOrderBubbleScript(pages);
-  const std::string bonus = orders + MakeBonusLevelsScript(orders);
+  const std::string powerUps = orders + MakePowerBonusesScript(orders);
+  const std::string bonus = powerUps + MakeBonusLevelsScript(powerUps);
   const std::string unlock = bonus + MakeUnlockScreensScript(bonus);
   const std::string stageEnd = unlock + MakeStageEndScript(unlock);
   const std::string game = stageEnd + MakeGameScreenScript(stageEnd);

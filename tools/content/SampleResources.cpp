@@ -6,6 +6,7 @@
 #include "tools/content/SampleGameScreen.h"
 #include "tools/content/SampleMapScreens.h"
 #include "tools/content/SampleMenusScreens.h"
+#include "tools/content/SamplePowerBonuses.h"
 #include "tools/content/SampleResultsScreens.h"
 #include "tools/content/SampleStageEnd.h"
 #include "tools/content/SampleStoryScreens.h"
@@ -29,5 +30,6 @@ bool WriteSampleResources(const std::filesystem::path& outDir) {
   ok = WriteStageEndFiles(outDir) && ok;
   ok = WriteGameScreenMusic(outDir) && ok;
   ok = WriteStoryScreenSounds(outDir) && ok;
+  ok = WritePowerBonusFiles(outDir) && ok;
   return ok;
 }

@@ -8,6 +8,7 @@
 #include "tools/content/SampleMapScreens.h"
 #include "tools/content/SampleMenusScreens.h"
 #include "tools/content/SampleOrderBubble.h"
+#include "tools/content/SamplePowerBonuses.h"
 #include "tools/content/SampleResources.h"
 #include "tools/content/SampleResultsScreens.h"
 #include "tools/content/SampleStageEnd.h"
@@ -42,6 +43,8 @@ const std::vector<SampleText>& SampleTexts() {
     all.insert(all.end(), results.begin(), results.end());
     const std::vector<SampleText>& order = OrderBubbleTexts();
     all.insert(all.end(), order.begin(), order.end());
+    const std::vector<SampleText>& powerUps = PowerBonusTexts();
+    all.insert(all.end(), powerUps.begin(), powerUps.end());
     const std::vector<SampleText>& bonus = BonusLevelsTexts();
     all.insert(all.end(), bonus.begin(), bonus.end());
     const std::vector<SampleText>& unlock = UnlockScreenTexts();

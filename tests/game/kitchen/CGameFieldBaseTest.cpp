@@ -159,7 +159,10 @@ TEST_F(CGameFieldBaseTest, BonusEntriesInTurnRunRoundAndStartAgainAfterReset) {
 TEST_F(CGameFieldBaseTest, ABonusOfAKindWithoutMakerStartsNothing) {
   ASSERT_TRUE(field->LoadLevel("stage1_1"));
   CNotedBonus::starts = CNotedBonus::updates = 0;
+  const CGameFieldBase::BonusMaker kept[] = {CGameFieldBase::bonusMakers[0],
+                                             CGameFieldBase::bonusMakers[1]};
   CGameFieldBase::bonusMakers[0] = &MakeNotedBonus;
+  CGameFieldBase::bonusMakers[1] = nullptr;  // an empty slot
   const auto icon = scene->CreateAnimation("levels.ring");
   for (int kind : {6, -1, 1}) {
     BonusDescription record = BonusTable[0];
@@ -171,7 +174,8 @@ TEST_F(CGameFieldBaseTest, ABonusOfAKindWithoutMakerStartsNothing) {
   EXPECT_EQ(CNotedBonus::starts, 0);
 
   field->CreateBonus(BonusTable[0], icon, nullptr);
-  CGameFieldBase::bonusMakers[0] = nullptr;
+  CGameFieldBase::bonusMakers[0] = kept[0];
+  CGameFieldBase::bonusMakers[1] = kept[1];
   EXPECT_EQ(CNotedBonus::starts, 1);
   EXPECT_FALSE(field->GetTail()) << "the bonus runs beside the chains";
   field->Update(20.0f);

@@ -16,56 +16,20 @@
 
 #include "framework/core/THolder.h"
 #include "framework/engine/app/CGameManager.h"
-#include "framework/engine/screens/CMenuScreenAbstract.h"
 #include "game/app/GameData.h"
 #include "game/app/LevelsData.h"
-#include "game/app/LibraryData.h"
 #include "game/app/PlayerProfiles.h"
 #include "game/kitchen/CGameField.h"
-#include "game/kitchen/LevelInterfaceLayer.h"
 #include "tests/framework/engine/screens/ScreensTestSupport.h"
+#include "tests/game/kitchen/KitchenFieldHost.h"
+#include "tests/game/kitchen/KitchenHostScreen.h"
 #include "tests/support/ReplayShot.h"
 #include "tests/support/TestSupport.h"
 
 namespace {
 
 using GF::THolder;
-
-// Stands in for the game screen: the kitchen field on the level interface layer of its own
-// scene.
-class CKitchenFieldHost : public GF::HGENS::CMenuScreenAbstract {
- public:
-  THolder<CGameField> field;
-
- protected:
-  void OnInit() override {
-    SetLevelInterfaceLayer(GetScene());
-    field = CGameField::Create();
-    field->BuildHUD(GetLayout(), THolder<GF::IScreen>(this));
-    if (!field->LoadLevel("stage1_1")) return;
-    m_kitchen = GetScene()->CreateAnimation(field->GetLevelDescription()->SceneAnimationName());
-    m_kitchen->SetPosition(400.0f, 300.0f);
-    m_kitchen->Play("all", 0, false);
-    field->SetupPlates(m_kitchen);
-    CMenuScreenAbstract::OnInit();
-  }
-  bool IdleUpdate(const float& dt) override {
-    if (!CMenuScreenAbstract::IdleUpdate(dt)) return false;
-    field->Update(dt);
-    if (const THolder<CPers> cook = field->GetPers()) cook->Update(dt);
-    return true;
-  }
-  void OnDestroy() override {
-    field->Shutdown();
-    field.Reset();
-    m_kitchen.Reset();
-    SetLevelInterfaceLayer(nullptr);
-    CMenuScreenAbstract::OnDestroy();
-  }
-
- private:
-  GF::IAnimation::AnimationPtr m_kitchen;
-};
+using pm::test::CKitchenFieldHost;
 
 // What the replay does, by frame of 20 ms (the screen shows for its first 15 frames).
 constexpr int kLoaded = 30;          // shot: the golden picture
@@ -86,15 +50,7 @@ TEST(CGameFieldRenderTest, TheLoadedKitchenShowsItsFloorCookAndStandings) {
 
   pm::test::ScriptedRun run;
   run.init = [&host](GF::HGENS::CGameManager& manager) {
-    LoadGameDataFile();
-    LoadLevelsDataFile();
-    LoadLibraryDataFile();
-    ResetProgressToDefault();
-    manager.RegisterScreen("kitchen_field",
-                           [] { return THolder<GF::IScreen>(new CKitchenFieldHost); });
-    manager.CreateScreen("kitchen_field", "main_menu.game_screen", THolder<GF::IScene>(), nullptr);
-    host = dynamic_cast<CKitchenFieldHost*>(manager.TopScreen().Get());
-    host->Activate();
+    host = pm::test::OpenKitchenHost<CKitchenFieldHost>(manager);
   };
   run.before = [&host](int frame) {
     if (host && host->field && frame == kScore) host->field->AddScore(40.0f);
