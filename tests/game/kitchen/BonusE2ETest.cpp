@@ -6,7 +6,7 @@
 // the ice covers the level clock, sparkles rise off the working devices, chains lock the
 // orders' patience bars, the next needed ingredient lights up and the random icon shows the
 // bonus it drew. After its ten seconds each icon hides and the row closes up.
-// PANMASTER_SHOTS_DIR keeps the shots for a look.
+// PANMASTER_SHOTS keeps the shots for a look.
 
 #include <gtest/gtest.h>
 
