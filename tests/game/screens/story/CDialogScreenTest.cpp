@@ -303,6 +303,29 @@ TEST_F(CDialogScreenRunTest, ALineWithoutSpeakersPosesWithoutDigitsAndAColourles
   EXPECT_EQ(DialogNameTable.count("customer"), 0u);
 }
 
+TEST_F(CDialogScreenRunTest, ACustomerBackAfterALineAwayComesInAnew) {
+  // Away on the second line, back at the same place digit on the third: she did not stand
+  // on the line before, so she comes in as a new figure instead of keeping the one that left.
+  onCreated = [](GF::IScreen&) {
+    DialogRecords[0].Entries = {
+        {{{"ginger", "pose_1", true}, {"customer", "pose_2", false}}},
+        {{{"ginger", "pose_2", true}}},
+        {{{"ginger", "pose_1", false}, {"customer", "pose_2", true}}},
+    };
+  };
+  AnimationPtr first, away, back;
+  Run(kScreen, kLayout, "frames 250\n" + Click(40, kNextX) + Click(150, kNextX), [&](int frame) {
+    if (frame == 30) first = InPlace("_pers_place_1", 0);
+    if (frame == 140) away = InPlace("_pers_place_1", 0);
+    if (frame == 240) back = InPlace("_pers_place_1", 0);
+  });
+  ASSERT_TRUE(first);
+  EXPECT_FALSE(away);
+  ASSERT_TRUE(back);
+  EXPECT_NE(back, first);
+  EXPECT_FLOAT_EQ(back->GetOpacity(), 1.0f);
+}
+
 TEST_F(CDialogScreenRunTest, NextDialogMovesTheProgressOnAndGoesOnWhileDialoguesRemain) {
   // The progress after the screen's own step, then "next_dialog"'s.
   const struct {
