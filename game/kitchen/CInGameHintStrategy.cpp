@@ -6,9 +6,14 @@
 
 #include "framework/core/TMethodDelegate.h"
 #include "framework/core/TRect.h"
+#include "framework/engine/app/CGameManager.h"
+#include "framework/engine/app/Services.h"
 #include "framework/engine/resources/CResource.h"
 #include "game/app/GameData.h"
+#include "game/app/SoundShortcuts.h"
 #include "game/kitchen/CInGameTips.h"
+#include "game/kitchen/CReceptPanel.h"
+#include "game/kitchen/HintWindow.h"
 #include "game/kitchen/LevelInterfaceLayer.h"
 
 namespace {
@@ -17,6 +22,9 @@ constexpr const char* kTextBalloon = "interfaces.lili_text";
 constexpr float kSelfClosingSpeed = 0.3f;
 constexpr float kHiddenSpeed = 7.0f;  // an early-hidden self-closing balloon hurries to its end
 constexpr int kGapOverCook = 5;
+constexpr const char* kHintScreen = "HintScreen";
+constexpr int kHintScreenSound = 13;
+constexpr std::int32_t kTwoOrdersTip = 13;  // its target is the first order's bubble
 
 }  // namespace
 
@@ -35,6 +43,9 @@ CInGameHintStrategy::CInGameHintStrategy(GF::THolder<CGameFieldBase> field, GF::
 }
 
 CInGameHintStrategy::~CInGameHintStrategy() {
+  if (m_hintScreen)
+    m_hintScreen->DeactivateEvent().RemoveDelegate(
+        GF::MakeDelegate(this, &CInGameHintStrategy::OnHintScreenClosed));
   for (const AnimationPtr& balloon : m_pendingBalloons) {
     balloon->GetFinishedEvent().RemoveDelegate(
         GF::MakeDelegate(this, &CInGameHintStrategy::OnBalloonClosed));
@@ -42,12 +53,53 @@ CInGameHintStrategy::~CInGameHintStrategy() {
 }
 
 void CInGameHintStrategy::Show(const TipRecord& tip) {
-  if (!tip.ShowInWindow) {
+  if (tip.ShowInWindow) {
+    OpenHintScreen(tip);
+  } else {
     ShowBalloon(tip);
+  }
+}
+
+void CInGameHintStrategy::OpenHintScreen(const TipRecord& tip) {
+  const GF::THolder<GF::HGENS::CGameManager> manager = GF::HGENS::GetGameManager();
+  manager->ShowScreen(kHintScreen, tip.SecondName, GetLevelInterfaceLayer(), nullptr);
+  const GF::THolder<GF::IScreen> screen = manager->TopScreen();
+  if (!screen || screen->GetName() != kHintScreen) {
+    InGameTips.OnTipClosed();
     return;
   }
-  // No hint window can open over the level: the tip closes at once, so that its follow-up
-  // still shows and no tip stays pending.
+  m_hintScreen = screen;
+  screen->DeactivateEvent().Subscribe(
+      GF::MakeDelegate(this, &CInGameHintStrategy::OnHintScreenClosed));
+  if (m_cook) m_cook->SetPaused(true);
+  ShowSpeechBalloon(L"", {}, *m_field);
+  CurrentHint() = m_field;
+  HintTargetRect = HintTarget(tip);
+  PlaySoundById(kHintScreenSound);
+}
+
+GF::TRect<float> CInGameHintStrategy::HintTarget(const TipRecord& tip) const {
+  if (tip.TriggerId != kTwoOrdersTip) return {};
+  const CReceptPanel* panel = m_field->GetReceptPanel();
+  const GF::THolder<CZacaz> first = panel ? panel->GetFirstOrder() : nullptr;
+  const AnimationPtr bubble = first ? first->GetBubble() : nullptr;
+  if (!bubble) return {};
+  GF::TRect<int> bounds;
+  bubble->GetBoundingRect(bounds);
+  return {static_cast<float>(bounds.left), static_cast<float>(bounds.top),
+          static_cast<float>(bounds.right), static_cast<float>(bounds.bottom)};
+}
+
+void CInGameHintStrategy::OnHintScreenClosed(GF::THolder<GF::IScreen> screen) {
+  // Reporting the end may show the next tip; the strategy must outlive the call.
+  const GF::THolder<CInGameHintStrategy> self(this);
+  screen->DeactivateEvent().RemoveDelegate(
+      GF::MakeDelegate(this, &CInGameHintStrategy::OnHintScreenClosed));
+  m_hintScreen.Reset();
+  if (screen->GetResult() != "back") return;
+  if (m_cook) m_cook->SetPaused(false);
+  CReceptPanel* panel = m_field->GetReceptPanel();
+  if (HintTargetClicked && panel) panel->SelectOrder(panel->GetFirstOrder());
   InGameTips.OnTipClosed();
 }
 

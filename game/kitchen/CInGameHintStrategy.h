@@ -4,13 +4,18 @@
 
 #include "framework/core/IAnimation.h"
 #include "framework/core/THolder.h"
+#include "framework/core/TRect.h"
+#include "framework/engine/app/IScreen.h"
 #include "game/kitchen/CGameFieldBase.h"
 #include "game/kitchen/CHintStrategyBase.h"
 #include "game/kitchen/CPers.h"
 #include "game/kitchen/CTextRecord.h"
 
-// Shows the kitchen's tips in a balloon over the cook. A lasting balloon stays until it is
-// replaced or hidden; a self-closing one plays once and reports its end to InGameTips.
+// Shows the kitchen's tips in a balloon over the cook, or in the hint window over the level.
+// A lasting balloon stays until it is replaced or hidden; a self-closing one plays once and
+// reports its end to InGameTips. While the window is open the cook waits; the window's close
+// reports the tip's end, and a click on its target (the first order's bubble) selects that
+// order.
 //
 // The strategy holds the field and the field (through InGameTips) holds the strategy: the
 // field's shutdown breaks the cycle by removing the strategy.
@@ -34,6 +39,12 @@ class CInGameHintStrategy : public CHintStrategyBase {
 
  private:
   void ShowBalloon(const TipRecord& tip);
+  // "HintScreen" over the level with the tip's layout. Without such a screen the tip closes
+  // at once, so that its follow-up still shows and no tip stays pending.
+  void OpenHintScreen(const TipRecord& tip);
+  // The target of a window tip: the first order's bubble for the two-orders tip, else none.
+  GF::TRect<float> HintTarget(const TipRecord& tip) const;
+  void OnHintScreenClosed(GF::THolder<GF::IScreen> screen);
   // The balloon sprite of the tip, carrying its text.
   AnimationPtr CreateBalloon(const TipRecord& tip) const;
   // Stands the balloon 5 px above the cook, centred on her.
@@ -49,4 +60,6 @@ class CInGameHintStrategy : public CHintStrategyBase {
   // Self-closing balloons whose end is still to be reported, also those hidden early: their
   // delegates are removed when the strategy goes first.
   std::vector<AnimationPtr> m_pendingBalloons;
+  // The open hint window, whose closed event calls back here until it is reported.
+  GF::THolder<GF::IScreen> m_hintScreen;
 };

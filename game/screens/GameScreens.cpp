@@ -1,6 +1,7 @@
 #include "game/screens/GameScreens.h"
 
 #include "game/screens/CGameScreen.h"
+#include "game/screens/CHintScreen.h"
 #include "game/screens/CWindowShadesEffect.h"
 #include "game/screens/cookbook/CCookBook.h"
 #include "game/screens/map/CMapScreen.h"
@@ -16,6 +17,8 @@
 #include "game/screens/menus/CMainMenuScreen.h"
 #include "game/screens/menus/CSplashScreen.h"
 #include "game/screens/results/CBonusStatisticsScreen.h"
+#include "game/screens/results/CDuelLoseScreen.h"
+#include "game/screens/results/CDuelStatisticsScreen.h"
 #include "game/screens/results/CLoseScreen.h"
 #include "game/screens/results/CStageStatisticsScreen.h"
 #include "game/screens/results/CStatisticsScreen.h"
@@ -48,6 +51,7 @@ constexpr ScreenTableRow kGameScreens[] = {
     {"message_screen", CCookConfirmMenuScreen::Create},
     {"bonus_message_screen", CCookConfirmMenuScreen::Create},
     {"GameScreen", CGameScreen::Create},
+    {"HintScreen", CHintScreen::Create},
     {"ProgressMapScreen", CMapScreen::Create},
     // The story.
     {"ComicsScreen", CComiksScreen::Create},
@@ -56,6 +60,8 @@ constexpr ScreenTableRow kGameScreens[] = {
     {"StatisticsScreen", CreateStatisticsScreen},
     {"LoseScreen", CreateLoseScreen},
     {"BonusStatisticsScreen", CreateBonusStatisticsScreen},
+    {"DuelStatisticsScreen", CreateDuelStatisticsScreen},
+    {"DuelLoseScreen", CreateDuelLoseScreen},
     {"new_ingridient_screen", CNewIngridientScreen::Create},
     {"new_recept_screen", CNewReceptScreen::Create},
     {"new_dress_screen", CNewDresScreen::Create},

@@ -13,6 +13,7 @@ namespace ScreenKey {
 inline constexpr int kLeft = 3;
 inline constexpr int kRight = 4;
 inline constexpr int kEscape = 17;
+inline constexpr int kLeftButton = 18;
 inline constexpr int kEnter = 24;
 }  // namespace ScreenKey
 
