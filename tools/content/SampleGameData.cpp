@@ -23,7 +23,7 @@ void AddSounds(GameData& d) {
       {"order_arrives", 4}, {"order_served", 5},  {"order_ready", 7}, {"device_start", 33},
       {"device_end", 34},   {"stage_zoom", 10},   {"new_ribbon", 19}, {"bonus_get", 25},
       {"bonus_level", 27},  {"bright_chirp", 31}, {"time_up", 8},     {"clock_tick", 9},
-      {"level_go", 12},
+      {"level_go", 12},     {"hint_open", 13},
   };
   for (const NamedValue& s : sounds) d.SoundNameTable[s.Number] = s;
 }
@@ -93,8 +93,8 @@ void AddTips(GameData& d) {
       {-1, "tip_refused", true, 2, false, -1, true, "interfaces.lili_text"},
       {-1, "tip_busy_device", true, 3, false, -1, true, "interfaces.lili_text"},
       {-1, "tip_not_in_order", true, 4, false, -1, true, "interfaces.lili_text"},
-      {-1, "tip_hint_ready", true, 8, true, 1, false, "hint_window"},
-      {-1, "tip_two_orders", true, 13, true, 1, false, "hint_window"},
+      {-1, "tip_hint_ready", true, 8, true, 1, false, "main_menu.hint_window"},
+      {-1, "tip_two_orders", true, 13, true, 1, false, "main_menu.hint_window_orders"},
       {-1, "tip_closing", true, 12, false, -1, true, "interfaces.lili_text"},
       {-1, "tip_deliver", false, 0, false, -1, true, "interfaces.lili_text"},
   };

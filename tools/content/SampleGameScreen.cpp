@@ -16,6 +16,8 @@ const std::vector<SampleText> kTexts = {
 
 const SampleTextInfo kTextInfos[] = {
     {"gs_paused", 1, 0x41, "gs_paused"},
+    {"gs_hint_ready", 1, 0x41, "tip_hint_ready"},
+    {"gs_two_orders", 1, 0x41, "tip_two_orders"},
 };
 
 // Offsets are from the middle of the screen.
@@ -43,12 +45,54 @@ void GsButton(CResourceReader@ r, const string &in name, int icon) {
   KhSprite(r, 'icon', icon, 0, 0, 1, 400);
 }
 
+// The hint window's close button: a red disc with a cross, no caption.
+void GsCloseButton(CResourceReader@ r) {
+  r.CreateAnimationData('hint_close');
+  r.AddNamedPart('all', 0, 100, 1);
+  r.AddNamedPart('_up', 0, 100, 1);
+  r.AddNamedPart('_leave', 0, 100, 1);
+  r.AddNamedPart('_over', 100, 200, 1);
+  r.AddNamedPart('_down', 200, 300, 1);
+  r.AddNamedPart('_disabled', 300, 400, 1);
+  r.CreateSpriteObjectData('face');
+  r.AddSpriteIDResource({art:hint_close_up}, 100);
+  r.AddSpriteIDResource({art:hint_close_over}, 100);
+  r.AddSpriteIDResource({art:hint_close_down}, 100);
+  r.AddSpriteIDResource({art:hint_close_disabled}, 100);
+  r.AddHotspot(5000, 5000, 0, 400);
+  r.AddLayer(0, 400);
+}
+
+// A tip's window over the level, left of the order column: the note with the tip's text,
+// "OK" below it and the close button at its corner. It pops up and fades away.
+void GsHintWindow(CResourceReader@ r, const string &in name, int text) {
+  r.CreateAnimationData(name);
+  ShowIdleHide(r, 250, 1000, 250);
+  KhSprite(r, 'panel', {art:hint_box}, -60, -20, 0, 1500);
+  r.AddZoom(80, 80, 1, 250);
+  r.AddZoom(170, 170, 0, 1000);
+  r.AddZoom(170, 170, 1, 250);
+  r.AddZoom(120, 120, 0, 0);
+  KhFade(r, 250, 1000, 250);
+  KhText(r, 'text', text, -60, -36, 1, 1500);
+  KhFade(r, 250, 1000, 250);
+  KhPlace(r, '_item_ok', 'interfaces', 'fw_button', -60, 40, 2, 1500);
+  KhFade(r, 250, 1000, 250);
+  KhPlace(r, '_item_back', 'interfaces', 'hint_close', -270, -112, 2, 1500);
+  KhFade(r, 250, 1000, 250);
+}
+
 void GameScreenContent(CResourceReader@ r) {
   GameScreenTexts(r);
   r.CreateModule('interfaces');
   GsButton(r, 'hud_hint', {art:hud_buttons_hint});
   GsButton(r, 'hud_menu', {art:hud_buttons_menu});
   GsButton(r, 'hud_help', {art:hud_buttons_help});
+  GsCloseButton(r);
+
+  r.CreateModule('main_menu');
+  GsHintWindow(r, 'hint_window', {t:gs_hint_ready});
+  GsHintWindow(r, 'hint_window_orders', {t:gs_two_orders});
 
   // Over everything of the level: the screen dimmed, a note saying "Paused".
   r.CreateModule('');
@@ -88,8 +132,9 @@ std::string MakeGameScreenScript(const std::string& before) {
   return script;
 }
 
-bool WriteGameScreenMusic(const std::filesystem::path& outDir) {
-  bool ok = true;
+bool WriteGameScreenSounds(const std::filesystem::path& outDir) {
+  // A soft rising chime as a tip's window opens.
+  bool ok = WriteContentFile(outDir, "Sound/hint_open.ogg", EncodeSampleTone(660.0, 990.0, 0.35));
   for (int stage = 1; stage <= 7; ++stage)
     ok = WriteContentFile(outDir, "Sound/musik_" + std::to_string(stage) + ".ogg",
                           StageTune(stage)) &&

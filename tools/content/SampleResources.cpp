@@ -28,7 +28,7 @@ bool WriteSampleResources(const std::filesystem::path& outDir) {
   ok = WriteResultsScreenFiles(outDir) && ok;
   ok = WriteUnlockScreenSounds(outDir) && ok;
   ok = WriteStageEndFiles(outDir) && ok;
-  ok = WriteGameScreenMusic(outDir) && ok;
+  ok = WriteGameScreenSounds(outDir) && ok;
   ok = WriteStoryScreenSounds(outDir) && ok;
   ok = WritePowerBonusFiles(outDir) && ok;
   return ok;

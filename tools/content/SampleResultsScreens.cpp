@@ -29,6 +29,8 @@ const std::vector<SampleText> kTexts = {
     {"item_continue", u"Continue"},
     {"item_continue_2", u"Continue"},
     {"item_menu", u"Map"},
+    {"rs_duel_round", u"Round _round"},
+    {"rs_time_label", u"Time"},
 };
 
 struct TextInfoRow {
@@ -46,6 +48,9 @@ const TextInfoRow kTextInfos[] = {
     {"rs_label_dishes", 1, 0x40, "rs_dishes_label"},
     {"rs_label_place", 1, 0x40, "rs_place_label"},
     {"rs_value", 1, 0x42, "rs_empty"},
+    {"rs_duel_heading", 0, 0x41, "rs_duel_round"},
+    {"rs_label_time", 1, 0x40, "rs_time_label"},
+    {"rs_dish_name", 1, 0x41, "rs_empty"},
 };
 
 // Art sprites are named {art:name}, text infos {t:name}; offsets are from the middle of the
@@ -113,14 +118,41 @@ void RsBadge(CResourceReader@ r, const string &in name, int sprite, int hx, int 
   r.AddRotate(-swing, 0, 0);
 }
 
+// A duel's dish on its shelf, its name below: the dish's place first, the name second, as
+// the duel screens fill them. It pops up while playing and rests at its end.
+void RsDuelPlate(CResourceReader@ r) {
+  r.CreateAnimationData('recept_place_duel');
+  r.AddNamedPart('all', 0, 300, 1);
+  r.CreateSpriteObjectData('_dish');
+  r.AddOffset(0, -14, 0, 300);
+  r.AddZoom(60, 60, 1, 200);
+  r.AddZoom(130, 130, 1, 100);
+  r.AddZoom(120, 120, 0, 0);
+  r.AddLayer(6, 300);
+  RsText(r, '_name', {t:rs_dish_name}, 0, 52, 110);
+  KhSprite(r, 'shelf', {art:unlock_pieces_shelf}, 0, -4, 5, 300);
+}
+
+// A duel's card: the round in the band, the dish and the country side by side, a label
+// and its figure on the middle ruled line.
+void RsDuelCard(CResourceReader@ r, int label) {
+  RsCard(r);
+  RsText(r, '_round', {t:rs_duel_heading}, 0, -168, 130);
+  RsPlace(r, '_recept_place', -120, -70, 3);
+  RsPlace(r, '_place_country', 120, -80, 3);
+  RsText(r, 'label', label, -190, 74, 100);
+  RsText(r, '_time', {t:rs_value}, 190, 74, 100);
+}
+
 void ResultsScreens(CResourceReader@ r) {
   ResultsTexts(r);
   r.CreateModule('main_menu');
   for (int n = 1; n <= 4; ++n)
     RsBadge(r, 'ribbon_' + n, {art:results_ribbons_ribbon_1} + n - 1,
             {hot:results_ribbons_ribbon_1}, 4);
-  RsBadge(r, 'country_1', {art:results_countries_country_1}, 5000, 5000, 1);
-  RsBadge(r, 'country_2', {art:results_countries_country_2}, 5000, 5000, 1);
+  for (int n = 1; n <= 8; ++n)
+    RsBadge(r, 'country_' + n, {art:results_countries_country_1} + n - 1, 5000, 5000, 1);
+  RsDuelPlate(r);
 
   r.CreateAnimationData('statistics_screen');
   RsLevelCard(r);
@@ -143,6 +175,17 @@ void ResultsScreens(CResourceReader@ r) {
   RsButton(r, 'replay', -180);
   RsButton(r, 'continue_2', 0);
   RsButton(r, 'continue', 180);
+
+  r.CreateAnimationData('duel_statistics');
+  RsDuelCard(r, {t:rs_label_points});
+  RsButton(r, 'continue', 0);
+
+  r.CreateAnimationData('duel_lose');
+  RsDuelCard(r, {t:rs_label_time});
+  RsButton(r, 'replay', -255);
+  RsButton(r, 'map', -85);
+  RsButton(r, 'replay_2', 85);
+  RsButton(r, 'continue', 255);
 }
 )";
 
@@ -204,6 +247,29 @@ RuleItem PlaceAtMost(float value) {
   return item;
 }
 
+// A duel ends with the place 201 (won) or 202 (lost), which the level rules above take for
+// a bonus result: these come after them, and the last rule that holds is taken. Onward as
+// after a kitchen level.
+void AddDuelScreenRules(GameData& data) {
+  const struct {
+    const char* screen;
+    const char* layout;
+    float place;
+  } duels[] = {{"DuelStatisticsScreen", "main_menu.duel_statistics", 201.0f},
+               {"DuelLoseScreen", "main_menu.duel_lose", 202.0f}};
+  for (const auto& duel : duels) {
+    FlowRule exit = MakeFlowRule("GameScreen", "exit", duel.screen, duel.layout);
+    exit.conditions = {FloatCondition(ProfileFloat::CurrentPlace, 0, duel.place)};
+    data.FlowRules.push_back(exit);
+    data.FlowRules.push_back(
+        MakeFlowRule(duel.screen, "next", "ProgressMapScreen", kMapScreenLayout));
+  }
+  data.FlowRules.push_back(
+      MakeFlowRule("DuelLoseScreen", "replay", "GameScreen", "main_menu.game_screen"));
+  data.FlowRules.push_back(
+      MakeFlowRule("DuelLoseScreen", "map", "ProgressMapScreen", kMapScreenLayout));
+}
+
 }  // namespace
 
 const std::vector<SampleText>& ResultsScreenTexts() {
@@ -251,6 +317,7 @@ void AddResultsScreenData(GameData& data) {
     data.FlowRules.push_back(toMap(screen, "next"));
   }
   data.FlowRules.push_back(toMap("LoseScreen", "map"));
+  AddDuelScreenRules(data);
 }
 
 bool WriteResultsScreenFiles(const std::filesystem::path& outDir) {
