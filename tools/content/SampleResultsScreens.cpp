@@ -129,7 +129,8 @@ void RsDuelPlate(CResourceReader@ r) {
   r.AddZoom(130, 130, 1, 100);
   r.AddZoom(120, 120, 0, 0);
   r.AddLayer(6, 300);
-  RsText(r, '_name', {t:rs_dish_name}, 0, 52, 110);
+  KhText(r, '_name', {t:rs_dish_name}, 0, 52, 7, 300);
+  r.AddZoom(110, 110, 0, 300);
   KhSprite(r, 'shelf', {art:unlock_pieces_shelf}, 0, -4, 5, 300);
 }
 
