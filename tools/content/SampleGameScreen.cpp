@@ -63,22 +63,24 @@ void GsCloseButton(CResourceReader@ r) {
   r.AddLayer(0, 400);
 }
 
-// A tip's window over the level, left of the order column: the note with the tip's text,
-// "OK" below it and the close button at its corner. It pops up and fades away.
+// A tip's window over the level, left of the order column and its open card, above the
+// orders: the note with the tip's text, "OK" below it and the close button at its corner.
+// It pops up and fades away.
 void GsHintWindow(CResourceReader@ r, const string &in name, int text) {
   r.CreateAnimationData(name);
   ShowIdleHide(r, 250, 1000, 250);
-  KhSprite(r, 'panel', {art:hint_box}, -60, -20, 0, 1500);
-  r.AddZoom(80, 80, 1, 250);
-  r.AddZoom(170, 170, 0, 1000);
-  r.AddZoom(170, 170, 1, 250);
-  r.AddZoom(120, 120, 0, 0);
+  KhSprite(r, 'panel', {art:hint_box}, -130, -20, 400, 1500);
+  r.AddZoom(80, 70, 1, 250);
+  r.AddZoom(160, 140, 0, 1000);
+  r.AddZoom(160, 140, 1, 250);
+  r.AddZoom(114, 100, 0, 0);
   KhFade(r, 250, 1000, 250);
-  KhText(r, 'text', text, -60, -36, 1, 1500);
+  KhText(r, 'text', text, -130, -32, 401, 1500);
+  r.AddZoom(85, 85, 0, 1500);
   KhFade(r, 250, 1000, 250);
-  KhPlace(r, '_item_ok', 'interfaces', 'fw_button', -60, 40, 2, 1500);
+  KhPlace(r, '_item_ok', 'interfaces', 'fw_button', -130, 40, 402, 1500);
   KhFade(r, 250, 1000, 250);
-  KhPlace(r, '_item_back', 'interfaces', 'hint_close', -270, -112, 2, 1500);
+  KhPlace(r, '_item_back', 'interfaces', 'hint_close', -320, -90, 402, 1500);
   KhFade(r, 250, 1000, 250);
 }
 
