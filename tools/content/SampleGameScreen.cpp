@@ -26,8 +26,9 @@ const char* const kScript = R"(
 void GameScreenTexts(CResourceReader@ r) {
 {textinfos}}
 
-// A round HUD button with its icon, in every look.
-void GsButton(CResourceReader@ r, const string &in name, int icon) {
+// A button in its four looks, the sheet's four sprites from `up` on (up, over, down,
+// disabled).
+void GsLooks(CResourceReader@ r, const string &in name, int up) {
   r.CreateAnimationData(name);
   r.AddNamedPart('all', 0, 100, 1);
   r.AddNamedPart('_up', 0, 100, 1);
@@ -36,31 +37,15 @@ void GsButton(CResourceReader@ r, const string &in name, int icon) {
   r.AddNamedPart('_down', 200, 300, 1);
   r.AddNamedPart('_disabled', 300, 400, 1);
   r.CreateSpriteObjectData('face');
-  r.AddSpriteIDResource({art:hud_buttons_up}, 100);
-  r.AddSpriteIDResource({art:hud_buttons_over}, 100);
-  r.AddSpriteIDResource({art:hud_buttons_down}, 100);
-  r.AddSpriteIDResource({art:hud_buttons_disabled}, 100);
+  for (int look = 0; look < 4; ++look) r.AddSpriteIDResource(up + look, 100);
   r.AddHotspot(5000, 5000, 0, 400);
   r.AddLayer(0, 400);
-  KhSprite(r, 'icon', icon, 0, 0, 1, 400);
 }
 
-// The hint window's close button: a red disc with a cross, no caption.
-void GsCloseButton(CResourceReader@ r) {
-  r.CreateAnimationData('hint_close');
-  r.AddNamedPart('all', 0, 100, 1);
-  r.AddNamedPart('_up', 0, 100, 1);
-  r.AddNamedPart('_leave', 0, 100, 1);
-  r.AddNamedPart('_over', 100, 200, 1);
-  r.AddNamedPart('_down', 200, 300, 1);
-  r.AddNamedPart('_disabled', 300, 400, 1);
-  r.CreateSpriteObjectData('face');
-  r.AddSpriteIDResource({art:hint_close_up}, 100);
-  r.AddSpriteIDResource({art:hint_close_over}, 100);
-  r.AddSpriteIDResource({art:hint_close_down}, 100);
-  r.AddSpriteIDResource({art:hint_close_disabled}, 100);
-  r.AddHotspot(5000, 5000, 0, 400);
-  r.AddLayer(0, 400);
+// A round HUD button with its icon.
+void GsButton(CResourceReader@ r, const string &in name, int icon) {
+  GsLooks(r, name, {art:hud_buttons_up});
+  KhSprite(r, 'icon', icon, 0, 0, 1, 400);
 }
 
 // A tip's window over the level, left of the order column and its open card, above the
@@ -90,7 +75,8 @@ void GameScreenContent(CResourceReader@ r) {
   GsButton(r, 'hud_hint', {art:hud_buttons_hint});
   GsButton(r, 'hud_menu', {art:hud_buttons_menu});
   GsButton(r, 'hud_help', {art:hud_buttons_help});
-  GsCloseButton(r);
+  // The hint window's close button: a red disc with a cross, no caption.
+  GsLooks(r, 'hint_close', {art:hint_close_up});
 
   r.CreateModule('main_menu');
   GsHintWindow(r, 'hint_window', {t:gs_hint_ready});

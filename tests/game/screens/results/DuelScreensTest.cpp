@@ -55,6 +55,16 @@ class DuelScreensTest : public pm::test::GameScreenTest {
     return shown ? shown->GetName() : "-";
   }
 
+  // The card: the country, the round and the second text.
+  static std::vector<std::string> Card() {
+    std::vector<std::string> card = {Country()};
+    for (const char* part : {"_round", "_time"}) {
+      const std::wstring text = TopText(part);
+      card.emplace_back(text.begin(), text.end());
+    }
+    return card;
+  }
+
   static std::vector<bool> Enabled() {
     std::vector<bool> enabled;
     for (const char* name : kLostControls) {
@@ -68,12 +78,7 @@ class DuelScreensTest : public pm::test::GameScreenTest {
 TEST_F(DuelScreensTest, TheLostScreenShowsTheRivalsCountryTheRoundAndTheTime) {
   std::vector<std::string> seen;
   Open("DuelLoseScreen", "main_menu.duel_lose", 0, 95400.0f, 0.0f, "frames 30\n", [&](int frame) {
-    if (frame != 30) return;
-    seen = {Country()};
-    for (const char* part : {"_round", "_time"}) {
-      const std::wstring text = TopText(part);
-      seen.emplace_back(text.begin(), text.end());
-    }
+    if (frame == 30) seen = Card();
   });
   EXPECT_EQ(seen, (std::vector<std::string>{"country_3", "Round 3", "1:35"}));
   EXPECT_EQ(GetCurrentMusicName(), "music_game_menu");
@@ -123,17 +128,40 @@ TEST_F(DuelScreensTest, TheResultScreenShowsTheStagesCountryAndThePointsThenGoes
   Open("DuelStatisticsScreen", "main_menu.duel_statistics", 0, 0.0f, 123.5f,
        "frames 45\n" + pm::test::ClickAt(40, 400, kButtonY), [&](int frame) {
          if (frame == 1) musicBeforeShown = GetCurrentMusicName();
-         if (frame != 30) return;
-         seen = {Country()};
-         for (const char* part : {"_round", "_time"}) {
-           const std::wstring text = TopText(part);
-           seen.emplace_back(text.begin(), text.end());
-         }
+         if (frame == 30) seen = Card();
        });
   EXPECT_EQ(seen, (std::vector<std::string>{"country_1", "Round 3", "123.5"}));
   EXPECT_EQ(musicBeforeShown, "") << "the music waits for the end of the show";
   EXPECT_EQ(commands, Lines{"DuelStatisticsScreen:next"});
   EXPECT_EQ(CurrentProfile().Strings[ProfileString::LevelKeyOverride], kElsewhere);
+}
+
+// A level the data lack ends at once, with the duel's result given: the rules after the
+// level's open the duel's screen, whose card then has no dish, and no country (no order
+// record for the lost duel's, stage 0 for the won duel's).
+TEST_F(DuelScreensTest, ADuelsEndOpensItsScreenEvenForALevelWithoutOrders) {
+  const struct {
+    float place;
+    const char* screen;
+    std::vector<std::string> card;
+  } cases[] = {{201.0f, "DuelStatisticsScreen", {"-", "Round 0", "0"}},
+               {202.0f, "DuelLoseScreen", {"-", "Round 0", "0:00"}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.screen);
+    std::vector<std::string> created;
+    std::vector<std::string> card;
+    onCreated = [&created](GF::IScreen& screen) {
+      created.push_back(screen.GetName());
+      if (screen.GetName() == "GameScreen")
+        CurrentProfile().Strings[ProfileString::LevelKeyOverride] = "no_such_level";
+    };
+    Run("GameScreen", "main_menu.game_screen", "frames 60\n", [&](int frame) {
+      if (frame == 1) CurrentProfile().Floats[ProfileFloat::CurrentPlace] = c.place;
+      if (frame == 60) card = Card();
+    });
+    EXPECT_EQ(created, (std::vector<std::string>{"GameScreen", c.screen}));
+    EXPECT_EQ(card, c.card);
+  }
 }
 
 }  // namespace
