@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "framework/engine/app/Services.h"
-#include "framework/engine/particles/CFGParticle.h"
 #include "framework/engine/resources/CResource.h"
 #include "framework/engine/screens/ControlParts.h"
 #include "game/app/GameData.h"
@@ -243,10 +242,9 @@ void CJingerRoom::CelebrateNewAward() {
 }
 
 void CJingerRoom::PlayAwardEffect(const char* file, const GF::TPoint<float>& at) {
-  const GF::THolder<GF::HGENS::CFGParticle> effect =
-      GF::HGENS::CFGParticle::Create(file, "particles_2", 3.0f, true);
-  effect->SetScene(GetScene());
-  effect->SetPosition(at.x, at.y);
+  m_awardEffect = GF::HGENS::CFGParticle::Create(file, "particles_2", 3.0f, true);
+  m_awardEffect->SetScene(GetScene());
+  m_awardEffect->SetPosition(at.x, at.y);
   Append(MakeWaitAction(kAwardSoundDelay));
   Append(MakePlaySoundActionById(kAwardSound));
 }

@@ -5,6 +5,7 @@
 
 #include "framework/core/TPoint.h"
 #include "framework/core/TRect.h"
+#include "framework/engine/particles/CFGParticle.h"
 #include "game/app/ProgressBlock.h"
 #include "game/kitchen/CActionWorker.h"
 #include "game/kitchen/CCookObject.h"
@@ -45,6 +46,7 @@ class CJingerRoom : public CCurtainScreen, public CActionWorker {
   const AnimationPtr& GetBalloon() const { return m_balloon; }
   const std::wstring& GetBalloonText() const { return m_balloonText; }
   const CrossFadeState& GetHighlight() const { return m_highlight; }
+  const GF::THolder<GF::HGENS::CFGParticle>& GetAwardEffect() const { return m_awardEffect; }
   // The curtain's progress through its closing and reopening: 1 at rest or without one.
   float GetCurtainProgress() const;
 
@@ -108,4 +110,5 @@ class CJingerRoom : public CCurtainScreen, public CActionWorker {
   CTextRecord m_balloonRecord;
   std::wstring m_balloonText;
   int m_newestSlot = 0;
+  GF::THolder<GF::HGENS::CFGParticle> m_awardEffect;  // the new award's sparkles
 };
