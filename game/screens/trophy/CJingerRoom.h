@@ -38,7 +38,6 @@ class CJingerRoom : public CCurtainScreen, public CActionWorker {
   // What the room shows, for a look from outside.
   const std::vector<DressSlot>& GetDressSlots() const { return m_dressSlots; }
   int GetHoveredSlot() const { return m_hoveredSlot; }
-  int GetNewestSlot() const { return m_newestSlot; }
   const std::vector<GF::THolder<CCookObject>>& GetTrophies() const { return m_trophies; }
   const std::vector<std::wstring>& GetTrophyHints() const { return m_trophyHints; }
   const GF::THolder<CPers>& GetCook() const { return m_cook; }

@@ -31,6 +31,7 @@ constexpr const char* kLayout = "Ginger_room.room";
 constexpr int kSecondHangerX = 177, kHangerY = 150;
 constexpr int kWhiskX = 600, kPlateX = 700, kSouvenirY = 364;
 
+using Lines = std::vector<std::string>;
 using Profile = std::function<void(PlayerProfile&)>;
 using Look = std::function<void(CJingerRoom&, int frame)>;
 
@@ -383,6 +384,31 @@ TEST_F(CJingerRoomTest, WithoutTheFloorLevelTheRoomStandsWithoutTheCook) {
   EXPECT_EQ(std::count(log.begin(), log.end(),
                        "[W] LEVEL other_1 HAS NO FLOOR: THE ROOM STANDS WITHOUT THE COOK"),
             1);
+}
+
+}  // namespace
+
+namespace {
+
+// A click on a button at (x, y) from frame `at` on: over it, pressed, released.
+std::string Click(int at, int x, int y) {
+  const std::string point = std::to_string(x) + " " + std::to_string(y) + "\n";
+  return "@" + std::to_string(at) + " move " + point + "@" + std::to_string(at + 5) +
+         " buttondown 1\n@" + std::to_string(at + 6) + " buttonup 1\n";
+}
+
+TEST_F(CJingerRoomTest, TheMapsTrophiesOpenTheRoomWhoseButtonsLeadToTheBookAndBackAndToTheMap) {
+  std::vector<std::string> made;
+  onCreated = [&made](GF::IScreen& screen) { made.push_back(screen.GetName()); };
+  // The map's "Trophies", the room's "Cook book", the book's close button, the room's "Back".
+  Run("ProgressMapScreen", "ProgressMap.layout",
+      "frames 560\n" + Click(30, 170, 542) + Click(230, 280, 562) + Click(330, 44, 562) +
+          Click(460, 100, 562));
+  EXPECT_EQ(made,
+            (std::vector<std::string>{"ProgressMapScreen", "GingerRoomScreen", "CookingBookScreen",
+                                      "GingerRoomScreen", "ProgressMapScreen"}));
+  EXPECT_EQ(closed, (Lines{"ProgressMapScreen:gingerroom", "GingerRoomScreen:cookbook",
+                           "CookingBookScreen:exit", "GingerRoomScreen:exit"}));
 }
 
 }  // namespace
