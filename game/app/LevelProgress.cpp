@@ -19,12 +19,6 @@ constexpr std::int32_t FirstNameIndex = 24;
 constexpr std::int32_t LastNameIndex = 43;
 constexpr std::int32_t FirstItemIndex = 45;
 
-const UpgradeRecord& FindUpgrade(std::int32_t levelIndex) {
-  static const UpgradeRecord none;
-  const auto found = UpgradeTable.find(levelIndex);
-  return found != UpgradeTable.end() ? found->second : none;
-}
-
 bool IsPassed(int place, int stage) {
   if (place < 1) return false;
   if (stage <= 5) return place <= 3;  // stage 0 (unknown) too
@@ -49,6 +43,12 @@ const StageDescription& FindStage(const std::string& stageKey) {
   static const StageDescription none;
   const auto found = StageTable.find(stageKey);
   return found != StageTable.end() ? found->second : none;
+}
+
+const UpgradeRecord& FindUpgrade(std::int32_t levelIndex) {
+  static const UpgradeRecord none;
+  const auto found = UpgradeTable.find(levelIndex);
+  return found != UpgradeTable.end() ? found->second : none;
 }
 
 int LevelCountOfStage(const std::string& stageKey) {

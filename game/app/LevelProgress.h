@@ -7,14 +7,17 @@
 
 #include "game/app/LevelDescription.h"
 #include "game/app/StageDescription.h"
+#include "game/app/UpgradeRecord.h"
 
 // The current player's way through the levels and stages of "levelsdata.bin": which level
 // comes next, what the end of a level books, and the stage upgrades it grants.
 
 // Looked up without adding records for unknown keys: the level's and the stage's
-// descriptions (empty ones, all values 0, when unknown), and the level count of a stage.
+// descriptions (empty ones, all values 0, when unknown), the upgrade of a level index, and
+// the level count of a stage.
 const LevelDescription& FindLevel(const std::string& levelKey);
 const StageDescription& FindStage(const std::string& stageKey);
+const UpgradeRecord& FindUpgrade(std::int32_t levelIndex);
 int LevelCountOfStage(const std::string& stageKey);
 
 // The test level of "levelsdata.bin", else the level-key override, else the secondary key,

@@ -25,6 +25,7 @@
 #include "game/screens/story/CComiksScreen.h"
 #include "game/screens/story/CDialogScreen.h"
 #include "game/screens/story/CLoserScreen.h"
+#include "game/screens/trophy/CJingerRoom.h"
 #include "game/screens/unlock/CNewDresScreen.h"
 #include "game/screens/unlock/CNewIngridientScreen.h"
 #include "game/screens/unlock/CNewReceptScreen.h"
@@ -70,6 +71,7 @@ constexpr ScreenTableRow kGameScreens[] = {
     {"LoserScreen", CLoserScreen::Create},
     // Around the levels.
     {"CookingBookScreen", CCookBook::Create},
+    {"GingerRoomScreen", CJingerRoom::Create},
 };
 
 }  // namespace

@@ -181,6 +181,7 @@ const std::vector<ArtSheet>& SampleArtSheets() {
       CookSheet("cook_dress_1", &kDressJackets[0]),
       CookSheet("cook_dress_2", &kDressJackets[1]),
       CookSheet("cook_dress_3", &kDressJackets[2]),
+      CookSheet("cook_dress_4", &kDressJackets[3]),
       {"cook_marks",
        "cook_marks.svg",
        128,
@@ -380,6 +381,7 @@ const std::vector<ArtSheet>& SampleArtSheets() {
       HangerSheet(1),
       HangerSheet(2),
       HangerSheet(3),
+      HangerSheet(4),
       {"recipe_cards",
        "recipe_cards.svg",
        448,
@@ -434,6 +436,18 @@ const std::vector<ArtSheet>& SampleArtSheets() {
       {"comics_page", "comics_page.svg", 800, 600},
       {"comics_panel", "comics_panel.svg", 336, 256},
       {"comics_caption", "comics_caption.svg", 300, 40},
+      // The trophy room: its backdrop, the changing corner's curtain halves, a wardrobe
+      // place behind an outfit, and the souvenirs, won and not yet.
+      {"trophy_room", "trophy_room.svg", 800, 600},
+      {"room_pieces", "room_pieces.svg", 192, 248, 96, 248, {"left", "right"}},
+      {"room_frame", "room_frame.svg", 224, 136, 112, 136, {"plain", "glow"}},
+      {"souvenirs",
+       "souvenirs.svg",
+       384,
+       96,
+       96,
+       96,
+       {"whisk", "whisk_grey", "plate", "plate_grey"}},
   };
   return sheets;
 }

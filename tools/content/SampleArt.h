@@ -53,14 +53,14 @@ struct ArtIcon {
 const std::vector<ArtIcon>& IngredientIcons();
 const std::vector<ArtIcon>& DishIcons();
 
-// The jacket of the cook's dresses 1 to 3 (light and dark tone); dress 0 wears white. The
+// The jacket of the cook's dresses 1 to 4 (light and dark tone); dress 0 wears white. The
 // cook and the outfits' hangers wear them.
 struct JacketColours {
   const char* light;
   const char* dark;
 };
 inline constexpr JacketColours kDressJackets[] = {
-    {"#FFD0DC", "#F7A1B5"}, {"#CDEBF5", "#7EC8E3"}, {"#C8EBBE", "#7CC46A"}};
+    {"#FFD0DC", "#F7A1B5"}, {"#CDEBF5", "#7EC8E3"}, {"#C8EBBE", "#7CC46A"}, {"#E3D2F2", "#9B6BC3"}};
 // A style sheet that recolours the drawing's gradient "jacket".
 std::string JacketStyle(const JacketColours& jacket);
 

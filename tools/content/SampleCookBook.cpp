@@ -323,8 +323,8 @@ bool WriteSampleCookBook(const std::filesystem::path& outDir) {
 
 void AddCookBookRules(GameData& data) {
   data.SoundNameTable[kPageTurnSound] = {"page_turn", kPageTurnSound};
-  // Leaving the book: back to the trophy room, or on along the unlock screens that sent the
-  // player here.
+  // Leaving the book: to the map, unless it was opened from the trophy room or along the
+  // unlock screens, which it goes back to (the last matching rule's target wins).
   const RuleItem fromRoom = StringAssignment(ProfileString::Value30, "");
   const RuleItem newRecipe = StringAssignment(ProfileString::Value30, "new_recept");
   FlowRule toRoom =
@@ -335,7 +335,7 @@ void AddCookBookRules(GameData& data) {
   toDress.conditions = {newRecipe, FloatCondition(ProfileFloat::Value17, 0, 1.0f)};
   FlowRule toStage = toDress;
   toStage.conditions = {newRecipe, FloatCondition(ProfileFloat::LevelInStage, 0, 1.0f)};
-  const FlowRule rules[] = {toRoom, toDress, toStage,
-                            MakeFlowRule("CookingBookScreen", "exit", "ProgressMapScreen")};
+  const FlowRule rules[] = {MakeFlowRule("CookingBookScreen", "exit", "ProgressMapScreen"), toRoom,
+                            toDress, toStage};
   data.FlowRules.insert(data.FlowRules.end(), std::begin(rules), std::end(rules));
 }

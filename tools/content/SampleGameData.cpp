@@ -13,6 +13,7 @@
 #include "tools/content/SampleResultsScreens.h"
 #include "tools/content/SampleStageEnd.h"
 #include "tools/content/SampleStoryScreens.h"
+#include "tools/content/SampleTrophyRoom.h"
 #include "tools/content/SampleUnlockScreens.h"
 
 namespace {
@@ -30,8 +31,8 @@ void AddSounds(GameData& d) {
 
 void SetTuning(GameTuning& t) {
   t.GameDataValue4 = 700.0f;  // a page turn
-  // The fifth upgrade level keeps the third dress.
-  t.DressByUpgradeLevel = {0, 1, 2, 3, 3};
+  // Each upgrade level wears its own dress: the trophy room's outfit ids.
+  t.DressByUpgradeLevel = {0, 1, 2, 3, 4};
   t.CookLayer = 500;
   t.HintPointerInterval = 10000.0f;
   t.CookWaitTime = 8000;
@@ -201,6 +202,7 @@ GameData MakeSampleGameData() {
   AddMapScreenRules(d);
   AddStoryScreenData(d);
   AddCookBookRules(d);
+  AddTrophyRoomRules(d);
   return d;
 }
 

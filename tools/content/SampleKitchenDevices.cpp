@@ -134,7 +134,7 @@ const std::vector<SampleCookState>& SampleCookStates() {
 
 const std::vector<std::string>& SampleCookDressSheets() {
   static const std::vector<std::string> sheets = {"cook", "cook_dress_1", "cook_dress_2",
-                                                  "cook_dress_3"};
+                                                  "cook_dress_3", "cook_dress_4"};
   return sheets;
 }
 

@@ -20,7 +20,7 @@ struct SampleCookState {
   int loops;                                        // of "all": 0 endless
 };
 const std::vector<SampleCookState>& SampleCookStates();
-// The art's sheet of each dress (0 to 3, as DressByUpgradeLevel names them).
+// The art's sheet of each dress (0 to 4, as DressByUpgradeLevel names them).
 const std::vector<std::string>& SampleCookDressSheets();
 
 // Each state's badge (art/cook_marks.svg): its fill, 0xRRGGBB, which shows a little below

@@ -1,17 +1,19 @@
 #include "framework/core/CMemoryOutputStream.h"
 #include "tools/content/SampleContent.h"
 #include "tools/content/SampleStageEnd.h"
+#include "tools/content/SampleTrophyRoom.h"
 #include "tools/content/SampleUnlockScreens.h"
 
 namespace {
 
-// An upgrade level for each effect, granted by the levels 2 to 5, and the upgraded mixer,
-// an item granted by a level from 45 on (its id is no upgrade level).
+// An upgrade level for each effect, granted by the levels 2 to 5 (outfits 1 to 3 of the first
+// stage, outfit 4 of the second), and the upgraded mixer, an item granted by a level from 45
+// on (its id is no upgrade level).
 void AddUpgrades(LevelsData& d) {
   d.UpgradeTable[2] = {1, 1, "dress_1", 1, 2, "UPG_Bonus_Points"};
   d.UpgradeTable[3] = {2, 1, "dress_2", 2, 3, "UPG_Makes_Ginger_faster"};
   d.UpgradeTable[4] = {3, 1, "dress_3", 3, 4, "UPG_Judge_pateince"};
-  d.UpgradeTable[5] = {4, 1, "bonuses", 4, 5, "UPG_Gives_possibility_to_earn_bonuses_7"};
+  d.UpgradeTable[5] = {4, 2, "bonuses", 4, 5, "UPG_Gives_possibility_to_earn_bonuses_7"};
   d.UpgradeTable[45] = {5, 1, "Devices.mixer", 5, 45, "UPG_mixer"};
 }
 
@@ -300,6 +302,7 @@ LevelsData MakeSampleLevelsData() {
   AddStages(d);
   AddLevels(d);
   AddUnlockScreenLevels(d);
+  AddTrophyRoomLevels(d);
   AddCookBook(d);
   return d;
 }

@@ -1,6 +1,7 @@
 #include "framework/core/CMemoryOutputStream.h"
 #include "tools/content/SampleArt.h"
 #include "tools/content/SampleContent.h"
+#include "tools/content/SampleTrophyRoom.h"
 #include "tools/content/SampleUnlockScreens.h"
 
 namespace {
@@ -107,6 +108,7 @@ LibraryData MakeSampleLibraryData() {
   AddDishes(lib);
   AddBonusItems(lib);
   AddUnlockScreenObjects(lib);
+  AddTrophyRoomObjects(lib);
   return lib;
 }
 

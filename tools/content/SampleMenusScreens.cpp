@@ -638,7 +638,6 @@ void AddMenusScreenRules(GameData& data) {
       Modal("ProgressMapScreen", "main_menu", "MainMenuScreen", kExtrasLayout),
       Modal("MainMenuScreen", "options", "OptionsScreen", "main_menu.options"),
       Modal("MainMenuScreen", "credits", "CreditsScreen", kCreditsLayout),
-      MakeFlowRule("MainMenuScreen", "gingerroom", "GingerRoomScreen"),
   };
   data.FlowRules.insert(data.FlowRules.end(), std::begin(rules), std::end(rules));
 }

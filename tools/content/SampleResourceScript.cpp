@@ -18,6 +18,7 @@
 #include "tools/content/SampleResultsScreens.h"
 #include "tools/content/SampleStageEnd.h"
 #include "tools/content/SampleStoryScreens.h"
+#include "tools/content/SampleTrophyRoom.h"
 #include "tools/content/SampleUnlockScreens.h"
 
 namespace {
@@ -185,6 +186,7 @@ void FillResource(CResourceReader@ r) {
   StageEnd(r);
   GameScreenContent(r);
   StoryScreens(r);
+  TrophyRoom(r);
 }
 )";
 
@@ -235,7 +237,8 @@ std::string MakeResourceScript() {
   const std::string unlock = bonus + MakeUnlockScreensScript(bonus);
   const std::string stageEnd = unlock + MakeStageEndScript(unlock);
   const std::string game = stageEnd + MakeGameScreenScript(stageEnd);
-  return game + MakeStoryScreensScript(game);
+  const std::string story = game + MakeStoryScreensScript(game);
+  return story + MakeTrophyRoomScript(story);
 }
 
 bool WriteSampleResourceScript(const std::filesystem::path& outDir) {

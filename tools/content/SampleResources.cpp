@@ -10,6 +10,7 @@
 #include "tools/content/SampleResultsScreens.h"
 #include "tools/content/SampleStageEnd.h"
 #include "tools/content/SampleStoryScreens.h"
+#include "tools/content/SampleTrophyRoom.h"
 #include "tools/content/SampleUnlockScreens.h"
 
 bool WriteSampleResources(const std::filesystem::path& outDir) {
@@ -31,5 +32,6 @@ bool WriteSampleResources(const std::filesystem::path& outDir) {
   ok = WriteGameScreenSounds(outDir) && ok;
   ok = WriteStoryScreenSounds(outDir) && ok;
   ok = WritePowerBonusFiles(outDir) && ok;
+  ok = WriteTrophyRoomFiles(outDir) && ok;
   return ok;
 }

@@ -13,6 +13,7 @@
 #include "tools/content/SampleResultsScreens.h"
 #include "tools/content/SampleStageEnd.h"
 #include "tools/content/SampleStoryScreens.h"
+#include "tools/content/SampleTrophyRoom.h"
 #include "tools/content/SampleUnlockScreens.h"
 
 const std::vector<SampleText>& SampleTexts() {
@@ -55,6 +56,8 @@ const std::vector<SampleText>& SampleTexts() {
     all.insert(all.end(), game.begin(), game.end());
     const std::vector<SampleText>& story = StoryScreenTexts();
     all.insert(all.end(), story.begin(), story.end());
+    const std::vector<SampleText>& room = TrophyRoomTexts();
+    all.insert(all.end(), room.begin(), room.end());
     return all;
   }();
   return texts;

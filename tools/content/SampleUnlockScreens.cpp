@@ -140,6 +140,7 @@ void UnlockItems(CResourceReader@ r) {
   UlItem(r, 'dres_1', {art:hanger_1_colour}, {art:hanger_1_grey}, 255);
   UlItem(r, 'dres_2', {art:hanger_2_colour}, {art:hanger_2_grey}, 255);
   UlItem(r, 'dres_3', {art:hanger_3_colour}, {art:hanger_3_grey}, 255);
+  UlItem(r, 'dres_4', {art:hanger_4_colour}, {art:hanger_4_grey}, 255);
   r.CreateModule('cookingbook');
   for (int n = 1; n <= 7; ++n) {
     int card = {art:recipe_cards_stage_1} + n - 1;

@@ -12,7 +12,7 @@
 // The sample content of the unlock screens, drawn from the sample art:
 // - the outfit screen's layouts "main_menu.new_dress" and "print_screen" (parts "_item_dres",
 //   "_text", "_item_ok");
-// - an outfit on its hanger per dress, "Ginger_room.dres_0" to "_3" (parts "_part_1" in
+// - an outfit on its hanger per dress, "Ginger_room.dres_0" to "_4" (parts "_part_1" in
 //   colour, "_part_2" grey, and the button looks "_up", "_over", "_down", "_disabled"),
 //   which the trophy room shows too, and the stages' recipe cards "cookingbook.recept_1" to
 //   "_7" with the same parts;

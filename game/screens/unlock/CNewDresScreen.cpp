@@ -26,13 +26,6 @@ struct DressItem {
 };
 constexpr DressItem kItems[] = {{"ok", "cookbook", "ok"}, {"dres", "cookbook", "ok"}};
 
-// Absent records read as empty, and none is left behind.
-const UpgradeRecord& FindUpgrade(int levelIndex) {
-  static const UpgradeRecord none;
-  const auto found = UpgradeTable.find(levelIndex);
-  return found != UpgradeTable.end() ? found->second : none;
-}
-
 bool IsPrintLevel(PlayerProfile& profile) {
   const int level = IntegerPart(profile.Floats[ProfileFloat::LevelInStage]);
   const int stage = IntegerPart(profile.Floats[ProfileFloat::StageNumber]);
