@@ -241,7 +241,7 @@ const std::vector<ArtSheet>& SampleArtSheets() {
       {"order_card", "order_card.svg", 160, 256},
       {"order_frame", "order_frame.svg", 80, 96},
       // The sign over a clicked object and the ribbon of a click series' points.
-      {"click_marks", "click_marks.svg", 128, 48, 64, 48, {"sign", "points"}},
+      {"click_marks", "click_marks.svg", 192, 48, 64, 48, {"sign", "points", "failed"}},
       {"plate", "plate.svg", 80, 48},
       {"cloche", "cloche.svg", 76, 56},
       {"delivery_button",
