@@ -165,12 +165,13 @@ void KitchenScene(CResourceReader@ r) {
   r.AddOpaque(255, 1, 600);
   r.AddOpaque(0, 0, 0);
 
-  // Clear by day, a blue dusk over the kitchen by night.
+  // Clear by day, a blue dusk over the kitchen by night; its place's layer keeps it under the
+  // level's interface and banners.
   r.CreateAnimationData('dark');
   r.AddNamedPart('_idle', 0, 1000, 0);
   r.AddNamedPart('_night', 1000, 2000, 0);
   r.AddNamedPart('all', 0, 2000, 0);
-  KhSprite(r, 'night', {art:hud_pieces_night}, 0, 0, 850, 2000);
+  KhSprite(r, 'night', {art:hud_pieces_night}, 0, 0, 0, 2000);
   r.AddZoom(1667, 1250, 0, 2000);
   r.AddOpaque(0, 0, 1000);
   r.AddOpaque(140, 0, 1000);
