@@ -7,8 +7,13 @@
 #include <map>
 #include <utility>
 
+#include "framework/core/ColorConversion.h"
 #include "framework/core/TMethodDelegate.h"
 #include "framework/engine/app/Services.h"
+#include "framework/engine/particles/CFGParticle.h"
+#include "framework/engine/resources/CResource.h"
+#include "framework/engine/scene/ISprite.h"
+#include "game/app/CCheatClass.h"
 #include "game/app/GameData.h"
 #include "game/app/LevelProgress.h"
 #include "game/app/LevelsData.h"
@@ -17,9 +22,11 @@
 #include "game/app/SoundShortcuts.h"
 #include "game/kitchen/CAnimationWaitAction.h"
 #include "game/kitchen/CExecuteAction.h"
+#include "game/kitchen/CFaideAnimationAction.h"
 #include "game/kitchen/CGetObjectAction.h"
 #include "game/kitchen/CInGameHintStrategy.h"
 #include "game/kitchen/CInGameTips.h"
+#include "game/kitchen/CLightObjectAction.h"
 #include "game/kitchen/CPersMoveAction.h"
 #include "game/kitchen/CPlaySoundAction.h"
 #include "game/kitchen/CReceptAIAction.h"
@@ -52,6 +59,8 @@ constexpr std::int32_t kRefusedSound = 5;
 constexpr std::int32_t kSelectSound = 6;
 constexpr std::int32_t kClosingSound = 8;
 constexpr std::int32_t kGoSound = 12;
+constexpr std::int32_t kHintReadySound = 14;
+constexpr std::int32_t kHintSound = 31;
 // The tips' events.
 constexpr std::int32_t kNotInOrderTip = 4;
 constexpr std::int32_t kDeviceBusyTip = 3;
@@ -60,6 +69,26 @@ constexpr std::int32_t kFetchTip = 5;
 constexpr std::int32_t kIntroDoneTip = 10;
 constexpr std::int32_t kBonusLevelTip = 11;
 constexpr std::int32_t kClosedTip = 12;
+constexpr std::int32_t kHintUsedTip = 7;
+constexpr std::int32_t kHintReadyTip = 8;
+constexpr std::int32_t kPlateWaitsTip = 9;
+// The hint's light and the device under the cursor.
+constexpr float kSourceLight = 0.2f;  // pulse amplitude; a working device does not swell
+constexpr float kHintLightTime = 3000.0f;
+constexpr float kHighlight = 0.3f;  // brightness added at most
+constexpr int kAddBlend = 3;        // the colour is added over the sprite's own
+constexpr int kLastCell = 15;
+// The developer keys (key indices of the digits 1, 3, 5 and 9).
+constexpr int kWinKey = 6;
+constexpr int kDressKey = 8;
+constexpr int kBonusKey = 10;
+constexpr int kSpeedKey = 14;
+constexpr float kCheatSpeed = 4.0f;
+// The new device's introduction.
+constexpr float kIntroduceWait = 1000.0f;     // ms before the cook sets off
+constexpr float kIntroduceStepAside = -3.0f;  // cells: she stops left of the device
+constexpr float kCrossFadeTime = 1000.0f;
+constexpr GF::TPoint<float> kNewDeviceTextAt{400.0f, 300.0f};
 
 bool IsSpecial(int type) {
   return type == kPlayerSpecial || type == kRivalSpecial;
@@ -136,6 +165,8 @@ GF::THolder<CGameField> CGameField::Create() {
 CGameField::CGameField() : m_queueCapacity(OrderQueueCapacity) {}
 
 CGameField::~CGameField() {
+  if (m_newDeviceParticle) m_newDeviceParticle->Stop();
+  m_newDeviceParticle.Reset();
   m_newDevice.Reset();
   m_oldDevice.Reset();
   m_cookObjects.clear();
@@ -335,6 +366,7 @@ void CGameField::Reset() {
   m_closed = false;
   m_clockBlinking = false;
   m_orderBits.clear();
+  m_hintCharge = 0.0f;
   m_receptPanel.Clear();
   m_pending.clear();
   m_pers.Reset();
@@ -382,6 +414,7 @@ void CGameField::StartLevel() {
     profile.Floats[ProfileFloat::LevelPoints] = m_score;
     if (m_score != 0.0f) m_standings.SetScore(CStandingsPanel::kPlayerId, m_score);
   }
+  if (m_newDevice && m_oldDevice) IntroduceNewDevice();
   Append(MakeShowObjectAction(m_cookObjects, IntroTimings * kShowDevicesTimings));
   Append(MakeAnimationWaitAction(m_plate, "_show", 0, false));
   if (m_levelDesc->LevelTime != 0.0f)
@@ -417,11 +450,15 @@ void CGameField::UpdateIntro(const float&) {
 void CGameField::UpdatePlaying(const float& dt) {
   GF::CMouse& mouse = *GF::HGENS::GetMouse();
   const GF::TPoint<float> at{static_cast<float>(mouse.x), static_cast<float>(mouse.y)};
+  const GF::THolder<CZacaz> selected = m_receptPanel.GetSelectedOrder();
+  if (selected && selected->IsComplete() && m_plate && m_plate->IsStopped()) ShowPlateEffect(dt);
   if (std::exchange(mouse.click, false)) HandleClick(at);
   // A click may have ended the level.
   if (m_stopped) return;
   UpdateLevelTime(dt);
   UpdateDelayedObjects(dt);
+  UpdateHintCharge(dt);
+  UpdateDeviceHighlight(dt);
   m_turnir.Update(dt);
 }
 
@@ -706,4 +743,218 @@ void CGameField::EndLevel() {
          static_cast<int>(profile.Floats[ProfileFloat::OrdersServed]));
   if (const int banner = BannerOf(result, profile.Floats[ProfileFloat::LastLevelOutcome]))
     ShowLevelCompleteBanner(*this, banner);
+}
+
+// ---- Hints, effects and the developer keys ------------------------------------------------
+
+void CGameField::UpdateHintCharge(const float& dt) {
+  m_hintCharge += dt;
+  float ratio = m_hintCharge / HintChargeThreshold;
+  if (ratio >= 1.0f) {
+    if (m_hintButton && !m_hintButton->IsEnabled()) {
+      FireTip(kHintReadyTip);
+      ShowHintIconParticles();
+    }
+    if (m_hintButton) m_hintButton->SetEnabled(true);
+    ratio = 1.0f;
+  } else if (m_hintButton) {
+    m_hintButton->SetEnabled(false);
+  }
+  if (m_deliveryBar) m_deliveryBar->SetTime(m_deliveryBarLength * ratio);
+  if (m_idleTimer <= HintPointerInterval || !m_pers) return;
+  const GF::TPoint<int> serving{std::min(m_levelDesc->ServingCell.x, kLastCell),
+                                std::min(m_levelDesc->ServingCell.y, kLastCell)};
+  if (m_pers->GetCell() == serving) return;
+  m_idleTimer = 0.0f;
+  Append(MakePersMoveAction(m_pers, static_cast<float>(serving.x), static_cast<float>(serving.y)));
+}
+
+void CGameField::ShowHintIconParticles() {
+  if (!m_deliveryBar) return;
+  const GF::CObjectProperties& bar = m_deliveryBar->GetProperties();
+  for (const char* file : {"Particle\\hint_icon.fgp", "Particle\\hint_icon_2.fgp"}) {
+    const GF::THolder<GF::HGENS::CFGParticle> particle =
+        GF::HGENS::CFGParticle::Create(file, "particles_2", 1.2f, true);
+    particle->SetScene(GetLevelInterfaceLayer());
+    particle->SetPosition(bar.x - 5.0f, bar.y + 3.0f);
+    particle->SetLayer(m_deliveryBar->GetLayer() + 10);
+  }
+  PlaySoundById(kHintReadySound);
+}
+
+void CGameField::UseHint() {
+  if (m_hintCharge < HintChargeThreshold || m_stopped) return;
+  FireTip(kHintUsedTip);
+  const GF::THolder<CZacaz> selected = m_receptPanel.GetSelectedOrder();
+  if (selected && selected->IsComplete()) {
+    SpendHint();
+    Run(MakeLightAnimationAction(m_plate, kSourceLight, kHintLightTime, true, false));
+    return;
+  }
+  const GF::THolder<CCookObject> device = FindNextNeededObject(true);
+  if (!device) return;
+  SpendHint();
+  const float swell = device->GetDescription().WorkFlag != 0 ? 0.0f : kSourceLight;
+  Run(MakeLightObjectAction(device, swell, kHintLightTime, true, false));
+}
+
+void CGameField::SpendHint() {
+  m_hintCharge = 0.0f;
+  if (m_deliveryBar) m_deliveryBar->SetTime(0.0f);
+  PlaySoundById(kHintSound);
+}
+
+void CGameField::ShowPlateEffect(const float& dt) {
+  FireTip(kPlateWaitsTip);
+  m_plateEffectTimer += dt;
+  if (m_plateEffectTimer <= ServedOrderBonusTime) return;
+  m_plateEffectTimer = 0.0f;
+  Engine* engine = hgeCreate(ENGINE_VERSION);
+  const int side = engine->RandomInt(1, 4);
+  engine->Release();
+  // Half the periods show nothing; else a puff right of the plate, or left and mirrored.
+  if (side <= 2) return;
+  const GF::THolder<GF::HGENS::CFGParticle> fog =
+      GF::HGENS::CFGParticle::Create("Particle\\fog_plate.fgp", "particles_3", 0.5f, true);
+  const GF::CObjectProperties& plate = m_plate->GetProperties();
+  fog->SetScene(GetLevelInterfaceLayer());
+  fog->SetPosition(plate.x + (side == 3 ? 50.0f : -50.0f), plate.y);
+  if (side == 4) fog->SetDirection(-fog->GetDirection());
+  fog->SetLayer(m_plate->GetLayer() + 2);
+}
+
+namespace {
+
+// Every opaque sprite of the device's animation brightened by `amount` (0 is its own look).
+void Brighten(const CCookObject& device, float amount) {
+  const AnimationPtr node = device.HolderGetCast();
+  if (!node) return;
+  const std::uint32_t color = GF::ColorToArgb({amount, amount, amount, 1.0f});
+  for (int i = 0; i < node->GetObjectCount(); ++i) {
+    const GF::TSmartIPtr<GF::ISprite, GF::kIdSprite> sprite{node->GetDrawable(i)};
+    if (sprite && (sprite->GetColor() >> 24) == 0xFF) sprite->SetColor(color, kAddBlend);
+  }
+}
+
+}  // namespace
+
+void CGameField::UpdateDeviceHighlight(const float& dt) {
+  const GF::CMouse& mouse = *GF::HGENS::GetMouse();
+  GF::THolder<CCookObject> target = ObjectAt({mouse.fx, mouse.fy});
+  if (target && !target->IsShown()) target.Reset();
+  if (target != m_highlightIn) {
+    if (m_highlightOut) Brighten(*m_highlightOut, 0.0f);
+    m_highlightOut = m_highlightIn;
+    m_highlightOutRamp = m_highlightInRamp;
+    m_highlightIn = target;
+    m_highlightInRamp = 0.0f;
+  }
+  if (m_highlightIn) {
+    m_highlightInRamp += dt;
+    const float q = m_highlightInRamp / HoverHighlightRamp;
+    if (q > 1.0f)
+      m_highlightInRamp = HoverHighlightRamp;
+    else
+      Brighten(*m_highlightIn, kHighlight * q);
+  }
+  if (m_highlightOut) {
+    m_highlightOutRamp -= dt;
+    const float q = std::max(m_highlightOutRamp / HoverHighlightRamp, 0.0f);
+    Brighten(*m_highlightOut, kHighlight * q);
+    if (q == 0.0f) m_highlightOut.Reset();
+  }
+}
+
+void CGameField::OnHoverStart(const GF::TPoint<float>& mouse) {
+  if (!IsPlaying()) return;
+  const GF::THolder<CCookObject> device = ObjectAt(mouse);
+  if (!device || !device->IsShown() || InGameTips.m_showing) {
+    m_hoverShown = false;
+    return;
+  }
+  if (m_balloon && ObjectAt(m_balloon->GetPosition()) == device) return;
+  ShowSpeechBalloon(device->GetDescription().WideName, mouse, *this);
+}
+
+void CGameField::OnHoverEnd(const GF::TPoint<float>& mouse) {
+  const GF::THolder<CCookObject> under = ObjectAt(mouse);
+  if (m_balloon && under && ObjectAt(m_balloon->GetPosition()) == under) {
+    m_hoverShown = true;
+    return;
+  }
+  ShowSpeechBalloon(L"", {}, *this);
+}
+
+void CGameField::OnKeyDown(int code) {
+  if (!CheatModeEnabled) return;
+  PlayerProfile& profile = CurrentProfile();
+  switch (code) {
+    case kWinKey:
+      if (m_stopped || m_receptPanel.GetOrders().empty()) return;
+      profile.Floats[ProfileFloat::CurrentPlace] =
+          m_queueCapacity == kSpecialCapacity ? kPlayerWon : 1.0f;
+      EndLevel();
+      CheatCompleteLevel(m_levelKey);
+      return;
+    case kDressKey:
+      profile.Floats[ProfileFloat::StageUpgrade] += 1.0f;
+      CreateCook();
+      return;
+    case kBonusKey:
+      CreateNextBonus();
+      return;
+    case kSpeedKey:
+      GameSpeedFactor *= kCheatSpeed;
+      PatienceDrainFactor *= kCheatSpeed;
+      return;
+    default:
+      return;
+  }
+}
+
+void CGameField::CreateNextBonus() {
+  const LevelBonusEntry* entry = GetNextBonusEntry();
+  if (!entry) return;
+  const auto found = BonusTable.find(entry->Kind);
+  if (found == BonusTable.end()) return;
+  const AnimationPtr icon = CreateInLevelLayer(found->second.Name);
+  if (icon) icon->Play("_show", 0, false);
+  CreateBonus(found->second, icon, m_receptPanel.GetSelectedOrder());
+}
+
+void CGameField::IntroduceNewDevice() {
+  // The device's text is keyed by its catalogue key behind the module's point.
+  const std::string& key = m_newDevice->GetDescription().Key;
+  const std::size_t dot = key.find('.');
+  const std::wstring text =
+      GF::HGENS::GetResources()->GetText(dot == std::string::npos ? key : key.substr(dot + 1));
+  Append(MakeWaitAction(kIntroduceWait));
+  if (m_pers) {
+    const GF::TPoint<float> cell = CellBefore(*m_newDevice, kIntroduceStepAside);
+    Append(MakePersMoveAction(m_pers, cell.x, cell.y));
+  }
+  Append(MakeExecuteAction(GF::MakeDelegate(this, &CGameField::ToggleNewDeviceHint)));
+  // The new one fades in once the old one has gone, beside the hint box.
+  Append(MakeFaideAnimationAction(m_oldDevice->HolderGetCast(), kCrossFadeTime, true, true))
+      ->AddNext(
+          MakeFaideAnimationAction(m_newDevice->HolderGetCast(), kCrossFadeTime, false, false));
+  ShowHintText(text, kNewDeviceTextAt.x, kNewDeviceTextAt.y);
+  Append(MakeExecuteAction(GF::MakeDelegate(this, &CGameField::ToggleNewDeviceHint)));
+  const GF::TPoint<std::int32_t> serving = m_levelDesc->ServingCell;
+  Append(MakePersMoveAction(m_pers, static_cast<float>(serving.x), static_cast<float>(serving.y)));
+}
+
+void CGameField::ToggleNewDeviceHint() {
+  if (m_newDeviceParticle) {
+    m_newDeviceParticle->Stop();
+    m_newDeviceParticle.Reset();
+    return;
+  }
+  PlaySoundById(kHintSound);
+  m_newDeviceParticle = GF::HGENS::CFGParticle::Create("Particle\\hint.fgp", "particles_2",
+                                                       GF::HGENS::CFGParticle::kEndless, false);
+  const AnimationPtr device = m_newDevice ? m_newDevice->HolderGetCast() : nullptr;
+  if (device) m_newDeviceParticle->SetPosition(device->GetPosition());
+  m_newDeviceParticle->SetLayer(IngredientFlyLayer);
+  m_newDeviceParticle->SetScene(GetLevelInterfaceLayer());
 }

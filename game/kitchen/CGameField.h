@@ -5,6 +5,7 @@
 
 #include "framework/core/THolder.h"
 #include "framework/core/TPoint.h"
+#include "framework/engine/particles/CFGParticle.h"
 #include "game/app/LevelDescription.h"
 #include "game/kitchen/CCookObject.h"
 #include "game/kitchen/CGameFieldBase.h"
@@ -69,6 +70,15 @@ class CGameField : public CGameFieldBase {
                    GF::THolder<CZacaz> order) override;
   // Once: books the result, logs it, shows the banner and closes once the chain has run.
   void EndLevel() override;
+  // The hint button, once charged: the plate lights up for a complete order, else the
+  // device holding the selected order's next item; nothing to light keeps the charge.
+  void UseHint() override;
+  // While playing, resting on a device shows its name in the speech balloon.
+  void OnHoverStart(const GF::TPoint<float>& mouse) override;
+  void OnHoverEnd(const GF::TPoint<float>& mouse) override;
+  // Developer keys, only in cheat mode: 6 wins the level, 8 puts on the next dress, 10
+  // starts the level's next bonus, 14 runs the level four times as fast.
+  void OnKeyDown(int code) override;
   // A fetched ingredient source hides and comes back once PendingItemDelay has passed.
   void AddDelayedObject(GF::THolder<CCookObject> device) override;
   // The intro chain: the devices appear, the plate and the clock show, the count-down runs
@@ -126,6 +136,21 @@ class CGameField : public CGameFieldBase {
   void UpdateIntro(const float& dt);
   void UpdatePlaying(const float& dt);
   void UpdateClosing(const float& dt);
+  // The hint's charge fills the delivery bar and enables the button once full; an idle cook
+  // walks back to the counter.
+  void UpdateHintCharge(const float& dt);
+  void ShowHintIconParticles();
+  void SpendHint();
+  // While a complete order waits on the plate: now and then a fog puff beside it.
+  void ShowPlateEffect(const float& dt);
+  // The device under the cursor brightens, the one left fades back.
+  void UpdateDeviceHighlight(const float& dt);
+  void CreateNextBonus();
+  // A device the stage's upgrade replaced: the cook walks up to it, the old one fades into
+  // the new one under a sparkle while a hint box names it, and she walks back.
+  void IntroduceNewDevice();
+  // The sparkle over the new device comes, or goes.
+  void ToggleNewDeviceHint();
   // The frame's click, when one arrived.
   void HandleClick(const GF::TPoint<float>& at);
   void CloseRestaurant();
@@ -163,9 +188,15 @@ class CGameField : public CGameFieldBase {
   std::vector<bool> m_orderBits;  // records AddOrder took
   float m_tickTimer = 0.0f;       // ms to the next tick of the last seconds
   float m_savedPatienceFactor = 1.0f;
-  bool m_stopped = false;  // EndLevel has run
+  bool m_stopped = false;                   // EndLevel has run
+  float m_hintCharge = 0.0f;                // ms toward the next hint
+  GF::THolder<CCookObject> m_highlightIn;   // brightening under the cursor
+  GF::THolder<CCookObject> m_highlightOut;  // fading back
+  float m_highlightInRamp = 0.0f;           // ms
+  float m_highlightOutRamp = 0.0f;
   GF::THolder<CCookObject> m_oldDevice;
   GF::THolder<CCookObject> m_newDevice;
+  GF::THolder<GF::HGENS::CFGParticle> m_newDeviceParticle;
 };
 
 // Shuffles the records from `from` to the end of the list in place: each position i after

@@ -14,6 +14,8 @@ const std::vector<SampleText> kTexts = {
     {"kh_complete_3", u"Third place"},
     {"kh_complete_4", u"Oops! Try again"},
     {"kh_bonus_level", u"Bonus level!"},
+    // The upgraded mixer's introduction, by its key behind the module's point.
+    {"UPG_mixer", u"A new mixer! It mixes faster."},
     {"item_back", u"OK"},
     {"tip_welcome", u"Welcome to my kitchen!"},
     {"tip_welcome_2", u"Click a customer's order to start."},

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "framework/engine/app/Services.h"
+#include "framework/engine/scene/ISprite.h"
+#include "game/app/CCheatClass.h"
 #include "game/app/GameData.h"
 #include "game/app/LevelProgress.h"
 #include "game/app/LevelsData.h"
@@ -345,6 +347,73 @@ TEST_F(KitchenPlayTest, FetchedSourcesComeBackAfterTheirDelayTogetherOnlyWhenDue
     EXPECT_TRUE(eggs->IsShown() && flour->IsShown());
     EXPECT_EQ(apart, !oneFrame) << "one sweep for both, or one each";
   }
+}
+
+TEST_F(KitchenPlayTest, AnUpgradedDeviceIsIntroducedBeforeTheCountDown) {
+  PlayerProfile& profile = Profile();
+  profile.StageRecords[profile.StageKey].Items["Devices.mixer"] = "UPG_mixer";
+  profile.LastGrantedItem = "Devices.mixer";
+  Start("stage1_1");
+  const GF::THolder<CCookObject> mixer = kitchenField->GetNewDevice();
+  ASSERT_TRUE(mixer && kitchenField->GetOldDevice());
+  Frames(1500.0f);
+  EXPECT_TRUE(kitchenField->GetPers()->IsWalking()) << "the cook sets off after a second";
+  Frames(4000.0f);
+  EXPECT_EQ(CountPlayerCalls("sound:Play bright_chirp 1 0.000000"), 1) << "the sparkle";
+  EXPECT_EQ(mixer->HolderGetCast()->GetOpacity(), 1.0f) << "faded in over the old one";
+  Frames(10000.0f);
+  EXPECT_TRUE(kitchenField->IsIntroRunning()) << "the hint box waits for its button";
+  EXPECT_EQ(CountPlayerCalls(kGo), 0);
+}
+
+TEST_F(KitchenPlayTest, TheDeveloperKeysWorkOnlyInCheatMode) {
+  Level("stage1_1").BonusEntries = {{3, 0.5f}};  // a quality bonus
+  StartPlaying("stage1_1");
+  const float speed = GameSpeedFactor;
+  CheatModeEnabled = false;
+  for (int key : {6, 8, 10, 14}) kitchenField->OnKeyDown(key);
+  EXPECT_EQ(GameSpeedFactor, speed);
+  EXPECT_FALSE(kitchenField->IsStopped());
+
+  CheatModeEnabled = true;
+  kitchenField->OnKeyDown(14);
+  EXPECT_EQ(GameSpeedFactor, 4.0f * speed);
+  kitchenField->OnKeyDown(10);
+  EXPECT_EQ(kitchenField->GetBonusRow().icons.size(), 1u) << "the level's bonus entry";
+  const float dress = Profile().Floats[ProfileFloat::StageUpgrade];
+  kitchenField->OnKeyDown(8);
+  EXPECT_EQ(Profile().Floats[ProfileFloat::StageUpgrade], dress + 1.0f);
+  kitchenField->OnKeyDown(6);
+  EXPECT_TRUE(kitchenField->IsStopped());
+  EXPECT_EQ(Profile().Floats[ProfileFloat::CurrentPlace], 1.0f);
+  EXPECT_EQ(Profile().LevelRecords["stage1_1"].BestPlace, 1);
+  CheatModeEnabled = false;
+}
+
+TEST_F(KitchenPlayTest, RestingOnADeviceBrightensItAndNamesItInTheBalloon) {
+  StartPlaying("stage1_1");
+  InGameTips.m_showing = false;  // the intro's tip is closed: no balloon over a tip
+  const GF::THolder<CCookObject> eggs = Device("Ingredients.eggs");
+  const GF::TRect<int> rect = eggs->GetRect();
+  auto brightest = [&] {
+    std::uint32_t most = 0;
+    const auto node = eggs->HolderGetCast();
+    for (int i = 0; i < node->GetObjectCount(); ++i)
+      if (const GF::TSmartIPtr<GF::ISprite, GF::kIdSprite> sprite{node->GetDrawable(i)})
+        most = std::max(most, sprite->GetColor() & 0xFFu);
+    return most;
+  };
+  SetMouse((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+  Frames(HoverHighlightRamp + 100.0f);
+  // Up to 0.3 brighter; the ramp's last step before its end stays.
+  EXPECT_GT(brightest(), 60u);
+  EXPECT_LE(brightest(), 77u);
+  Frames(static_cast<float>(HoverDelay));
+  ASSERT_TRUE(kitchenField->Balloon()) << "named after a rest";
+  SetMouse(300, 500);
+  Frames(HoverHighlightRamp + 100.0f);
+  EXPECT_EQ(brightest(), 0u) << "back to its own colours";
+  EXPECT_FALSE(kitchenField->Balloon());
 }
 
 }  // namespace
