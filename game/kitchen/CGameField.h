@@ -5,17 +5,26 @@
 
 #include "framework/core/THolder.h"
 #include "framework/core/TPoint.h"
+#include "framework/engine/particles/CFGParticle.h"
 #include "game/app/LevelDescription.h"
 #include "game/kitchen/CCookObject.h"
 #include "game/kitchen/CGameFieldBase.h"
 #include "game/kitchen/CPers.h"
 #include "game/kitchen/CReceptPanel.h"
+#include "game/kitchen/CZacaz.h"
 
 // The field of every kitchen level: it owns the level's devices and ingredient sources, the
 // cook, the customers' order panel and the level's order script. Loading a level lays out
 // the floor, places the devices hidden (the intro shows them), swaps in the stage's upgraded
 // devices, shuffles the order script, dresses the cook for the stage's upgrade, lines up the
 // rival cooks and applies the stage's upgrade to the level's tuning.
+//
+// Each frame runs the base's frame, the order panel's routine, the field's own routine
+// (intro, playing or closing) and the cook's. While playing, one click a frame becomes the
+// cook's work: a bubble selects its order, the plate serves a complete order, a device or
+// ingredient sends the cook there, the floor walks her. Customers come on the arrival timer
+// from the order records used as a ring until the level clock closes the restaurant; the
+// level ends once the last order has gone, or at once when a duel's special orders run out.
 class CGameField : public CGameFieldBase {
  public:
   static GF::THolder<CGameField> Create();
@@ -40,6 +49,41 @@ class CGameField : public CGameFieldBase {
   void BuildHUD(AnimationPtr hudRoot, GF::THolder<GF::IScreen> screen) override;
   // Writes the player's place to the profile when it changed.
   void UpdateResult() override;
+  void Update(const float& dt) override;
+  // Under a modal screen: effects move, but no order loses patience.
+  void UpdateEffectsOnly(const float& dt) override;
+  // Actions, the cook and a plate still showing pause; an open hover balloon closes.
+  void SetPause(bool paused) override;
+  // The next customer, when the queue has room: the order records are used as a ring, and
+  // a special record (101, 102) takes its own next free record and lets one more join.
+  void AddNextCustomer() override;
+  // Queues the first free order record of that type; false when none is left or the panel
+  // refuses it. The rival's order (102) starts cooking itself.
+  bool AddOrder(int type) override;
+  // Counts, pays through the show action and, for the last special order of a duel, ends
+  // the level with its result.
+  void OnOrderServed(GF::THolder<CZacaz> order) override;
+  void OnDelivery() override;
+  void OnOrderExpired(RecipeRecord recipe) override;
+  // The rival's orders carry no bonus.
+  void CreateBonus(const BonusDescription& record, AnimationPtr icon,
+                   GF::THolder<CZacaz> order) override;
+  // Once: books the result, logs it, shows the banner and closes once the chain has run.
+  void EndLevel() override;
+  // The hint button, once charged: the plate lights up for a complete order, else the
+  // device holding the selected order's next item; nothing to light keeps the charge.
+  void UseHint() override;
+  // While playing, resting on a device shows its name in the speech balloon.
+  void OnHoverStart(const GF::TPoint<float>& mouse) override;
+  void OnHoverEnd(const GF::TPoint<float>& mouse) override;
+  // Developer keys, only in cheat mode: 6 wins the level, 8 puts on the next dress, 10
+  // starts the level's next bonus, 14 runs the level four times as fast.
+  void OnKeyDown(int code) override;
+  // A fetched ingredient source hides and comes back once PendingItemDelay has passed.
+  void AddDelayedObject(GF::THolder<CCookObject> device) override;
+  // The intro chain: the devices appear, the plate and the clock show, the count-down runs
+  // and the first customer comes.
+  void StartLevel() override;
   // The shown and active device holding the selected order's next item; null without an
   // order, an item left or such a device.
   GF::THolder<CCookObject> FindNextNeededObject(bool advance) override;
@@ -52,6 +96,26 @@ class CGameField : public CGameFieldBase {
   // The first device of the list under the point; null for none.
   GF::THolder<CCookObject> ObjectAt(const GF::TPoint<float>& point) const;
 
+  // A click on a device or ingredient source: the cook walks there and fetches what the
+  // selected order needs of it; anything else is refused.
+  virtual void OnObjectClicked(GF::THolder<CCookObject> device);
+  // The level clock: idle time, the freeze, the blinking and ticking near the end, the hand,
+  // closing time and the end, or the customers' arrivals.
+  virtual void UpdateLevelTime(const float& dt);
+  // The hidden sources whose delay has passed reappear together.
+  virtual void UpdateDelayedObjects(const float& dt);
+  // The refused click's feedback: with no chain pending a tip and the cook's shrug; always
+  // sound 5.
+  void RejectClick(bool itemInOrder, bool deviceBusy);
+  // The first order record of the type not yet taken, or -1.
+  int FindFreeOrderRecord(int type);
+
+  bool IsIntroRunning() const { return m_routine == &CGameField::UpdateIntro; }
+  bool IsPlaying() const { return m_routine == &CGameField::UpdatePlaying; }
+  bool IsClosed() const { return m_closed; }
+  // EndLevel has run.
+  bool IsStopped() const { return m_stopped; }
+
   // The device an upgrade replaced in this level and its successor, while the intro is to
   // introduce it; null otherwise.
   GF::THolder<CCookObject> GetOldDevice() const { return m_oldDevice; }
@@ -63,6 +127,39 @@ class CGameField : public CGameFieldBase {
   bool m_upgradeDevices = true;
 
  private:
+  using Routine = void (CGameField::*)(const float& dt);
+  struct PendingEntry {
+    float elapsed = 0.0f;  // ms
+    GF::THolder<CCookObject> device;
+  };
+
+  void UpdateIntro(const float& dt);
+  void UpdatePlaying(const float& dt);
+  void UpdateClosing(const float& dt);
+  // The hint's charge fills the delivery bar and enables the button once full; an idle cook
+  // walks back to the counter.
+  void UpdateHintCharge(const float& dt);
+  void ShowHintIconParticles();
+  void SpendHint();
+  // While a complete order waits on the plate: now and then a fog puff beside it.
+  void ShowPlateEffect(const float& dt);
+  // The device under the cursor brightens, the one left fades back.
+  void UpdateDeviceHighlight(const float& dt);
+  void CreateNextBonus();
+  // A device the stage's upgrade replaced: the cook walks up to it, the old one fades into
+  // the new one under a sparkle while a hint box names it, and she walks back.
+  void IntroduceNewDevice();
+  // The sparkle over the new device comes, or goes.
+  void ToggleNewDeviceHint();
+  // The frame's click, when one arrived.
+  void HandleClick(const GF::TPoint<float>& at);
+  void CloseRestaurant();
+  void RemindDelivery();
+  // The last special order of its type was served: the other order gets the failed dish,
+  // the result is booked and the level ends.
+  void EndDuel(const GF::THolder<CZacaz>& order, float result);
+  // The floor cell in front of a device, shifted across by `across` cells.
+  GF::TPoint<float> CellBefore(const CCookObject& device, float across) const;
   // Makes the slot's device, or the stage's upgraded device in its place.
   GF::THolder<CCookObject> CreateDevice(const DeviceSlot& slot);
   void CreateDevices();
@@ -80,8 +177,26 @@ class CGameField : public CGameFieldBase {
   GF::THolder<CPers> m_pers;
   CookObjects m_cookObjects;
   int m_queueCapacity = 0;
+  Routine m_routine = &CGameField::UpdateIntro;
+  std::vector<PendingEntry> m_pending;
+  int m_nextOrderRecord = 0;
+  float m_arrivalTimer = 0.0f;  // ms since the last customer
+  bool m_closed = false;        // closing time has come
+  float m_plateEffectTimer = 0.0f;
+  bool m_clockBlinking = false;
+  float m_idleTimer = 0.0f;       // ms since the last chain ended
+  std::vector<bool> m_orderBits;  // records AddOrder took
+  float m_tickTimer = 0.0f;       // ms to the next tick of the last seconds
+  float m_savedPatienceFactor = 1.0f;
+  bool m_stopped = false;                   // EndLevel has run
+  float m_hintCharge = 0.0f;                // ms toward the next hint
+  GF::THolder<CCookObject> m_highlightIn;   // brightening under the cursor
+  GF::THolder<CCookObject> m_highlightOut;  // fading back
+  float m_highlightInRamp = 0.0f;           // ms
+  float m_highlightOutRamp = 0.0f;
   GF::THolder<CCookObject> m_oldDevice;
   GF::THolder<CCookObject> m_newDevice;
+  GF::THolder<GF::HGENS::CFGParticle> m_newDeviceParticle;
 };
 
 // Shuffles the records from `from` to the end of the list in place: each position i after

@@ -362,6 +362,12 @@ float CGameFieldBase::UpdateBonusLevelClock(const float& dt, bool& blinking, flo
   if (limit == 0.0f) return 0.0f;
   m_levelTime += dt * GameSpeedFactor;
   const float t = std::min(m_levelTime / limit, 1.0f);
+  ShowLevelClock(t, dt, GameSpeedFactor == 1.0f, blinking, tickTimer);
+  return t;
+}
+
+void CGameFieldBase::ShowLevelClock(float t, const float& dt, bool tick, bool& blinking,
+                                    float& tickTimer) {
   const bool lastQuarter = t > 0.75f && t < 1.0f;
   // The segment's play has ended (a play kept in its scene never reads finished).
   if (m_clockSegment && m_clockSegment->IsStopped() && lastQuarter) {
@@ -370,13 +376,12 @@ float CGameFieldBase::UpdateBonusLevelClock(const float& dt, bool& blinking, flo
   }
   if (blinking) {
     tickTimer -= dt;
-    if (tickTimer <= 0.0f && t > 0.95f && t < 1.0f && GameSpeedFactor == 1.0f) {
+    if (tickTimer <= 0.0f && t > 0.95f && t < 1.0f && tick) {
       PlaySoundById(kClockTickSound);
       tickTimer = kClockTickInterval;
     }
   }
   if (m_clockSecond) m_clockSecond->SetAngle(2.0f * std::numbers::pi_v<float> * t);
-  return t;
 }
 
 void CGameFieldBase::UpdateBonusClosing() {

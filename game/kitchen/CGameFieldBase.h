@@ -165,6 +165,9 @@ class CGameFieldBase : public GF::CRefCount, public CActionWorker, public CFlyOb
   // (at normal speed only), its hand turns with the time. Gives the fraction of the time
   // gone, 1 once it has run out; a level without time limit gives 0.
   float UpdateBonusLevelClock(const float& dt, bool& blinking, float& tickTimer);
+  // The level clock at the fraction t of the time: it blinks in the last quarter, ticks every
+  // second in the last twentieth while `tick` allows, and its hand turns with the time.
+  void ShowLevelClock(float t, const float& dt, bool tick, bool& blinking, float& tickTimer);
   // The bonus levels' closing frame: once the chain has run out the field pauses and is
   // finished.
   void UpdateBonusClosing();

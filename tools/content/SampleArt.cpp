@@ -242,8 +242,10 @@ const std::vector<ArtSheet>& SampleArtSheets() {
       {"order_card", "order_card.svg", 160, 256},
       {"order_frame", "order_frame.svg", 80, 96},
       // The sign over a clicked object and the ribbon of a click series' points.
-      {"click_marks", "click_marks.svg", 128, 48, 64, 48, {"sign", "points"}},
+      {"click_marks", "click_marks.svg", 192, 48, 64, 48, {"sign", "points", "failed"}},
       {"plate", "plate.svg", 80, 48},
+      // The steam puff the plate's fog draws with.
+      {"particles_3", "particles_3.svg", 32, 32},
       {"cloche", "cloche.svg", 76, 56},
       {"delivery_button",
        "delivery_button.svg",

@@ -14,6 +14,8 @@ const std::vector<SampleText> kTexts = {
     {"kh_complete_3", u"Third place"},
     {"kh_complete_4", u"Oops! Try again"},
     {"kh_bonus_level", u"Bonus level!"},
+    // The upgraded mixer's introduction, by its key behind the module's point.
+    {"UPG_mixer", u"A new mixer! It mixes faster."},
     {"item_back", u"OK"},
     {"tip_welcome", u"Welcome to my kitchen!"},
     {"tip_welcome_2", u"Click a customer's order to start."},
@@ -165,12 +167,13 @@ void KitchenScene(CResourceReader@ r) {
   r.AddOpaque(255, 1, 600);
   r.AddOpaque(0, 0, 0);
 
-  // Clear by day, a blue dusk over the kitchen by night.
+  // Clear by day, a blue dusk over the kitchen by night; its place's layer keeps it under the
+  // level's interface and banners.
   r.CreateAnimationData('dark');
   r.AddNamedPart('_idle', 0, 1000, 0);
   r.AddNamedPart('_night', 1000, 2000, 0);
   r.AddNamedPart('all', 0, 2000, 0);
-  KhSprite(r, 'night', {art:hud_pieces_night}, 0, 0, 850, 2000);
+  KhSprite(r, 'night', {art:hud_pieces_night}, 0, 0, 0, 2000);
   r.AddZoom(1667, 1250, 0, 2000);
   r.AddOpaque(0, 0, 1000);
   r.AddOpaque(140, 0, 1000);

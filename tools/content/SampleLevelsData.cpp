@@ -83,8 +83,9 @@ DeviceSlot OnCounter(const std::string& name, float x) {
 
 // A kitchen of the 800 x 600 screen: the floor a trapezoid below the counter, the counter
 // along its back row blocked, a table in the middle. The orders queue right of x 660, so
-// the floor and the counter's devices stay left of it; each device has a floor cell in
-// front of it where the cook works.
+// the floor and the counter's devices stay left of it, and the open order's card (down to
+// the counter, left of the column to x 486) covers none of them nor the cook in front of
+// them; each device has a floor cell in front of it where the cook works.
 LevelDescription Kitchen(const std::string& key, std::int32_t index, std::int32_t number) {
   LevelDescription l;
   l.LevelIndex = index;
@@ -101,8 +102,8 @@ LevelDescription Kitchen(const std::string& key, std::int32_t index, std::int32_
   for (int a : {7, 8})
     for (int b : {7, 8}) l.Obstacles[static_cast<std::size_t>(a * 16 + b)] = true;
   l.FloorPoints = {{120.0f, 260.0f}, {600.0f, 260.0f}, {40.0f, 560.0f}, {650.0f, 560.0f}};
-  l.DeviceSlots = {OnCounter("Devices.mixer", 222.0f), OnCounter("Ingredients.eggs", 516.0f),
-                   OnCounter("Ingredients.flour", 570.0f)};
+  l.DeviceSlots = {OnCounter("Devices.mixer", 222.0f), OnCounter("Ingredients.eggs", 292.0f),
+                   OnCounter("Ingredients.flour", 344.0f)};
   return l;
 }
 
@@ -146,8 +147,11 @@ void AddLevels(LevelsData& d) {
 
   LevelDescription second = Kitchen("stage1_2", 2, 2);
   second.NewIngredients = {"Ingredients.milk"};
-  second.DeviceSlots.push_back(OnCounter("Devices.griddle", 302.0f));
-  second.DeviceSlots.push_back(OnCounter("Ingredients.milk", 150.0f));
+  // The griddle, smaller, and the milk share the counter's left end with the bell.
+  DeviceSlot griddle = OnCounter("Devices.griddle", 164.0f);
+  griddle.Scale = {0.6f, 0.6f};
+  second.DeviceSlots.push_back(griddle);
+  second.DeviceSlots.push_back(OnCounter("Ingredients.milk", 120.0f));
   // Type 1 marks a position, type 2 shuffles the orders after it; type 100 is a bonus order.
   second.Orders = {Order("Dishes.batter", 1),
                    {0.0f, 0, 0, 1, "", 0},

@@ -297,6 +297,16 @@ void ZkClickSign(CResourceReader@ r) {
   r.AddOpaque(0, 0, 0);
 }
 
+// A duel's lost order: a burnt dish under a red cross pops onto its card and stays ("all").
+void ZkFailedRecept(CResourceReader@ r) {
+  r.CreateAnimationData('failed_recept');
+  r.AddNamedPart('all', 0, 400, 1);
+  KhSprite(r, 'dish', {art:click_marks_failed}, 0, 0, 0, 400);
+  r.AddZoom(30, 30, 1, 250);
+  r.AddZoom(130, 130, 1, 150);
+  r.AddZoom(110, 110, 0, 0);
+}
+
 // The points of a quick click series on a gold ribbon: it pops up, rests and fades ("all").
 void ZkBonusPoints(CResourceReader@ r) {
   r.CreateAnimationData('bonus_points');
@@ -326,6 +336,7 @@ void OrderBubbleContent(CResourceReader@ r) {
   ZkLines(r);
   ZkWorkBadge(r);
   ZkClickSign(r);
+  ZkFailedRecept(r);
   r.CreateModule('bonus');
   ZkBonusPoints(r);
   ZkBubble(r, 'zakaz_bonus', 255, 214, 226);

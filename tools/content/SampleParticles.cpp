@@ -163,6 +163,83 @@ ParticleFile MakeSampleHintSparkle() {
   return file;
 }
 
+ParticleFile MakeSampleHintIconBurst() {
+  ParticleFile file;
+  auto& p = file.params;
+  p.velocityMatrix[5] = 30.0f;  // they fall back a little
+  p.blendMode = 0;              // additive: a golden flash
+  p.startVelocityY = -90.0f;
+  p.spreadX = p.spreadY = 360.0f;
+  p.spreadShape = 1;
+  p.lifeMin = 0.4f;
+  p.lifeMax = 0.7f;
+  p.spawnShape = 1;
+  p.spawnHalfWidth = p.spawnHalfHeight = 4.0f;
+  p.startSizeMin = 10.0f;
+  p.startSizeMax = 16.0f;
+  p.endSize = 3.0f;
+  p.startRed = 255.0f;
+  p.startGreen = 230.0f;
+  p.startBlue = 120.0f;
+  p.startAlpha = 255.0f;
+  p.endRed = 245.0f;
+  p.endGreen = 155.0f;
+  p.endBlue = 60.0f;
+  p.endAlpha = 0.0f;
+  p.emissionRate = 120.0f;
+  return file;
+}
+
+ParticleFile MakeSampleHintIconGlints() {
+  ParticleFile file;
+  auto& p = file.params;
+  p.blendMode = 0;  // additive: white glints
+  p.startVelocityY = -15.0f;
+  p.spreadX = p.spreadY = 360.0f;
+  p.spreadShape = 1;
+  p.lifeMin = 0.6f;
+  p.lifeMax = 1.0f;
+  p.spawnShape = 1;
+  p.spawnHalfWidth = 24.0f;
+  p.spawnHalfHeight = 14.0f;
+  p.startSizeMin = 6.0f;
+  p.startSizeMax = 12.0f;
+  p.endSize = 1.0f;
+  p.startRed = p.startGreen = p.startBlue = 255.0f;
+  p.startAlpha = 240.0f;
+  p.endRed = 255.0f;
+  p.endGreen = 245.0f;
+  p.endBlue = 200.0f;
+  p.endAlpha = 0.0f;
+  p.emissionRate = 40.0f;
+  return file;
+}
+
+ParticleFile MakeSampleFogPlate() {
+  ParticleFile file;
+  auto& p = file.params;
+  p.velocityMatrix[0] = p.velocityMatrix[4] = 0.96f;  // slowing down
+  p.startVelocityX = 12.0f;
+  p.startVelocityY = -30.0f;
+  p.spreadX = 16.0f;
+  p.spreadY = 8.0f;
+  p.lifeMin = 0.8f;
+  p.lifeMax = 1.4f;
+  p.spawnShape = 1;
+  p.spawnHalfWidth = 10.0f;
+  p.spawnHalfHeight = 4.0f;
+  p.startSizeMin = 14.0f;
+  p.startSizeMax = 20.0f;
+  p.endSize = 44.0f;
+  p.startRed = p.startGreen = 255.0f;
+  p.startBlue = 245.0f;
+  p.startAlpha = 190.0f;
+  p.endRed = p.endGreen = p.endBlue = 255.0f;
+  p.endAlpha = 0.0f;
+  p.emissionRate = 24.0f;
+  return file;
+}
+
 ParticleFile MakeSampleStoveSparks() {
   ParticleFile file;
   auto& p = file.params;
@@ -226,6 +303,10 @@ bool WriteSampleParticles(const std::filesystem::path& outDir) {
   ok = WriteContentFile(outDir, "Particle/fire_big.fgp", MakeSampleFireBig().Write()) && ok;
   ok = WriteContentFile(outDir, "Particle/get_object.fgp", MakeSampleFetchTrail().Write()) && ok;
   ok = WriteContentFile(outDir, "Particle/hint.fgp", MakeSampleHintSparkle().Write()) && ok;
+  ok = WriteContentFile(outDir, "Particle/hint_icon.fgp", MakeSampleHintIconBurst().Write()) && ok;
+  ok = WriteContentFile(outDir, "Particle/hint_icon_2.fgp", MakeSampleHintIconGlints().Write()) &&
+       ok;
+  ok = WriteContentFile(outDir, "Particle/fog_plate.fgp", MakeSampleFogPlate().Write()) && ok;
   ok = WriteContentFile(outDir, "Particle/electric_stove_4.fgp", MakeSampleStoveSparks().Write()) &&
        ok;
   ok = WriteContentFile(outDir, "Particle/1.PSI", puff) && ok;

@@ -20,6 +20,12 @@ GF::HGENS::ParticleFile MakeSampleFireBig();
 GF::HGENS::ParticleFile MakeSampleFetchTrail();
 // A hint's golden sparkle around the object that pulses.
 GF::HGENS::ParticleFile MakeSampleHintSparkle();
+// The charged hint: golden sparks bursting out of the delivery bar's end (hint_icon), and a
+// slower ring of white glints around it (hint_icon_2).
+GF::HGENS::ParticleFile MakeSampleHintIconBurst();
+GF::HGENS::ParticleFile MakeSampleHintIconGlints();
+// A warm white steam puff rising beside the plate and drifting off to the right.
+GF::HGENS::ParticleFile MakeSampleFogPlate();
 // The electric stove's crackle, where it stands.
 GF::HGENS::ParticleFile MakeSampleStoveSparks();
 
@@ -33,7 +39,8 @@ const ArtSheet& ParticleDotSheet();
 std::string MakeParticleResourceScript(const std::string& before);
 
 // "Particle/spark_burst.fgp", "Particle/smoke_puff.fgp", "Particle/fire_big.fgp",
-// "Particle/get_object.fgp", the puff as
+// "Particle/get_object.fgp", "Particle/hint_icon.fgp", "Particle/hint_icon_2.fgp",
+// "Particle/fog_plate.fgp", the puff as
 // "Particle/1.PSI" for the script's particle system, and the texture "particles" (a soft white dot)
 // under the number the resource script gives it.
 bool WriteSampleParticles(const std::filesystem::path& outDir);

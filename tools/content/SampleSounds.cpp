@@ -62,6 +62,10 @@ const Tone kTones[] = {
     {659.0, 659.0, 0.25},    // 1
     {1046.0, 1046.0, 0.5},   // go
     {700.0, 350.0, 1.0},     // restaurant_closed: a falling chime
+    {220.0, 180.0, 0.2},     // click_refused (sound 5): a low buzz
+    {800.0, 1000.0, 0.1},    // order_select (sound 6): a light tick up
+    {500.0, 250.0, 0.5},     // ou: a customer gives up
+    {880.0, 1760.0, 0.3},    // hint_ready (sound 14): a bright rise
 };
 
 }  // namespace
@@ -93,7 +97,9 @@ const std::vector<std::string>& SampleSoundNames() {
       // the orders and the cook's fetching
       "ingredient_fly", "client_come", "bright_chirp",
       // the bonus levels
-      "time_up", "clock_tick", "level_go", "3", "2", "1", "go", "restaurant_closed"};
+      "time_up", "clock_tick", "level_go", "3", "2", "1", "go", "restaurant_closed",
+      // the kitchen's play
+      "click_refused", "order_select", "ou", "hint_ready"};
   return names;
 }
 

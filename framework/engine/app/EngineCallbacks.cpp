@@ -57,11 +57,15 @@ void CountDownRelayout(ShellGlobals& shell) {
 }
 
 // Alt is judged by each event's own flags: the key state now may already differ from the
-// state when a queued event happened.
+// state when a queued event happened. The mouse's click flag lives for this frame only, so
+// a press nobody read is not taken later at a stale spot.
 void FeedInput(Engine& engine) {
   THolder<CKeyset> keyset = GetKeyset();
+  CMouse& mouse = *GetMouse();
+  mouse.click = false;
   EngineInputEvent event{};
   while (engine.GetEvent(&event)) {
+    if (event.type == INPUT_MBUTTONDOWN && event.key == KEY_LBUTTON) mouse.click = true;
     keyset->Feed(event.type, event.key, (event.flags & INPUT_FLAG_ALT) != 0);
     event = EngineInputEvent{};
   }

@@ -19,7 +19,6 @@
 #include "framework/core/TRect.h"
 #include "framework/engine/app/CGameManager.h"
 #include "framework/engine/scene/CScene.h"
-#include "framework/engine/screens/ControlParts.h"
 #include "game/app/GameData.h"
 #include "game/app/LevelsData.h"
 #include "game/kitchen/CReceptPanel.h"
@@ -34,20 +33,11 @@ namespace {
 using GF::THolder;
 using AnimationPtr = GF::IAnimation::AnimationPtr;
 
-// The kitchen field with its devices out and the panel running, as the kitchen play will
-// run it.
+// The kitchen field playing, its count-down over, with two customers of the host's own.
 class CBonusHost : public pm::test::CKitchenFieldHost {
  public:
-  // The level clock opens, the devices show and two customers come.
+  // Two customers come.
   void OpenKitchen() {
-    if (const AnimationPtr clock = GF::HGENS::FindRequiredPart(GetLayout(), "_flip")) {
-      clock->SetVisible(true);
-      clock->Play("_work", 1, false);
-    }
-    for (const THolder<CCookObject>& device : field->GetCookObjects()) {
-      device->SetShown(true);
-      device->HolderGetCast()->Play("_idle", 0, false);
-    }
     CReceptPanel& panel = *field->GetReceptPanel();
     m_first = panel.AddOrder(field->GetOrderRecords().at(0));
     panel.AddOrder(field->GetOrderRecords().at(1));
@@ -67,36 +57,30 @@ class CBonusHost : public pm::test::CKitchenFieldHost {
     return icon;
   }
 
- protected:
-  bool IdleUpdate(const float& dt) override {
-    if (!CKitchenFieldHost::IdleUpdate(dt)) return false;
-    field->GetReceptPanel()->Update(dt);
-    return true;
-  }
-
  private:
   THolder<CZacaz> m_first;
 };
 
-// What the replay does, by frame of 20 ms (the screen shows for its first 15 frames).
-constexpr int kOpen = 20;             // the devices show, two customers come
-constexpr int kBefore = 99;           // shot: the kitchen before any bonus
-constexpr int kFreeze = 100;          // the time freeze
-constexpr int kSpin = kFreeze + 25;   // shot: its icon at scale 3, its banner
-constexpr int kIce = kFreeze + 60;    // shot: the ice on the clock
-constexpr int kCook = 180;            // the quick cooking
-constexpr int kSparks = kCook + 40;   // shot: the devices' sparkles
-constexpr int kChain = 260;           // the patience lock
-constexpr int kChains = kChain + 40;  // shot: the chains on the bubbles
-constexpr int kQuality = 340;         // the double tips
-constexpr int kSelect = 400;          // the first order selected, the mixer needed next
-constexpr int kLight = 420;           // the light on the next needed device
-constexpr int kLit = kLight + 90;     // shot: the mixer lit
-constexpr int kRandom = 540;          // the random bonus
-constexpr int kDrawn = kRandom + 75;  // shot: the drawn bonus's picture on its icon
-constexpr int kFirstGone = 690;       // shot: the freeze icon gone, the row closed up
-constexpr int kAllGone = 1190;        // shot: every bonus over
-constexpr int kEnd = 1200;
+// What the replay does, by frame of 20 ms (the screen shows for its first 15 frames, the
+// field's intro is over by kOpen).
+constexpr int kOpen = 340;               // two customers come
+constexpr int kBefore = kOpen + 79;      // shot: the kitchen before any bonus
+constexpr int kFreeze = kOpen + 80;      // the time freeze
+constexpr int kSpin = kFreeze + 25;      // shot: its icon at scale 3, its banner
+constexpr int kIce = kFreeze + 60;       // shot: the ice on the clock
+constexpr int kCook = kOpen + 160;       // the quick cooking
+constexpr int kSparks = kCook + 40;      // shot: the devices' sparkles
+constexpr int kChain = kOpen + 240;      // the patience lock
+constexpr int kChains = kChain + 40;     // shot: the chains on the bubbles
+constexpr int kQuality = kOpen + 320;    // the double tips
+constexpr int kSelect = kOpen + 380;     // the first order selected, the mixer needed next
+constexpr int kLight = kOpen + 400;      // the light on the next needed device
+constexpr int kLit = kLight + 90;        // shot: the mixer lit
+constexpr int kRandom = kOpen + 520;     // the random bonus
+constexpr int kDrawn = kRandom + 75;     // shot: the drawn bonus's picture on its icon
+constexpr int kFirstGone = kOpen + 670;  // shot: the freeze icon gone, the row closed up
+constexpr int kAllGone = kOpen + 1170;   // shot: every bonus over
+constexpr int kEnd = kOpen + 1180;
 
 struct Seen {
   std::size_t row = 0;  // icons in the bonus row

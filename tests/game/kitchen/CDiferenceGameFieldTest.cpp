@@ -16,7 +16,7 @@ namespace {
 using pm::test::CountPlayerCalls;
 using pm::test::PlayerCalls;
 
-constexpr const char* kMiss = "sound:Play order_served 1 0.000000";
+constexpr const char* kMiss = "sound:Play click_refused 1 0.000000";
 constexpr const char* kFound = "sound:Play bright_chirp 1 0.000000";
 constexpr const char* kTick = "sound:Play clock_tick 1 0.000000";
 

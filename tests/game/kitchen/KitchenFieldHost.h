@@ -2,7 +2,7 @@
 
 // A small host screen that stands in for the game screen around the kitchen field: it makes
 // the field on the level interface layer of its own scene, binds the HUD, loads "stage1_1",
-// builds the kitchen scene and drives field and cook each idle frame.
+// builds the kitchen scene and drives the field each idle frame (its frame runs the cook).
 
 #include "framework/core/THolder.h"
 #include "framework/engine/screens/CMenuScreenAbstract.h"
@@ -30,7 +30,6 @@ class CKitchenFieldHost : public GF::HGENS::CMenuScreenAbstract {
   bool IdleUpdate(const float& dt) override {
     if (!CMenuScreenAbstract::IdleUpdate(dt)) return false;
     field->Update(dt);
-    if (const GF::THolder<CPers> cook = field->GetPers()) cook->Update(dt);
     return true;
   }
   void OnDestroy() override {

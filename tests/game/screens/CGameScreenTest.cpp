@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "game/app/GameData.h"
 #include "game/app/PlayerProfiles.h"
 #include "game/app/ProfileFloat.h"
 #include "game/app/ProfileString.h"
@@ -178,6 +179,32 @@ TEST_F(CGameScreenTest, TheStagesMusicPlays) {
     });
     EXPECT_EQ(pm::test::CountPlayerCalls(c.call), 1) << c.stageKey;
   }
+}
+
+// The kitchen's hint charges while the level plays: the button lights up once with its
+// sound, and a click on it spends the charge on the next thing the order needs.
+TEST_F(CGameScreenTest, TheKitchenHintChargesOnceAndIsSpentByItsButton) {
+  pm::test::RecordGameSounds();
+  constexpr int kCharged = 470, kHint = 480, kSpent = 500;
+  bool charged = false, spent = true;
+  int readySounds = 0;
+  RunLevel(
+      "stage1_1", "frames " + std::to_string(kSpent + 1) + "\n" + ClickAt(kHint, 40, 566),
+      [&](int frame) {
+        const auto* screen = Screen();
+        if (!screen) return;
+        const auto button = screen->GetControl("hint");
+        if (frame == kCharged) {
+          charged = button->IsEnabled();
+          readySounds = pm::test::CountPlayerCalls("sound:Play hint_ready 1 0.000000");
+        }
+        if (frame == kSpent) spent = !button->IsEnabled();
+      },
+      [] { GameDatabase.Tuning.HintChargeThreshold = 2000.0f; });
+  EXPECT_TRUE(charged);
+  EXPECT_EQ(readySounds, 1) << "once, while the button stays lit";
+  EXPECT_TRUE(spent);
+  EXPECT_EQ(pm::test::CountPlayerCalls("sound:Play bright_chirp 1 0.000000"), 1);
 }
 
 // On the spot-the-difference level the player who turned the game's cursor off gets it all

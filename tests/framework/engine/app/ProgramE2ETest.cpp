@@ -213,6 +213,15 @@ TEST_F(ProgramTest, InputEventsReachTheKeySetAndTypedTextTheCharEvent) {
   EXPECT_EQ(typed, L"\rhi");  // Enter types a carriage return
 }
 
+TEST_F(ProgramTest, TheMouseClickFlagLivesForTheFrameOfALeftPress) {
+  Lines clicks;
+  g_onFrame = [&clicks](int) { clicks.push_back(GF::HGENS::GetMouse()->click ? "click" : "-"); };
+  // The right button and the left button's release set nothing; nobody reads the flag here.
+  EXPECT_EQ(Run("@2 buttondown 2\n@3 buttonup 2\n@4 buttondown 1\n@6 buttonup 1\n@7 close\n", {}),
+            0);
+  EXPECT_EQ(clicks, (Lines{"-", "-", "-", "click", "-", "-"}));
+}
+
 TEST_F(ProgramTest, AKeyHeldAtTheEndOfOneRunIsUpInTheNext) {
   EXPECT_EQ(Run("@2 keydown 0x0D\n@3 close\n", {}), 0);  // Enter's up never comes
   Lines keys;

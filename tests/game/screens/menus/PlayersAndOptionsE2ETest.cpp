@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/CMemoryInputStream.h"
 #include "game/app/PlayerProfiles.h"
 #include "game/app/ProgressSave.h"
+#include "tests/game/app/SavedProgress.h"
 #include "tests/game/screens/ShotReader.h"
 #include "tests/game/screens/menus/MenuScreenTest.h"
 #include "tests/support/ReplayShot.h"
@@ -26,23 +26,6 @@ namespace {
 
 using namespace pm::test;
 using Lines = std::vector<std::string>;
-
-constexpr int kSettingsBytes = 16;  // the four settings before the version and the block
-
-// The block of a settings file, read as the game reads it.
-ProgressBlock ReadSavedBlock(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), {});
-  const ProgressBlock inForce = GameProgress;
-  ProgressBlock saved;
-  if (bytes.size() > kSettingsBytes + 4) {
-    GF::CMemoryInputStream stream(bytes.data() + kSettingsBytes + 4,
-                                  bytes.size() - kSettingsBytes - 4);
-    if (LoadProgress(stream)) saved = GameProgress;
-  }
-  GameProgress = inForce;
-  return saved;
-}
 
 // A pale cream pixel: the list's pad or an unlit check box.
 bool IsCream(std::uint32_t rgb) {
