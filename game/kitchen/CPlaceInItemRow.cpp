@@ -86,8 +86,10 @@ void CPlaceInItemRow::Update(const float& dt) {
   if (m_slideTime >= kSettled || (h > 0.0f && m_slideTime >= h)) return;
   float k = 1.0f, p = 1.0f;
   if (h > 0.0f) {
+    // Each step covers its share of the time left before it: the glide lands exactly at h.
+    const float left = h - m_slideTime;
     m_slideTime = std::min(m_slideTime + dt, h);
-    k = m_slideTime == h ? 1.0f : std::min(1.0f, dt / (h - m_slideTime));
+    k = m_slideTime == h ? 1.0f : std::min(1.0f, dt / left);
     p = m_slideTime / h;
   } else {
     m_slideTime = kSettled;  // no slide time: in place at once
