@@ -135,7 +135,7 @@ LevelDescription DiferenceLevel() {
 // Place in: each thing stands in the left picture and goes to the same spot in the right.
 LevelDescription PlaceInLevel() {
   LevelDescription l = BonusLevel("bonus_place_in_1", "bonus_place_in", 104);
-  l.HintText = L"Put each thing where it stands on the left";
+  l.HintText = L"Put each thing where\\nit stands on the left";
   l.LevelTime = 90000.0f;
   l.DeviceSlots = {
       Slot("Items.cup", 100.0f, 200.0f, 400),    Slot("Items.spoon", 180.0f, 300.0f, 400),
