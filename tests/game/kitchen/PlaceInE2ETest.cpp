@@ -14,31 +14,26 @@
 
 #include "tests/game/kitchen/KitchenShots.h"
 #include "tests/support/ProgramRun.h"
+#include "tests/support/ReplayScript.h"
 
 namespace {
 
+using pm::test::At;
+using pm::test::ClickAt;
 using pm::test::KitchenShots;
 using pm::test::ProgramRun;
-
-std::string At(int frame, const std::string& command) {
-  return "@" + std::to_string(frame) + " " + command + "\n";
-}
 
 std::string Move(int frame, int x, int y) {
   return At(frame, "move " + std::to_string(x) + " " + std::to_string(y));
 }
 
-// Pressed on the first slot of the tray at `frame`, carried over three frames to the spot,
-// let go two frames later; then the mouse leaves the picture, so that the bonus cursor
-// covers nothing the shots look at.
-std::string DragFirst(int frame, int x, int y) {
-  return Move(frame - 2, 294, 550) + At(frame, "buttondown 1") + Move(frame + 1, 400, 450) +
+// Pressed on the tray's slot at `slotX` in `frame`, carried over three frames to (x, y), let
+// go two frames later; then the mouse leaves the picture, so that the bonus cursor covers
+// nothing the shots look at.
+std::string Drag(int frame, int slotX, int x, int y) {
+  return Move(frame - 2, slotX, 550) + At(frame, "buttondown 1") + Move(frame + 1, 400, 450) +
          Move(frame + 2, (400 + x) / 2, (450 + y) / 2) + Move(frame + 3, x, y) +
          At(frame + 5, "buttonup 1") + Move(frame + 7, 770, 470);
-}
-
-std::string HintBoxOk() {
-  return Move(78, 400, 332) + At(80, "buttondown 1") + At(81, "buttonup 1");
 }
 
 // Frames of 50 ms.
@@ -47,8 +42,8 @@ constexpr int kPlaying = 200;        // shot: the places on the left, four items
 constexpr int kCup = 210;            // the cup dragged to its spot (500, 200)
 constexpr int kCupPlaced = 225;      // shot
 constexpr int kTeapot = 230;         // the teapot dropped on the cup's spot
-constexpr int kTeapotRefused = 237;  // shot: it glides back
-constexpr int kTeapotBack = 245;     // shot
+constexpr int kTeapotRefused = 238;  // shot: it glides back
+constexpr int kTeapotBack = 246;     // shot
 constexpr int kSpoon = 250;          // a click on the spoon, then a click on its spot (580, 300)
 constexpr int kSpoonCarried = 258;   // shot: the spoon on the mouse, the button up
 constexpr int kBanner = 330;         // shot: all six placed, the first banner
@@ -56,19 +51,15 @@ constexpr int kEnd = 480;
 
 TEST(PlaceInE2ETest, EveryItemDraggedHomeWinsTheLevel) {
   const std::filesystem::path folder = KitchenShots::Folder("place_in_won");
-  std::string script = "step 50\nframes " + std::to_string(kEnd) + "\n" + HintBoxOk();
-  script += DragFirst(kCup, 500, 200);
+  std::string script = "step 50\nframes " + std::to_string(kEnd) + "\n" + ClickAt(80, 400, 332);
+  script += Drag(kCup, 294, 500, 200);
   // The row is now spoon, teapot, apple, vase: the teapot waits in the second slot.
-  script += Move(kTeapot - 2, 358, 550) + At(kTeapot, "buttondown 1") +
-            Move(kTeapot + 1, 450, 350) + Move(kTeapot + 2, 500, 200) +
-            At(kTeapot + 4, "buttonup 1") + Move(kTeapot + 5, 770, 470);
-  script += Move(kSpoon - 2, 294, 550) + At(kSpoon, "buttondown 1") + At(kSpoon + 1, "buttonup 1") +
-            Move(kSpoon + 3, 450, 400) + Move(kSpoon + 5, 580, 300) +
-            At(kSpoon + 10, "buttondown 1") + At(kSpoon + 11, "buttonup 1") +
-            Move(kSpoon + 13, 770, 470);
+  script += Drag(kTeapot, 358, 500, 200);
+  script += ClickAt(kSpoon, 294, 550) + Move(kSpoon + 3, 450, 400) + Move(kSpoon + 5, 580, 300) +
+            ClickAt(kSpoon + 10, 580, 300) + Move(kSpoon + 13, 770, 470);
   // Then teapot, apple, vase and book, each first on the tray in turn.
-  script += DragFirst(270, 700, 220) + DragFirst(285, 490, 380) + DragFirst(300, 650, 400) +
-            DragFirst(315, 730, 320);
+  script += Drag(270, 294, 700, 220) + Drag(285, 294, 490, 380) + Drag(300, 294, 650, 400) +
+            Drag(315, 294, 730, 320);
   const std::vector<int> frames = {kIntro,      kPlaying,      kCupPlaced, kTeapotRefused,
                                    kTeapotBack, kSpoonCarried, kBanner};
   script += KitchenShots::ScriptLines(folder, frames);
@@ -103,7 +94,7 @@ TEST(PlaceInE2ETest, EveryItemDraggedHomeWinsTheLevel) {
 TEST(PlaceInE2ETest, LeftAloneTheClockRunsOut) {
   const std::filesystem::path folder = KitchenShots::Folder("place_in_timed_out");
   // The 90 s of the level end near frame 1970; then the clock closes and the 3 s wait.
-  const std::string script = "step 50\nframes 2150\n" + HintBoxOk();
+  const std::string script = "step 50\nframes 2150\n" + ClickAt(80, 400, 332);
   const ProgramRun run = pm::test::RunProgram(folder, script, "bonus_place_in_1");
   EXPECT_EQ(run.status, 0);
   EXPECT_TRUE(run.Has("BONUS bonus_place_in_1 END result 102 count 0")) << folder;
