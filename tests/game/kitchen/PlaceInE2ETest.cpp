@@ -4,7 +4,7 @@
 // the left picture and four items wait on the tray. The replay drags the cup to its spot in
 // the right picture, drops the teapot on the cup's spot (it glides back), picks the spoon up
 // with a click and drops it with the next on its spot, then drags the other four home: the
-// level is won. Left alone, the clock runs out. PANMASTER_SHOTS_DIR keeps the shots.
+// level is won. Left alone, the clock runs out. PANMASTER_SHOTS keeps the shots.
 
 #include <gtest/gtest.h>
 
