@@ -4,7 +4,6 @@
 
 #include "framework/core/TMethodDelegate.h"
 #include "framework/engine/app/Services.h"
-#include "framework/engine/particles/CFGParticle.h"
 #include "framework/engine/screens/ControlParts.h"
 #include "game/app/GameData.h"
 #include "game/app/PlayerProfiles.h"
@@ -12,7 +11,6 @@
 #include "game/kitchen/CAnimationWaitAction.h"
 #include "game/kitchen/CExecuteAction.h"
 #include "game/kitchen/CLightObjectAction.h"
-#include "game/kitchen/CPlaySoundAction.h"
 #include "game/kitchen/CShowObjectAction.h"
 #include "game/kitchen/CWaitAction.h"
 #include "game/kitchen/LevelInterfaceLayer.h"
@@ -28,7 +26,6 @@ constexpr float kScreenWidth = 800.0f;
 constexpr float kTwinDistance = 20.0f;  // px on each axis, exclusive
 constexpr std::int32_t kMissSound = 5;
 constexpr std::int32_t kTimeOutSound = 8;
-constexpr std::int32_t kGoSound = 12;
 constexpr std::int32_t kFoundSound = 31;
 constexpr float kWon = 101.0f;
 constexpr float kTimedOut = 102.0f;
@@ -40,13 +37,6 @@ constexpr float kFoundPulseTime = 1000.0f;   // ms
 void Log(const char* format, const char* text) {
   Engine* engine = hgeCreate(ENGINE_VERSION);
   engine->Log(format, text);
-  engine->Release();
-}
-
-void LogResult(const std::string& key, float result, float count) {
-  Engine* engine = hgeCreate(ENGINE_VERSION);
-  engine->Log("BONUS %s END result %d count %d", key.c_str(), static_cast<int>(result),
-              static_cast<int>(count));
   engine->Release();
 }
 
@@ -242,36 +232,18 @@ void CDiferenceGameField::StartLevel() {
   if (m_counterPanel) m_counterPanel->SetVisible(false);
   Append(MakeExecuteAction(GF::MakeDelegate(this, &CDiferenceGameField::ShowStartParticles)));
   Append(MakeAnimationWaitAction(m_counterPanel, "_show", 0, false));
-  const GF::THolder<GF::IScene> layer = GetLevelInterfaceLayer();
-  const AnimationPtr countDown = layer ? layer->CreateAnimation("main_menu.level_start") : nullptr;
-  if (countDown) {
-    countDown->SetPosition(400.0f, 300.0f);
-    countDown->SetLayer(HudLayerBase);
-  }
   // Both pictures appear behind a sweeping glow before the count-down.
   Append(MakeShowObjectAction(m_objects, IntroTimings * kShowObjectsTimings));
-  const char* parts[][2] = {
-      {"3", "_part_1"}, {"2", "_part_2"}, {"1", "_part_3"}, {"go", "_part_4"}};
-  for (const auto& [sound, part] : parts) {
-    Append(MakePlaySoundAction(sound, true));
-    Append(MakeAnimationWaitAction(countDown, part, 1, false));
-  }
-  Append(MakePlaySoundActionById(kGoSound));
+  AppendBonusCountDown();
 }
 
 void CDiferenceGameField::ShowStartParticles() {
-  const GF::THolder<GF::HGENS::CFGParticle> particle =
-      GF::HGENS::CFGParticle::Create("Particle\\bonus_place_in_1.fgp", "particles_2", 3.2f, true);
-  particle->SetScene(GetLevelInterfaceLayer());
-  particle->SetPosition(400.0f, 375.0f);
-  particle->SetLayer((m_deliveryBar ? m_deliveryBar->GetLayer() : HudLayerBase) + 10);
+  ShowBonusParticles(400.0f, 375.0f);
 }
 
 void CDiferenceGameField::EndLevel() {
-  PlayerProfile& profile = CurrentProfile();
-  profile.Floats[ProfileFloat::BonusResult] = static_cast<float>(m_found);
-  LogResult(m_levelKey, profile.Floats[ProfileFloat::CurrentPlace],
-            profile.Floats[ProfileFloat::BonusResult]);
+  CurrentProfile().Floats[ProfileFloat::BonusResult] = static_cast<float>(m_found);
+  LogBonusResult();
   PlaySoundByName("restaurant_closed");
   Append(MakeAnimationWaitAction(m_clockPanel, "_closed", 0, false));
   Append(MakeWaitAction(kClosingWait));

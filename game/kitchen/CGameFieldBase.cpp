@@ -6,6 +6,7 @@
 
 #include "framework/core/TMethodDelegate.h"
 #include "framework/engine/app/Services.h"
+#include "framework/engine/particles/CFGParticle.h"
 #include "framework/engine/screens/ControlParts.h"
 #include "game/app/GameData.h"
 #include "game/app/LevelsData.h"
@@ -42,6 +43,7 @@ constexpr int kBonusBannerLayer = 15000;
 constexpr float kHintBoxDelay = 100.0f;  // ms before a hint box shows
 constexpr std::size_t kBalloonLineLength = 12;
 constexpr std::int32_t kClockTickSound = 9;
+constexpr std::int32_t kGoSound = 12;
 constexpr float kClockTickInterval = 1000.0f;  // ms
 
 void Log(const char* format, const char* text) {
@@ -388,6 +390,39 @@ void CGameFieldBase::UpdateBonusClosing() {
   if (GetTail()) return;
   SetPause(true);
   m_finished = true;
+}
+
+void CGameFieldBase::AppendBonusCountDown() {
+  const GF::THolder<GF::IScene> layer = GetLevelInterfaceLayer();
+  const AnimationPtr countDown = layer ? layer->CreateAnimation("main_menu.level_start") : nullptr;
+  if (countDown) {
+    countDown->SetPosition(400.0f, 300.0f);
+    countDown->SetLayer(HudLayerBase);
+  }
+  const char* parts[][2] = {
+      {"3", "_part_1"}, {"2", "_part_2"}, {"1", "_part_3"}, {"go", "_part_4"}};
+  for (const auto& [sound, part] : parts) {
+    Append(MakePlaySoundAction(sound, true));
+    Append(MakeAnimationWaitAction(countDown, part, 1, false));
+  }
+  Append(MakePlaySoundActionById(kGoSound));
+}
+
+void CGameFieldBase::ShowBonusParticles(float x, float y) {
+  const GF::THolder<GF::HGENS::CFGParticle> particle =
+      GF::HGENS::CFGParticle::Create("Particle\\bonus_place_in_1.fgp", "particles_2", 3.2f, true);
+  particle->SetScene(GetLevelInterfaceLayer());
+  particle->SetPosition(x, y);
+  particle->SetLayer((m_deliveryBar ? m_deliveryBar->GetLayer() : HudLayerBase) + 10);
+}
+
+void CGameFieldBase::LogBonusResult() const {
+  PlayerProfile& profile = CurrentProfile();
+  Engine* engine = hgeCreate(ENGINE_VERSION);
+  engine->Log("BONUS %s END result %d count %d", m_levelKey.c_str(),
+              static_cast<int>(profile.Floats[ProfileFloat::CurrentPlace]),
+              static_cast<int>(profile.Floats[ProfileFloat::BonusResult]));
+  engine->Release();
 }
 
 void CGameFieldBase::OnDeliveryClicked(GF::THolder<GF::HGENS::CBaseControl>, const GF::TPoint<int>&,

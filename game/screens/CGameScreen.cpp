@@ -15,6 +15,7 @@
 #include "game/app/SoundShortcuts.h"
 #include "game/kitchen/CDiferenceGameField.h"
 #include "game/kitchen/CGameField.h"
+#include "game/kitchen/CPlaceInBonusGameField.h"
 #include "game/kitchen/LevelInterfaceLayer.h"
 #include "game/screens/MenuRows.h"
 #include "platform/Engine.h"
@@ -31,6 +32,7 @@ struct FieldRow {
 };
 constexpr FieldRow kFields[] = {
     {"bonus_diference", CDiferenceGameField::Create, true},
+    {"bonus_place_in", CPlaceInBonusGameField::Create, true},
 };
 
 constexpr const char* kDifferenceType = "bonus_diference";

@@ -365,6 +365,8 @@ const std::vector<ArtSheet>& SampleArtSheets() {
        64,
        64,
        {"cup", "spoon", "teapot", "apple", "vase", "book", "key"}},
+      {"placein_room", "placein_room.svg", 400, 600},
+      {"placein_tray", "placein_tray.svg", 300, 84},
       // The menus' board, the player list's pad, the check box and the volume signs.
       {"menu_panel", "menu_panel.svg", 560, 400},
       {"menu_list", "menu_list.svg", 340, 124},

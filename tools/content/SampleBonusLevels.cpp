@@ -24,7 +24,8 @@ const char* const kItems[] = {"cup", "spoon", "teapot", "apple", "vase", "book",
 
 // Uses the kitchen HUD's helpers (KhSprite, KhPlace, KhText, KhFade).
 const char* const kScript = R"(
-// The bonus levels' items, the spot-the-difference room and the level count-down.
+// The bonus levels' items, the spot-the-difference and place-in rooms and the level
+// count-down.
 void BonusLevelsTexts(CResourceReader@ r) {
 {textinfos}}
 
@@ -80,6 +81,36 @@ void BonusLevelsContent(CResourceReader@ r) {
   // Nothing is served here: the plate (and the delivery item on it) stays below the screen.
   KhPlace(r, '_plate', 'levels', 'plate', 0, 400, 30, 2000);
   KhPlace(r, '_panel', 'levels', 'diference_panel', 0, 262, 900, 2000);
+  KhPlace(r, '_dark', 'levels', 'dark', 0, 0, 850, 2000);
+
+  // The place-in level's tray of waiting items: it fades out on "_hide" and in on "_show";
+  // the row starts at its "_item_place", the left end of its inlay.
+  r.CreateAnimationData('place_in_list');
+  r.AddNamedPart('_hide', 0, 300, 1);
+  r.AddNamedPart('_show', 300, 600, 1);
+  r.AddNamedPart('_idle', 600, 1600, 0);
+  r.AddNamedPart('all', 300, 1600, 0);
+  KhSprite(r, 'tray', {art:placein_tray}, 0, 0, 0, 1600);
+  r.AddOpaque(255, 1, 300);
+  r.AddOpaque(0, 1, 300);
+  r.AddOpaque(255, 0, 1000);
+  r.CreateSpriteObjectData('_item_place');
+  r.AddOffset(-138, 0, 0, 1600);
+  r.AddLayer(1, 1600);
+
+  // The place-in room twice: the places stand in the left picture, their items go to the
+  // same spots in the right one; the tray lies along the bottom, over the dusk.
+  r.CreateAnimationData('bonus_place_in');
+  r.AddNamedPart('_idle', 0, 1000, 0);
+  r.AddNamedPart('_night', 1000, 2000, 0);
+  r.AddNamedPart('all', 0, 2000, 1);
+  KhSprite(r, 'left', {art:placein_room}, -200, 0, 0, 2000);
+  KhSprite(r, 'right', {art:placein_room}, 200, 0, 0, 2000);
+  KhPlace(r, '_sun', 'levels', 'sun', 0, -250, 1, 2000);
+  KhPlace(r, '_clock', 'levels', 'wall_clock', 0, -200, 20, 2000);
+  KhPlace(r, '_ring', 'levels', 'ring', 0, 160, 30, 2000);
+  KhPlace(r, '_plate', 'levels', 'plate', 0, 400, 30, 2000);
+  KhPlace(r, '_list', 'levels', 'place_in_list', 0, 250, 900, 2000);
   KhPlace(r, '_dark', 'levels', 'dark', 0, 0, 850, 2000);
 
   r.CreateModule('main_menu');

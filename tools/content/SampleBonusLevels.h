@@ -11,6 +11,9 @@
 // - "levels.bonus_diference", the spot-the-difference scene: one room painted twice (x 0-400
 //   and 400-800) with parts "_idle", "_night" and "all", and the places "_panel" (the
 //   counter, text "_number", part "_show"), "_ring", "_plate", "_clock", "_sun" and "_dark";
+// - "levels.bonus_place_in", the place-in scene: its own room painted twice as above, with
+//   the same places but "_list" for "_panel": the tray of waiting items along the bottom
+//   (parts "_hide" and "_show", "_item_place" at its left end, room for four items);
 // - "main_menu.level_start", the count-down "3", "2", "1", "Go!" in its parts "_part_1" to
 //   "_part_4".
 //

@@ -135,6 +135,18 @@ LevelDescription DiferenceLevel() {
   return l;
 }
 
+// Place in: each thing stands in the left picture and goes to the same spot in the right.
+LevelDescription PlaceInLevel() {
+  LevelDescription l = BonusLevel("bonus_place_in_1", "bonus_place_in", 104);
+  l.HintText = L"Put each thing where\\nit stands on the left";
+  l.LevelTime = 90000.0f;
+  l.DeviceSlots = {
+      Slot("Items.cup", 100.0f, 200.0f, 400),    Slot("Items.spoon", 180.0f, 300.0f, 400),
+      Slot("Items.teapot", 300.0f, 220.0f, 400), Slot("Items.apple", 90.0f, 380.0f, 400),
+      Slot("Items.vase", 250.0f, 400.0f, 400),   Slot("Items.book", 330.0f, 320.0f, 400)};
+  return l;
+}
+
 void AddLevels(LevelsData& d) {
   LevelDescription first = Kitchen("stage1_1", 1, 1);
   first.NewIngredients = {"Ingredients.eggs", "Ingredients.flour"};
@@ -172,8 +184,7 @@ void AddLevels(LevelsData& d) {
 
   for (LevelDescription l :
        {first, second, duel, DiferenceLevel(), BonusLevel("bonus_2", "bonus_ispy", 102),
-        BonusLevel("bonus_3", "bonus_ispy_dark", 103),
-        BonusLevel("bonus_4", "bonus_place_in", 104)})
+        BonusLevel("bonus_3", "bonus_ispy_dark", 103), PlaceInLevel()})
     d.LevelTable[l.LevelKey] = l;
 }
 

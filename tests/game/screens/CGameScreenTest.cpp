@@ -15,6 +15,7 @@
 #include "game/app/ProfileString.h"
 #include "game/app/SoundShortcuts.h"
 #include "game/kitchen/CGameField.h"
+#include "game/kitchen/CPlaceInBonusGameField.h"
 #include "tests/game/screens/LevelScreenTest.h"
 
 namespace {
@@ -30,23 +31,25 @@ bool Has(const Lines& lines, const std::string& line) {
   return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
-// The spot-the-difference level gets its field and no curtain; any other type is a kitchen,
-// with the curtain but on "stage7_1"; a key the levels data lack makes a kitchen that
-// cannot load, and the screen leaves with "exit" at once.
+// The spot-the-difference and place-in levels get their fields and no curtain; any other
+// type is a kitchen, with the curtain but on "stage7_1"; a key the levels data lack makes a
+// kitchen that cannot load, and the screen leaves with "exit" at once.
 TEST_F(CGameScreenTest, EachLevelTypeGetsItsField) {
   struct Case {
     const char* key;
-    bool kitchen;
+    const char* field;
     bool noEffect;
     bool leaves;
   };
-  const Case cases[] = {{kDifference, false, true, false},
-                        {"stage1_1", true, false, false},
-                        {"stage7_1", true, true, false},
-                        {"no_such_level", true, false, true}};
+  const Case cases[] = {{kDifference, "difference", true, false},
+                        {"bonus_place_in_1", "place in", true, false},
+                        {"stage1_1", "kitchen", false, false},
+                        {"stage7_1", "kitchen", true, false},
+                        {"no_such_level", "kitchen", false, true}};
   for (const Case& c : cases) {
     commands.clear();
-    bool difference = false, kitchen = false, noEffect = false;
+    std::string field;
+    bool noEffect = false;
     std::string levelKey;
     const auto fixture = [] {
       LevelDescription level = LevelTable.at("stage1_1");
@@ -57,15 +60,16 @@ TEST_F(CGameScreenTest, EachLevelTypeGetsItsField) {
         c.key, "frames 30\n",
         [&](int frame) {
           if (frame != 1 || !Screen()) return;
-          difference = DifferenceField() != nullptr;
-          kitchen = dynamic_cast<CGameField*>(Screen()->GetField().Get()) != nullptr;
+          CGameFieldBase* made = Screen()->GetField().Get();
+          if (DifferenceField()) field = "difference";
+          if (dynamic_cast<CPlaceInBonusGameField*>(made)) field = "place in";
+          if (dynamic_cast<CGameField*>(made)) field = "kitchen";
           noEffect = Screen()->HasNoEffect();
           levelKey = CurrentProfile().Strings[ProfileString::CurrentLevelKey];
         },
         fixture);
     EXPECT_EQ(levelKey, c.key);
-    EXPECT_EQ(difference, !c.kitchen) << c.key;
-    EXPECT_EQ(kitchen, c.kitchen) << c.key;
+    EXPECT_EQ(field, c.field) << c.key;
     EXPECT_EQ(noEffect, c.noEffect) << c.key;
     EXPECT_EQ(Has(commands, "GameScreen:exit"), c.leaves) << c.key;
   }
