@@ -179,7 +179,9 @@ TEST_F(CPlaceInBonusGameFieldTest, TheRowShowsWhatFitsOnTheTrayAndFadesInTheNext
   for (std::size_t n = 0; n < row.size(); ++n) {
     SCOPED_TRACE(n);
     EXPECT_EQ(row[n]->IsShown(), n < 4) << "room for four";
-    if (n < 4) EXPECT_EQ(At(row[n]).x, SlotX(static_cast<int>(n))) << "in place from the start";
+    if (n < 4) {
+      EXPECT_EQ(At(row[n]).x, SlotX(static_cast<int>(n))) << "in place from the start";
+    }
   }
   Drag(row[0], {500.0f, 200.0f});
   const Item vase = row[4];

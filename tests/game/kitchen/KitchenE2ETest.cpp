@@ -2,7 +2,7 @@
 // level and the "test_starting" rule open the game screen on it), headless, in the
 // deterministic mode at 50 ms a frame, from the count-down to the end banner and the result
 // screen after "exit". Won: three batters made by clicks on the eggs, the flour, the mixer
-// and the plate. Lost: no click at all. PANMASTER_SHOTS_DIR keeps the shots for a look.
+// and the plate. Lost: no click at all. PANMASTER_SHOTS keeps the shots for a look.
 
 #include <gtest/gtest.h>
 
@@ -24,24 +24,29 @@ using pm::test::ClickAt;
 using pm::test::KitchenShots;
 using pm::test::ProgramRun;
 
-// Frames of 50 ms. The intro runs to about frame 115; the clock closes at about 1315; the
-// last customer leaves and the banner shows at about 1490.
+// Frames of 50 ms. The intro runs to about frame 115. The tips' windows hold the level while
+// they are open; the clock closes and the banner shows at the frames each run gives.
 constexpr int kCountDown = 100;  // shot: "Go!" over the floor; the clock at work, no customer
 constexpr int kFlying = 160;     // shot: the flour flies to the mixer
 constexpr int kWorking = 250;    // shot: the cook at the mixer, which works
 constexpr int kPaid = 310;       // shot: the first order paid
-constexpr int kDay = 1000;       // shot: the kitchen by day, later in the level
-constexpr int kNight = 1340;     // shot: the clock closed, the night layout
-constexpr int kBanner = 1490;    // shot: the end banner
-constexpr int kFrames = 1560;    // the result screen has come
+constexpr int kDay =
+    1000;  // shot: the kitchen by day, later in the level
+           // The clock closed, the night layout; the end banner; the result screen has come.
+struct Ending {
+  int night, banner, frames;
+};
+constexpr int kWindowOkX = 270, kWindowOkY = 340;
 // The sample kitchen's counter: the eggs, the flour, the mixer and the plate.
 constexpr int kEggsX = 292, kFlourX = 344, kStandY = 205;
 constexpr int kMixerX = 222, kMixerY = 200;
 constexpr int kPlateX = 430, kPlateY = 228;
 
-std::string Script(const std::vector<int>& orders, const std::filesystem::path& folder,
-                   const std::vector<int>& shots) {
-  std::string script = "step 50\nframes " + std::to_string(kFrames) + "\n";
+// The tips' windows wait for their OK: `windows` are the frames of those clicks.
+std::string Script(const std::vector<int>& orders, const std::vector<int>& windows, int frames,
+                   const std::filesystem::path& folder, const std::vector<int>& shots) {
+  std::string script = "step 50\nframes " + std::to_string(frames) + "\n";
+  for (int ok : windows) script += ClickAt(ok, kWindowOkX, kWindowOkY);
   // One batter each: eggs and flour at once, the mixer once both are in, then the plate.
   for (int start : orders)
     script += ClickAt(start, kEggsX, kStandY) + ClickAt(start + 6, kFlourX, kStandY) +
@@ -63,11 +68,14 @@ bool IsBannerYellow(std::uint32_t rgb) {
 
 TEST(KitchenE2ETest, ThreeBattersMadeByClicksWinTheFirstPlace) {
   const std::filesystem::path folder = KitchenShots::Folder("kitchen_win");
+  constexpr Ending kEnd{1460, 1580, 1650};
+  const int kNight = kEnd.night, kBanner = kEnd.banner;
   const std::vector<int> shots = {kCountDown, kFlying, kWorking, kPaid, kDay, kNight, kBanner};
-  const ProgramRun run =
-      pm::test::RunProgram(folder, Script({130, 420, 710}, folder, shots), "stage1_1");
+  // The two-orders window opens at about frame 265, the hint's at about 590.
+  const ProgramRun run = pm::test::RunProgram(
+      folder, Script({130, 400, 710}, {275, 605}, kEnd.frames, folder, shots), "stage1_1");
   EXPECT_EQ(run.status, 0);
-  EXPECT_TRUE(run.Has("LEVEL stage1_1 END place 1 points 50 served 3")) << folder;
+  EXPECT_TRUE(run.Has("LEVEL stage1_1 END place 1 points 52 served 3")) << folder;
   EXPECT_TRUE(run.Has("Create screen \"StatisticsScreen\""));
   EXPECT_FALSE(run.HasLineWith("NOT FOUND"));
   const PlayerProfile player = SavedPlayer(folder);
@@ -95,8 +103,12 @@ TEST(KitchenE2ETest, ThreeBattersMadeByClicksWinTheFirstPlace) {
 
 TEST(KitchenE2ETest, LeftAloneTheKitchenClosesAndTheLevelIsLost) {
   const std::filesystem::path folder = KitchenShots::Folder("kitchen_loss");
+  constexpr Ending kEnd{1380, 1530, 1600};
+  const int kNight = kEnd.night, kBanner = kEnd.banner;
   const std::vector<int> shots = {kCountDown, kDay, kNight, kBanner};
-  const ProgramRun run = pm::test::RunProgram(folder, Script({}, folder, shots), "stage1_1");
+  // The hint's window opens at about frame 535.
+  const ProgramRun run =
+      pm::test::RunProgram(folder, Script({}, {560}, kEnd.frames, folder, shots), "stage1_1");
   EXPECT_EQ(run.status, 0);
   EXPECT_TRUE(run.Has("LEVEL stage1_1 END place 4 points 0 served 0")) << folder;
   EXPECT_TRUE(run.Has("Create screen \"LoseScreen\""));

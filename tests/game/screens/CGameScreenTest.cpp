@@ -189,11 +189,14 @@ TEST_F(CGameScreenTest, TheStagesMusicPlays) {
 // sound, and a click on it spends the charge on the next thing the order needs.
 TEST_F(CGameScreenTest, TheKitchenHintChargesOnceAndIsSpentByItsButton) {
   pm::test::RecordGameSounds();
-  constexpr int kCharged = 470, kHint = 480, kSpent = 500;
+  // The charge opens the hint-ready window (at about frame 375): its OK comes first.
+  constexpr int kWindowOk = 400, kCharged = 470, kHint = 480, kSpent = 500;
   bool charged = false, spent = true;
   int readySounds = 0;
   RunLevel(
-      "stage1_1", "frames " + std::to_string(kSpent + 1) + "\n" + ClickAt(kHint, 40, 566),
+      "stage1_1",
+      "frames " + std::to_string(kSpent + 1) + "\n" + ClickAt(kWindowOk, 270, 340) +
+          ClickAt(kHint, 40, 566),
       [&](int frame) {
         const auto* screen = Screen();
         if (!screen) return;
