@@ -18,7 +18,7 @@ using pm::test::PlayerCalls;
 using Item = CPlaceInBonusGameField::ObjectPtr;
 using Point = GF::TPoint<float>;
 
-constexpr const char* kMiss = "sound:Play order_served 1 0.000000";
+constexpr const char* kMiss = "sound:Play click_refused 1 0.000000";
 constexpr const char* kPlaced = "sound:Play bright_chirp 1 0.000000";
 // The sample tray: the row starts at x 262 on the line y 550, items are 64 px wide.
 constexpr float kRowY = 550.0f;
