@@ -179,13 +179,6 @@ GF::HGENS::ParticleFile DressSparkles() {
   return file;
 }
 
-FlowRule Switch(const std::string& screen, const std::string& event, const std::string& target,
-                const std::string& layout) {
-  FlowRule rule = MakeFlowRule(screen, event, target);
-  rule.layout = layout;
-  return rule;
-}
-
 // The curtain closes over the screen left and opens on the next.
 FlowRule WithCurtain(FlowRule rule) {
   rule.actions.push_back(StringAssignment(ProfileString::ShadesHideRequest, "curtain_close"));
@@ -214,13 +207,13 @@ std::string MakeTrophyRoomScript(const std::string& before) {
 void AddTrophyRoomRules(GameData& data) {
   for (const RoomSound& sound : kSounds)
     data.SoundNameTable[sound.number] = {sound.name, sound.number};
-  FlowRule book =
-      Switch("GingerRoomScreen", "cookbook", "CookingBookScreen", "cookingbook.cookbook_screen");
+  FlowRule book = MakeFlowRule("GingerRoomScreen", "cookbook", "CookingBookScreen",
+                               "cookingbook.cookbook_screen");
   book.actions = {StringAssignment(ProfileString::Value30, "")};
   const FlowRule rules[] = {
-      WithCurtain(Switch("ProgressMapScreen", "gingerroom", "GingerRoomScreen", kRoomLayout)),
-      WithCurtain(Switch("MainMenuScreen", "gingerroom", "GingerRoomScreen", kRoomLayout)),
-      WithCurtain(Switch("GingerRoomScreen", "exit", "ProgressMapScreen", kMapScreenLayout)),
+      WithCurtain(MakeFlowRule("ProgressMapScreen", "gingerroom", "GingerRoomScreen", kRoomLayout)),
+      WithCurtain(MakeFlowRule("MainMenuScreen", "gingerroom", "GingerRoomScreen", kRoomLayout)),
+      WithCurtain(MakeFlowRule("GingerRoomScreen", "exit", "ProgressMapScreen", kMapScreenLayout)),
       book,
   };
   data.FlowRules.insert(data.FlowRules.end(), std::begin(rules), std::end(rules));
