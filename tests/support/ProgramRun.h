@@ -42,8 +42,6 @@ inline std::filesystem::path ProgramDataFolder(const std::filesystem::path& fold
 inline ProgramRun RunProgram(const std::filesystem::path& folder, const std::string& script,
                              const std::string& arguments = "") {
   std::ofstream(folder / "run.txt") << script;
-  // A kept shot folder holds the last run's save: its player had seen the tips already.
-  std::filesystem::remove_all(folder / "data");
   ScopedEnv dataHome("XDG_DATA_HOME", (folder / "data").string());
   ScopedEnv replay("PANMASTER_REPLAY", (folder / "run.txt").string());
   const std::string command = "'" + Os::GetProgramDirectory() + "panmaster' " + arguments + " 2>'" +

@@ -29,8 +29,13 @@ class KitchenShots {
       m_shots[frame] = std::make_unique<Shot>(m_session.engine(), File(folder, frame));
   }
 
-  // The replay's folder of shots.
-  static std::filesystem::path Folder(const std::string& name) { return ShotFolder(name.c_str()); }
+  // The replay's folder of shots. A kept one holds the last program run's save folder
+  // "data", whose player had seen the tips already: it goes.
+  static std::filesystem::path Folder(const std::string& name) {
+    const std::filesystem::path folder = ShotFolder(name.c_str());
+    std::filesystem::remove_all(folder / "data");
+    return folder;
+  }
 
   // The script lines that take the shots of those frames into the folder.
   static std::string ScriptLines(const std::filesystem::path& folder,
