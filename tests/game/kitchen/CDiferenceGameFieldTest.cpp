@@ -20,16 +20,6 @@ constexpr const char* kMiss = "sound:Play click_refused 1 0.000000";
 constexpr const char* kFound = "sound:Play bright_chirp 1 0.000000";
 constexpr const char* kTick = "sound:Play clock_tick 1 0.000000";
 
-DeviceSlot Slot(const std::string& name, float x, float y) {
-  DeviceSlot slot;
-  slot.Name = name;
-  slot.Position = {x, y};
-  slot.Scale = {1.0f, 1.0f};
-  slot.Opacity = 1.0f;
-  slot.Layer = 400;
-  return slot;
-}
-
 class CDiferenceGameFieldTest : public pm::test::FieldFixture {
  protected:
   void SetUp() override {
@@ -45,11 +35,7 @@ class CDiferenceGameFieldTest : public pm::test::FieldFixture {
 
   // A spot-the-difference level "diff" with these objects.
   static void AddLevel(std::vector<DeviceSlot> slots, float levelTime = 60000.0f) {
-    LevelDescription level = LevelTable.at("bonus_diference_1");
-    level.LevelKey = "diff";
-    level.DeviceSlots = std::move(slots);
-    level.LevelTime = levelTime;
-    LevelTable["diff"] = level;
+    AddBonusLevel("bonus_diference_1", "diff", std::move(slots), levelTime);
   }
   // The level set up as the game screen does it.
   void Start(const std::string& key = "diff") {
@@ -98,15 +84,15 @@ TEST_F(CDiferenceGameFieldTest, TwinsStandWithinTwentyPixelsOfTheMirroredPlaceUn
     DeviceSlot right;
     int total;
   } cases[] = {
-      {"20 px across", Slot("Ingredients.eggs", 520.0f, 300.0f), 2},
-      {"20 px down", Slot("Ingredients.eggs", 500.0f, 320.0f), 2},
-      {"19.5 px across", Slot("Ingredients.eggs", 519.5f, 300.0f), 0},
-      {"19.5 px up", Slot("Ingredients.eggs", 500.0f, 280.5f), 0},
-      {"same place, other item", Slot("Ingredients.flour", 500.0f, 300.0f), 2},
+      {"20 px across", DrawnSlot("Ingredients.eggs", 520.0f, 300.0f), 2},
+      {"20 px down", DrawnSlot("Ingredients.eggs", 500.0f, 320.0f), 2},
+      {"19.5 px across", DrawnSlot("Ingredients.eggs", 519.5f, 300.0f), 0},
+      {"19.5 px up", DrawnSlot("Ingredients.eggs", 500.0f, 280.5f), 0},
+      {"same place, other item", DrawnSlot("Ingredients.flour", 500.0f, 300.0f), 2},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    AddLevel({Slot("Ingredients.eggs", 100.0f, 300.0f), c.right});
+    AddLevel({DrawnSlot("Ingredients.eggs", 100.0f, 300.0f), c.right});
     ASSERT_TRUE(diff->LoadLevel("diff"));
     EXPECT_EQ(diff->GetTotal(), c.total);
     diff = GF::MakeHolder<CDiferenceGameField>();
@@ -119,8 +105,10 @@ TEST_F(CDiferenceGameFieldTest, TwinsStandWithinTwentyPixelsOfTheMirroredPlaceUn
 
 TEST_F(CDiferenceGameFieldTest, AClickFindsADifferenceOrItsEmptyPlaceAndCopiesItAcross) {
   // Eggs left only, flour on both sides, milk right only where the eggs' copy will stand.
-  AddLevel({Slot("Ingredients.eggs", 200.0f, 300.0f), Slot("Ingredients.flour", 100.0f, 450.0f),
-            Slot("Ingredients.flour", 500.0f, 450.0f), Slot("Ingredients.milk", 600.0f, 300.0f)});
+  AddLevel({DrawnSlot("Ingredients.eggs", 200.0f, 300.0f),
+            DrawnSlot("Ingredients.flour", 100.0f, 450.0f),
+            DrawnSlot("Ingredients.flour", 500.0f, 450.0f),
+            DrawnSlot("Ingredients.milk", 600.0f, 300.0f)});
   Start();
   Play();
   ASSERT_EQ(diff->GetTotal(), 2);
@@ -156,7 +144,8 @@ TEST_F(CDiferenceGameFieldTest, AClickFindsADifferenceOrItsEmptyPlaceAndCopiesIt
 }
 
 TEST_F(CDiferenceGameFieldTest, AClickOnTheMiddleTestsThePointThenItsMirrorAndOnlyWhilePlaying) {
-  AddLevel({Slot("Ingredients.eggs", 20.0f, 300.0f), Slot("Ingredients.eggs", 30.0f, 500.0f)});
+  AddLevel(
+      {DrawnSlot("Ingredients.eggs", 20.0f, 300.0f), DrawnSlot("Ingredients.eggs", 30.0f, 500.0f)});
   Start();
   const GF::TPoint<float> eggs = Middle(0);
   ASSERT_LE(diff->GetObjects()[0]->GetRect().left, 0);
@@ -170,7 +159,7 @@ TEST_F(CDiferenceGameFieldTest, AClickOnTheMiddleTestsThePointThenItsMirrorAndOn
 }
 
 TEST_F(CDiferenceGameFieldTest, TheMirrorCursorStandsAcrossFromTheMouseWhileItIsOnTheScreen) {
-  AddLevel({Slot("Ingredients.eggs", 200.0f, 300.0f)});
+  AddLevel({DrawnSlot("Ingredients.eggs", 200.0f, 300.0f)});
   CurrentProfile().Floats[ProfileFloat::CustomCursor] = 0.0f;
   Start();
   const auto cursor = diff->GetMirrorCursor();
@@ -201,7 +190,7 @@ TEST_F(CDiferenceGameFieldTest, TheMirrorCursorStandsAcrossFromTheMouseWhileItIs
 }
 
 TEST_F(CDiferenceGameFieldTest, TheClockTicksEverySecondNearTheEndAtNormalSpeedOnly) {
-  AddLevel({Slot("Ingredients.eggs", 200.0f, 300.0f)}, 100000.0f);
+  AddLevel({DrawnSlot("Ingredients.eggs", 200.0f, 300.0f)}, 100000.0f);
   for (const float speed : {1.0f, 0.5f}) {
     SCOPED_TRACE(speed);
     diff = GF::MakeHolder<CDiferenceGameField>();
@@ -217,7 +206,8 @@ TEST_F(CDiferenceGameFieldTest, TheClockTicksEverySecondNearTheEndAtNormalSpeedO
 }
 
 TEST_F(CDiferenceGameFieldTest, TheLevelEndsWonWhenAllAreFoundOrLostWhenTheTimeRunsOut) {
-  AddLevel({Slot("Ingredients.eggs", 200.0f, 300.0f), Slot("Ingredients.flour", 300.0f, 450.0f)},
+  AddLevel({DrawnSlot("Ingredients.eggs", 200.0f, 300.0f),
+            DrawnSlot("Ingredients.flour", 300.0f, 450.0f)},
            10000.0f);
   Start();
   Play();
@@ -251,7 +241,7 @@ TEST_F(CDiferenceGameFieldTest, TheLevelEndsWonWhenAllAreFoundOrLostWhenTheTimeR
 }
 
 TEST_F(CDiferenceGameFieldTest, WithoutTimeLimitOnlyTheLastFindClosesTheLevel) {
-  AddLevel({Slot("Ingredients.eggs", 200.0f, 300.0f)}, 0.0f);
+  AddLevel({DrawnSlot("Ingredients.eggs", 200.0f, 300.0f)}, 0.0f);
   Start();
   Play();
   RunField(30000.0f, 100.0f);

@@ -26,17 +26,6 @@ constexpr float SlotX(int n) {
   return 262.0f + 64.0f * static_cast<float>(n) + 32.0f;
 }
 
-// A slot drawn at its own size (a slot of scale 0 draws nothing and measures 0 px).
-DeviceSlot Slot(const std::string& name, float x, float y) {
-  DeviceSlot slot;
-  slot.Name = name;
-  slot.Position = {x, y};
-  slot.Scale = {1.0f, 1.0f};
-  slot.Opacity = 1.0f;
-  slot.Layer = 400;
-  return slot;
-}
-
 class CPlaceInBonusGameFieldTest : public pm::test::FieldFixture {
  protected:
   void SetUp() override {
@@ -52,11 +41,7 @@ class CPlaceInBonusGameFieldTest : public pm::test::FieldFixture {
 
   // A place-in level "placein" with these objects.
   static void AddLevel(std::vector<DeviceSlot> slots, float levelTime = 60000.0f) {
-    LevelDescription level = LevelTable.at("bonus_place_in_1");
-    level.LevelKey = "placein";
-    level.DeviceSlots = std::move(slots);
-    level.LevelTime = levelTime;
-    LevelTable["placein"] = level;
+    AddBonusLevel("bonus_place_in_1", "placein", std::move(slots), levelTime);
   }
   // The level set up as the game screen does it, the intro cut short: the level plays.
   void Start(const std::string& key = "bonus_place_in_1",
@@ -199,7 +184,7 @@ TEST_F(CPlaceInBonusGameFieldTest, TheRowShowsWhatFitsOnTheTrayAndFadesInTheNext
 }
 
 TEST_F(CPlaceInBonusGameFieldTest, AFilledPlaceTakesNoSecondItemOfItsName) {
-  AddLevel({Slot("Items.cup", 100.0f, 200.0f), Slot("Items.cup", 100.0f, 300.0f)});
+  AddLevel({DrawnSlot("Items.cup", 100.0f, 200.0f), DrawnSlot("Items.cup", 100.0f, 300.0f)});
   Start("placein");
   const std::vector<Item> cups = place->GetRow().GetItems();
   Drag(cups[0], {500.0f, 200.0f});
@@ -237,7 +222,8 @@ TEST_F(CPlaceInBonusGameFieldTest, WithoutSlideTimeOrTrayTheRowStillTakesItsPlac
 }
 
 TEST_F(CPlaceInBonusGameFieldTest, TheLevelEndsWonWhenAllArePlacedOrLostWhenTheTimeRunsOut) {
-  AddLevel({Slot("Items.cup", 100.0f, 200.0f), Slot("Items.apple", 90.0f, 380.0f)}, 10000.0f);
+  AddLevel({DrawnSlot("Items.cup", 100.0f, 200.0f), DrawnSlot("Items.apple", 90.0f, 380.0f)},
+           10000.0f);
   Start("placein");
   Drag(Find("Items.cup"), {500.0f, 200.0f});
   RunField(10000.0f, 50.0f);

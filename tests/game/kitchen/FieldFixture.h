@@ -99,6 +99,26 @@ class FieldFixture : public SampleContentFixture {
     GF::HGENS::CResourceCache::ReleaseInstance();
   }
 
+  // A bonus level `key` made from the sample level `from`, with these objects.
+  static void AddBonusLevel(const std::string& from, const std::string& key,
+                            std::vector<DeviceSlot> slots, float levelTime) {
+    LevelDescription level = LevelTable.at(from);
+    level.LevelKey = key;
+    level.DeviceSlots = std::move(slots);
+    level.LevelTime = levelTime;
+    LevelTable[key] = level;
+  }
+  // An object drawn at its own size (a slot of scale 0 draws nothing and measures 0 px).
+  static DeviceSlot DrawnSlot(const std::string& name, float x, float y) {
+    DeviceSlot slot;
+    slot.Name = name;
+    slot.Position = {x, y};
+    slot.Scale = {1.0f, 1.0f};
+    slot.Opacity = 1.0f;
+    slot.Layer = 400;
+    return slot;
+  }
+
   static void SetMouse(int x, int y) {
     const GF::THolder<GF::CMouse> mouse = GF::HGENS::GetMouse();
     mouse->x = x;
