@@ -91,9 +91,7 @@ struct Seen {
   bool drawn = false;  // a picture on the random icon
 };
 
-int Differences(const pm::test::Shot& a, const pm::test::Shot& b, const GF::TRect<int>& r) {
-  return a.CountDifferences(b, r.left, r.top, r.right, r.bottom);
-}
+using pm::test::Differences;
 
 // Where the effects show on the sample kitchen.
 constexpr GF::TRect<int> kClock{690, 10, 750, 66};        // the level clock

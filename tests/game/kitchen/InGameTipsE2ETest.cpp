@@ -48,9 +48,7 @@ constexpr int kServing = 100;  // shot: the served balloon, the welcome gone
 constexpr int kClosed = 480;   // shot: the served balloon has closed by itself (8 s)
 
 // Pixels that differ between two shots in a rectangle.
-int Differences(const pm::test::Shot& a, const pm::test::Shot& b, const GF::TRect<int>& r) {
-  return a.CountDifferences(b, r.left, r.top, r.right, r.bottom);
-}
+using pm::test::Differences;
 
 TEST(InGameTipsE2ETest, TheCooksBalloonsComeAndGoOverHer) {
   GF::HGENS::InstallResourceServices();

@@ -9,17 +9,31 @@
 //   ASSERT_TRUE(shot.IsLoaded());
 //   shot[kOpened].CountDifferences(shot[kClosed], ...);
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "framework/core/TPoint.h"
+#include "framework/core/TRect.h"
 #include "tests/support/RenderSession.h"
 #include "tests/support/ReplayShot.h"
 #include "tests/support/TestSupport.h"
 
 namespace pm::test {
+
+// The square of half-width `half` round a point, kept on the 800 x 600 screen.
+inline GF::TRect<int> Around(const GF::TPoint<float>& at, int half) {
+  const int x = static_cast<int>(at.x), y = static_cast<int>(at.y);
+  return {std::max(x - half, 0), std::max(y - half, 0), std::min(x + half, 800),
+          std::min(y + half, 600)};
+}
+
+inline int Differences(const Shot& a, const Shot& b, const GF::TRect<int>& r) {
+  return a.CountDifferences(b, r.left, r.top, r.right, r.bottom);
+}
 
 class KitchenShots {
  public:

@@ -105,9 +105,7 @@ constexpr int kPaid = 255;      // paid
 constexpr int kPanel = 275;     // shot: the points panel
 constexpr int kEnd = 280;       // both leave
 
-int Differences(const pm::test::Shot& a, const pm::test::Shot& b, const GF::TRect<int>& r) {
-  return a.CountDifferences(b, r.left, r.top, r.right, r.bottom);
-}
+using pm::test::Differences;
 
 int Area(const GF::TRect<int>& r) {
   return (r.right - r.left) * (r.bottom - r.top);

@@ -62,15 +62,8 @@ struct Seen {
   CZacaz* selected = nullptr;
 };
 
-GF::TRect<int> Around(const GF::TPoint<float>& at, int half) {
-  const int x = static_cast<int>(at.x), y = static_cast<int>(at.y);
-  return {std::max(x - half, 0), std::max(y - half, 0), std::min(x + half, 800),
-          std::min(y + half, 600)};
-}
-
-int Differences(const pm::test::Shot& a, const pm::test::Shot& b, const GF::TRect<int>& r) {
-  return a.CountDifferences(b, r.left, r.top, r.right, r.bottom);
-}
+using pm::test::Around;
+using pm::test::Differences;
 
 TEST(TakingOrdersE2ETest, AnOrderIsTakenFromItsArrivalToItsDelivery) {
   GF::HGENS::InstallResourceServices();
