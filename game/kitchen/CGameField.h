@@ -123,6 +123,9 @@ class CGameField : public CGameFieldBase {
   int GetQueueCapacity() const { return m_queueCapacity; }
 
  protected:
+  // How many customers queue at once; the hidden-object field takes one or none.
+  void SetQueueCapacity(int capacity) { m_queueCapacity = capacity; }
+
   // Cleared by the hidden-object field, whose objects are never upgraded.
   bool m_upgradeDevices = true;
 

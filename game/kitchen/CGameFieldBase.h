@@ -178,6 +178,8 @@ class CGameFieldBase : public GF::CRefCount, public CActionWorker, public CFlyOb
   void ShowBonusParticles(float x, float y);
   // The bonus levels' log line: the level's result and count as the profile holds them.
   void LogBonusResult() const;
+  // The bonus-level cursor follows the mouse, kept on the 800 x 600 screen.
+  void UpdateHider();
 
   AnimationPtr m_balloon;       // the speech balloon open now (ShowSpeechBalloon)
   int m_bonusEntryCounter = 0;  // bonus entries taken in turn
@@ -217,7 +219,6 @@ class CGameFieldBase : public GF::CRefCount, public CActionWorker, public CFlyOb
 
  private:
   void UpdateHover(const float& dt);
-  void UpdateHider();
   void OnDeliveryClicked(GF::THolder<GF::HGENS::CBaseControl> control, const GF::TPoint<int>& point,
                          int buttons);
   // Drops the delivery button and its click delegate.

@@ -15,6 +15,7 @@
 #include "game/app/SoundShortcuts.h"
 #include "game/kitchen/CDiferenceGameField.h"
 #include "game/kitchen/CGameField.h"
+#include "game/kitchen/CISpyBonusGameField.h"
 #include "game/kitchen/CPlaceInBonusGameField.h"
 #include "game/kitchen/LevelInterfaceLayer.h"
 #include "game/screens/MenuRows.h"
@@ -33,6 +34,8 @@ struct FieldRow {
 constexpr FieldRow kFields[] = {
     {"bonus_diference", CDiferenceGameField::Create, true},
     {"bonus_place_in", CPlaceInBonusGameField::Create, true},
+    {"bonus_ispy", [] { return CISpyBonusGameField::Create(false); }, true},
+    {"bonus_ispy_dark", [] { return CISpyBonusGameField::Create(true); }, true},
 };
 
 constexpr const char* kDifferenceType = "bonus_diference";

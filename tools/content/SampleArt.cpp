@@ -367,6 +367,10 @@ const std::vector<ArtSheet>& SampleArtSheets() {
        {"cup", "spoon", "teapot", "apple", "vase", "book", "key"}},
       {"placein_room", "placein_room.svg", 400, 600},
       {"placein_tray", "placein_tray.svg", 300, 84},
+      // The hidden-object room, its list panel and the dark room's veil.
+      {"ispy_room", "ispy_room.svg", 800, 600},
+      {"ispy_panel", "ispy_panel.svg", 560, 96},
+      {"ispy_veil", "ispy_veil.svg", 400, 300},
       // The menus' board, the player list's pad, the check box and the volume signs.
       {"menu_panel", "menu_panel.svg", 560, 400},
       {"menu_list", "menu_list.svg", 340, 124},

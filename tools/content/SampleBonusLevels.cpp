@@ -15,9 +15,14 @@ const std::vector<SampleText> kTexts = {
 
 // The counter's number and the count-down, centred in the dark ink of font 1.
 const SampleTextInfo kTextInfos[] = {
-    {"bl_number", 1, 0x41, "kh_empty"}, {"bl_three", 1, 0x41, "bl_three"},
-    {"bl_two", 1, 0x41, "bl_two"},      {"bl_one", 1, 0x41, "bl_one"},
+    {"bl_number", 1, 0x41, "kh_empty"},
+    {"bl_three", 1, 0x41, "bl_three"},
+    {"bl_two", 1, 0x41, "bl_two"},
+    {"bl_one", 1, 0x41, "bl_one"},
     {"bl_go", 1, 0x41, "bl_go"},
+    // The hidden-object panel's count, white on its badge, and its hint.
+    {"bl_found", 0, 0x41, "kh_empty"},
+    {"bl_hint", 1, 0x41, "kh_empty"},
 };
 
 const char* const kItems[] = {"cup", "spoon", "teapot", "apple", "vase", "book", "key"};
@@ -47,6 +52,27 @@ void CountDownText(CResourceReader@ r, const string &in name, int text, int from
   r.AddOpaque(255, 0, 450);
   r.AddOpaque(255, 1, 150);
   r.AddOpaque(0, 0, 2500 - from - 600);
+}
+
+// The hidden-object room with the kitchen's places: the sun in the window, the clock on
+// the wall, the bell and the plate on the sideboard, and the dusk.
+void ISpyRoom(CResourceReader@ r) {
+  r.AddNamedPart('_idle', 0, 1000, 0);
+  r.AddNamedPart('_night', 1000, 2000, 0);
+  r.AddNamedPart('all', 0, 2000, 1);
+  KhSprite(r, 'room', {art:ispy_room}, 0, 0, 0, 2000);
+  KhPlace(r, '_sun', 'levels', 'sun', 0, -200, 1, 2000);
+  KhPlace(r, '_clock', 'levels', 'wall_clock', -142, -150, 20, 2000);
+  KhPlace(r, '_ring', 'levels', 'ring', -250, -72, 30, 2000);
+  KhPlace(r, '_plate', 'levels', 'plate', 30, -72, 30, 2000);
+  KhPlace(r, '_dark', 'levels', 'dark', 0, 0, 850, 2000);
+}
+
+// The list panel's last piece fades out on "_hide" and in on "_show".
+void ISpyPanelFade(CResourceReader@ r) {
+  r.AddOpaque(255, 1, 300);
+  r.AddOpaque(0, 1, 300);
+  r.AddOpaque(255, 0, 1000);
 }
 
 void BonusLevelsContent(CResourceReader@ r) {
@@ -112,6 +138,37 @@ void BonusLevelsContent(CResourceReader@ r) {
   KhPlace(r, '_plate', 'levels', 'plate', 0, 400, 30, 2000);
   KhPlace(r, '_list', 'levels', 'place_in_list', 0, 250, 900, 2000);
   KhPlace(r, '_dark', 'levels', 'dark', 0, 0, 850, 2000);
+
+  // The hidden-object rooms: the parlour on the kitchen's floor, by day and dusk as the
+  // kitchen, and the same room in the dark, its lamps out.
+  r.CreateAnimationData('bonus_ispy');
+  ISpyRoom(r);
+  r.CreateAnimationData('bonus_ispy_dark');
+  ISpyRoom(r);
+  KhSprite(r, 'dim', {art:hud_pieces_night}, 0, 0, 5, 2000);
+  r.AddZoom(1667, 1250, 0, 2000);
+  r.AddOpaque(110, 0, 2000);
+
+  // The hidden-object level's list panel along the top of the screen, made at the screen's
+  // middle: the hint on its card, the picture of the one thing sought in its window and
+  // the count found on its badge. It fades out on "_hide" and in on "_show", over the
+  // dark room's veil.
+  r.CreateModule('bonus');
+  r.CreateAnimationData('bonus_back_4');
+  r.AddNamedPart('_hide', 0, 300, 1);
+  r.AddNamedPart('_show', 300, 600, 1);
+  r.AddNamedPart('_idle', 600, 1600, 0);
+  r.AddNamedPart('all', 300, 1600, 0);
+  KhSprite(r, 'board', {art:ispy_panel}, 0, -246, 2100, 1600);
+  ISpyPanelFade(r);
+  KhText(r, '_item_placeghgf', {t:bl_hint}, -80, -246, 2101, 1600);
+  ISpyPanelFade(r);
+  r.CreateSpriteObjectData('_item_place');
+  r.AddOffset(200, -246, 0, 1600);
+  r.AddLayer(2101, 1600);
+  ISpyPanelFade(r);
+  KhText(r, '_number', {t:bl_found}, 242, -270, 2102, 1600);
+  ISpyPanelFade(r);
 
   r.CreateModule('main_menu');
   r.CreateAnimationData('level_start');

@@ -20,11 +20,11 @@ namespace {
 
 void AddSounds(GameData& d) {
   const NamedValue sounds[] = {
-      {"curtain", 0},       {"player_list", 1},   {"click", 2},        {"mouse_over", 3},
-      {"order_arrives", 4}, {"click_refused", 5}, {"order_select", 6}, {"hint_ready", 14},
-      {"order_ready", 7},   {"device_start", 33}, {"device_end", 34},  {"stage_zoom", 10},
-      {"new_ribbon", 19},   {"bonus_get", 25},    {"bonus_level", 27}, {"bright_chirp", 31},
-      {"time_up", 8},       {"clock_tick", 9},    {"level_go", 12},    {"hint_open", 13},
+      {"curtain", 0},      {"player_list", 1},   {"click", 2},        {"mouse_over", 3},
+      {"object_found", 4}, {"click_refused", 5}, {"order_select", 6}, {"hint_ready", 14},
+      {"order_ready", 7},  {"device_start", 33}, {"device_end", 34},  {"stage_zoom", 10},
+      {"new_ribbon", 19},  {"bonus_get", 25},    {"bonus_level", 27}, {"bright_chirp", 31},
+      {"time_up", 8},      {"clock_tick", 9},    {"level_go", 12},    {"hint_open", 13},
   };
   for (const NamedValue& s : sounds) d.SoundNameTable[s.Number] = s;
 }

@@ -401,9 +401,18 @@ void KitchenHud(CResourceReader@ r) {
 
   // The bonus levels' cursors: a magnifier looking through its lens, a cross hair.
   r.CreateModule('bonus');
+  // In a dark room ("_dark") the magnifier gives way to a black veil with a clear disc round
+  // the mouse; the veil lies under the level's interface.
   r.CreateAnimationData('hider');
   r.AddNamedPart('all', 0, 1000, 0);
-  KhSpriteAt(r, 'glass', {art:hud_pieces_hider}, 4167, 4167, 0, 0, 0, 1000);
+  r.AddNamedPart('_dark', 1000, 2000, 0);
+  KhSpriteAt(r, 'glass', {art:hud_pieces_hider}, 4167, 4167, 0, 0, 0, 2000);
+  r.AddOpaque(255, 0, 1000);
+  r.AddOpaque(0, 0, 1000);
+  KhSprite(r, 'veil', {art:ispy_veil}, 0, 0, -1100, 2000);
+  r.AddZoom(400, 400, 0, 2000);
+  r.AddOpaque(0, 0, 1000);
+  r.AddOpaque(255, 0, 1000);
   r.CreateAnimationData('hider_2');
   r.AddNamedPart('all', 0, 1000, 0);
   KhSprite(r, 'cross', {art:hud_pieces_hider_2}, 0, 0, 0, 1000);

@@ -48,6 +48,13 @@ void AddRecipes(LevelsData& d) {
                          Recipe("Dishes.berry_pancakes", L"Berry pancakes", 30,
                                 {eggs, flour, milk, mix, fry, berries})})
     d.RecipeTable[r.RecipeKey] = r;
+  // The hidden-object order: three things fetched in any order, served on the teapot's
+  // picture.
+  RecipeRecord tea = Recipe(
+      "Dishes.tea_set", L"Tea set", 10,
+      {{L"Cup", 0, "Items.cup"}, {L"Spoon", 0, "Items.spoon"}, {L"Teapot", 0, "Items.teapot"}});
+  tea.Name2 = "Items.teapot";
+  d.RecipeTable[tea.RecipeKey] = tea;
 }
 
 void AddStages(LevelsData& d) {
@@ -147,6 +154,60 @@ LevelDescription PlaceInLevel() {
   return l;
 }
 
+// A hidden-object level: the room stands on the kitchen's floor, grid and serving cell, on
+// which its field runs.
+LevelDescription ISpyLevel(const std::string& key, const std::string& type, std::int32_t index) {
+  LevelDescription l = Kitchen(key, index, 1);
+  l.BonusLevel = true;
+  l.Name3 = "levels." + type;
+  l.StageKey = type;
+  l.LevelTime = 90000.0f;
+  return l;
+}
+
+// The list search: the cup, the spoon and the apple listed right of x 650; two cups (among
+// the jars on the bookshelf and on the blue stool), a spoon by the crock of ladles and an
+// apple in the fern, among a teapot, a book and a vase that are not sought.
+LevelDescription ISpyListLevel() {
+  LevelDescription l = ISpyLevel("bonus_ispy_1", "bonus_ispy", 102);
+  l.HintText = L"Find every cup, spoon\\nand apple in the room";
+  l.DeviceSlots = {Slot("Items.cup", 700.0f, 100.0f, 400),
+                   Slot("Items.spoon", 700.0f, 200.0f, 400),
+                   Slot("Items.apple", 700.0f, 300.0f, 400),
+                   Slot("Items.cup", 86.0f, 134.0f, 400, 0.55f),
+                   Slot("Items.cup", 232.0f, 456.0f, 400, 0.55f),
+                   Slot("Items.spoon", 232.0f, 194.0f, 400, 0.6f),
+                   Slot("Items.apple", 606.0f, 168.0f, 400, 0.5f),
+                   Slot("Items.teapot", 384.0f, 374.0f, 400, 0.7f),
+                   Slot("Items.book", 150.0f, 300.0f, 400, 0.7f),
+                   Slot("Items.vase", 300.0f, 189.0f, 400, 0.7f)};
+  return l;
+}
+
+// The dark room: one key listed, three hidden (on the bookshelf's books, on the rug, behind
+// the fruit bowl), and a cup and a book not sought.
+LevelDescription ISpyDarkLevel() {
+  LevelDescription l = ISpyLevel("bonus_ispy_dark_1", "bonus_ispy_dark", 103);
+  l.HintText = L"Find the three keys\\nin the dark";
+  l.DeviceSlots = {
+      Slot("Items.key", 700.0f, 300.0f, 400),       Slot("Items.key", 128.0f, 190.0f, 400, 0.5f),
+      Slot("Items.key", 500.0f, 470.0f, 400, 0.5f), Slot("Items.key", 596.0f, 208.0f, 400, 0.45f),
+      Slot("Items.cup", 86.0f, 134.0f, 400, 0.55f), Slot("Items.book", 150.0f, 300.0f, 400, 0.7f)};
+  return l;
+}
+
+// The order search: a customer wants the tea set, whose three things stand on the floor.
+LevelDescription ISpyOrderLevel() {
+  LevelDescription l = ISpyLevel("bonus_ispy_2", "bonus_ispy", 105);
+  l.HintText = L"Gather the tea set\\nfor the customer";
+  l.LevelTime = 60000.0f;
+  l.Orders = {{0.0f, 1, 90, 0, "Dishes.tea_set", 90}};
+  l.DeviceSlots = {Slot("Items.cup", 180.0f, 330.0f, 400, 0.7f),
+                   Slot("Items.spoon", 540.0f, 360.0f, 400, 0.7f),
+                   Slot("Items.teapot", 260.0f, 500.0f, 400, 0.7f)};
+  return l;
+}
+
 void AddLevels(LevelsData& d) {
   LevelDescription first = Kitchen("stage1_1", 1, 1);
   first.NewIngredients = {"Ingredients.eggs", "Ingredients.flour"};
@@ -182,9 +243,8 @@ void AddLevels(LevelsData& d) {
                  {0.0f, 1, 0, 101, "Dishes.batter", 0},
                  {4.0f, 2, 0, 102, "Dishes.batter", 0}};
 
-  for (LevelDescription l :
-       {first, second, duel, DiferenceLevel(), BonusLevel("bonus_2", "bonus_ispy", 102),
-        BonusLevel("bonus_3", "bonus_ispy_dark", 103), PlaceInLevel()})
+  for (LevelDescription l : {first, second, duel, DiferenceLevel(), ISpyListLevel(),
+                             ISpyDarkLevel(), PlaceInLevel(), ISpyOrderLevel()})
     d.LevelTable[l.LevelKey] = l;
 }
 

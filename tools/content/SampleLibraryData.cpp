@@ -85,6 +85,7 @@ void AddDishes(LibraryData& lib) {
   Add(lib, Object("Dishes.pancakes", L"Pancakes", {}));
   Add(lib, Object("Dishes.omelette", L"Omelette", {}));
   Add(lib, Object("Dishes.berry_pancakes", L"Berry pancakes", {}));
+  Add(lib, Object("Dishes.tea_set", L"Tea set", {}));
 }
 
 // The things the bonus levels hide and the player finds or puts in place.

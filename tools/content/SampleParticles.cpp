@@ -313,6 +313,8 @@ bool WriteSampleParticles(const std::filesystem::path& outDir) {
   // The bonus levels' start: the same burst of sparks.
   ok = WriteContentFile(outDir, "Particle/bonus_place_in_1.fgp", MakeSampleSparkBurst().Write()) &&
        ok;
+  ok = WriteContentFile(outDir, "Particle/bonus_pidkladka.fgp", MakeSampleSparkBurst().Write()) &&
+       ok;
   // The texture's number is its place among the script's textures.
   const std::string script = MakeResourceScript();
   const auto at = script.find(kTextureCall);

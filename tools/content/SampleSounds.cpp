@@ -66,6 +66,7 @@ const Tone kTones[] = {
     {800.0, 1000.0, 0.1},    // order_select (sound 6): a light tick up
     {500.0, 250.0, 0.5},     // ou: a customer gives up
     {880.0, 1760.0, 0.3},    // hint_ready (sound 14): a bright rise
+    {1320.0, 1980.0, 0.35},  // object_found (sound 4): a hidden object found
 };
 
 }  // namespace
@@ -99,7 +100,9 @@ const std::vector<std::string>& SampleSoundNames() {
       // the bonus levels
       "time_up", "clock_tick", "level_go", "3", "2", "1", "go", "restaurant_closed",
       // the kitchen's play
-      "click_refused", "order_select", "ou", "hint_ready"};
+      "click_refused", "order_select", "ou", "hint_ready",
+      // the hidden-object level
+      "object_found"};
   return names;
 }
 

@@ -63,7 +63,7 @@ TEST_F(CGameFieldBaseTest, TheHoverOpensAfterARestLongerThanTheDelayOncePerRest)
 TEST_F(CGameFieldBaseTest, TheBonusLevelCursorFollowsTheMouseOnTheScreen) {
   ASSERT_TRUE(field->LoadLevel("stage1_1"));
   EXPECT_FALSE(field->m_hider) << "a kitchen level has none";
-  ASSERT_TRUE(field->LoadLevel("bonus_2"));
+  ASSERT_TRUE(field->LoadLevel("bonus_ispy_1"));
   ASSERT_TRUE(field->m_hider);
   EXPECT_STREQ(field->m_hider->GetName(), "hider");
   ASSERT_TRUE(field->LoadLevel("bonus_diference_1"));
@@ -285,7 +285,7 @@ TEST_F(CGameFieldBaseTest, AnIngredientLandingOnAnIdlePlateMakesItWork) {
 TEST_F(CGameFieldBaseTest, TheBonusBannerSilencesTheMusicAndEndsInTheManual) {
   const auto screen = GF::MakeHolder<CCommandScreen>();
   field->BuildHUD(MakeHud(), screen);
-  ASSERT_TRUE(field->LoadLevel("bonus_2"));
+  ASSERT_TRUE(field->LoadLevel("bonus_ispy_1"));
   field->SetIntroDone(false);
   PlayMusic("map_theme");
   PlayerCalls().clear();
