@@ -370,7 +370,7 @@ const std::vector<ArtSheet>& SampleArtSheets() {
       // The hidden-object room, its list panel and the dark room's veil.
       {"ispy_room", "ispy_room.svg", 800, 600},
       {"ispy_panel", "ispy_panel.svg", 560, 96},
-      {"ispy_veil", "ispy_veil.svg", 400, 300},
+      {"ispy_veil", "ispy_veil.svg", 800, 600},
       // The menus' board, the player list's pad, the check box and the volume signs.
       {"menu_panel", "menu_panel.svg", 560, 400},
       {"menu_list", "menu_list.svg", 340, 124},

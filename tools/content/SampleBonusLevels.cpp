@@ -147,7 +147,7 @@ void BonusLevelsContent(CResourceReader@ r) {
   ISpyRoom(r);
   KhSprite(r, 'dim', {art:hud_pieces_night}, 0, 0, 5, 2000);
   r.AddZoom(1667, 1250, 0, 2000);
-  r.AddOpaque(110, 0, 2000);
+  r.AddOpaque(90, 0, 2000);
 
   // The hidden-object level's list panel along the top of the screen, made at the screen's
   // middle: the hint on its card, the picture of the one thing sought in its window and

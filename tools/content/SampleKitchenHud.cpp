@@ -410,7 +410,7 @@ void KitchenHud(CResourceReader@ r) {
   r.AddOpaque(255, 0, 1000);
   r.AddOpaque(0, 0, 1000);
   KhSprite(r, 'veil', {art:ispy_veil}, 0, 0, -1100, 2000);
-  r.AddZoom(400, 400, 0, 2000);
+  r.AddZoom(200, 200, 0, 2000);
   r.AddOpaque(0, 0, 1000);
   r.AddOpaque(255, 0, 1000);
   r.CreateAnimationData('hider_2');

@@ -190,7 +190,7 @@ LevelDescription ISpyDarkLevel() {
   LevelDescription l = ISpyLevel("bonus_ispy_dark_1", "bonus_ispy_dark", 103);
   l.HintText = L"Find the three keys\\nin the dark";
   l.DeviceSlots = {
-      Slot("Items.key", 700.0f, 300.0f, 400),       Slot("Items.key", 128.0f, 190.0f, 400, 0.5f),
+      Slot("Items.key", 700.0f, 300.0f, 400),       Slot("Items.key", 88.0f, 190.0f, 400, 0.5f),
       Slot("Items.key", 500.0f, 470.0f, 400, 0.5f), Slot("Items.key", 596.0f, 208.0f, 400, 0.45f),
       Slot("Items.cup", 86.0f, 134.0f, 400, 0.55f), Slot("Items.book", 150.0f, 300.0f, 400, 0.7f)};
   return l;
