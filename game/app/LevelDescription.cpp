@@ -18,7 +18,6 @@ bool LevelDescription::IsKitchenLevel() const {
 }
 
 const char* LevelDescription::Fault() const {
-  // The hidden-object levels run in the kitchen, on its floor.
   if (IsKitchenLevel() || StageKey == "bonus_ispy" || StageKey == "bonus_ispy_dark") {
     if (Obstacles.size() != ObstacleCount) return "the obstacle grid is not 256 cells";
     if (FloorPoints.size() < 4) return "the floor has fewer than 4 points";

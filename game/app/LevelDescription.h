@@ -109,9 +109,9 @@ struct LevelDescription {
   std::array<GF::TPoint<float>, 4> FloorCorners() const {
     return {FloorPoints[0], FloorPoints[1], FloorPoints[2], FloorPoints[3]};
   }
-  // Why the game cannot play this level, or null when it can: a kitchen level needs all 256
-  // obstacle cells, its four floor corners and a serving cell on the grid, and every
-  // customer needs patience.
+  // Why the game cannot play this level, or null when it can: a kitchen level, and a
+  // hidden-object level (whose field is the kitchen's), needs all 256 obstacle cells, its
+  // four floor corners and a serving cell on the grid, and every customer needs patience.
   const char* Fault() const;
 };
 

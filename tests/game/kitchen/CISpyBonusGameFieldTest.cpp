@@ -335,3 +335,13 @@ TEST_F(CISpyBonusGameFieldTest, TheDarkRoomsCursorIsTheVeil) {
     spy->Shutdown();
   }
 }
+
+TEST_F(CISpyBonusGameFieldTest, ALevelWithoutAFloorIsRefusedAndEndsAtOnce) {
+  AddLevel({Listed("Items.cup"), Hidden("Items.cup", 200.0f)});
+  LevelTable["spy"].FloorPoints.clear();
+  spy->BuildHUD(MakeHud(), nullptr);
+  EXPECT_FALSE(spy->LoadLevel("spy"));
+  EXPECT_FALSE(spy->GetListPanel());
+  spy->Update(20.0f);
+  EXPECT_TRUE(spy->IsFinished());
+}
