@@ -133,6 +133,7 @@ TEST_F(CISpyBonusGameFieldTest, TheObjectsRightOfX650NameWhatIsWantedAndTheRestC
     EXPECT_FALSE(listed->HolderGetCast()->GetParent() || listed->HolderGetCast()->GetScene());
     EXPECT_EQ(spy->GetQueueCapacity(), 0);
     EXPECT_FALSE(spy->GetOrderBubble());
+    EXPECT_FALSE(spy->GetPers()->GetStateAnimation(CPers::kIdle)) << "the cook is not drawn";
     spy->Shutdown();
   }
 }
@@ -275,7 +276,11 @@ TEST_F(CISpyBonusGameFieldTest, TheOrderSearchShufflesItsRecipeAndPutsItBack) {
   EXPECT_EQ(spy->GetReceptPanel()->GetOrders().front()->GetRecipe()->Items,
             RecipeTable.at("Dishes.tea_set").Items)
       << "the order shows the shuffled items";
-  EXPECT_TRUE(spy->GetOrderBubble());
+  // Until the opening shows it, only the bubble's list stands.
+  const GF::IAnimation::AnimationPtr bubble = spy->GetOrderBubble();
+  ASSERT_TRUE(bubble);
+  EXPECT_FALSE(bubble->FindDrawable("_recept")->IsShown());
+  EXPECT_TRUE(bubble->FindDrawable("_list")->IsShown());
   EXPECT_TRUE(std::is_permutation(items.begin(), items.end(),
                                   RecipeTable.at("Dishes.tea_set").Items.begin(),
                                   [](const RecipeItem& a, const RecipeItem& b) { return a == b; }));
@@ -306,6 +311,18 @@ TEST_F(CISpyBonusGameFieldTest, TheOrderSearchEndsWonTimedOutOrAtThePlace) {
   EXPECT_TRUE(spy->IsStopped());
   EXPECT_EQ(Profile(ProfileFloat::CurrentPlace), 102.0f);
   EXPECT_EQ(Profile(ProfileFloat::BonusResult), 1.0f) << "the selected order's items";
+  spy->Shutdown();
+
+  // Without a time limit nothing times out.
+  LevelDescription endless = LevelTable.at("bonus_ispy_2");
+  endless.LevelKey = "endless";
+  endless.LevelTime = 0.0f;
+  LevelTable["endless"] = endless;
+  spy = GF::MakeHolder<CTestISpyField>();
+  Start("endless");
+  spy->SetLevelTime(10.0f * limit);
+  Step(20.0f);
+  EXPECT_FALSE(spy->IsStopped());
   spy->Shutdown();
 
   // In a contest the kitchen's closing books the place first: two rivals ahead.
