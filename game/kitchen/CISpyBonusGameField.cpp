@@ -52,21 +52,21 @@ float& Count() {
 }  // namespace
 
 std::vector<std::wstring> SplitText(const std::wstring& text, const std::wstring& separator) {
-  std::vector<std::wstring> pieces;
+  std::vector<std::wstring> parts;
   std::size_t from = 0;
   for (std::size_t at = text.find(separator); !separator.empty() && at != std::wstring::npos;
        at = text.find(separator, from)) {
-    pieces.push_back(text.substr(from, at - from));
+    parts.push_back(text.substr(from, at - from));
     from = at + separator.size();
   }
-  pieces.push_back(text.substr(from));
-  return pieces;
+  parts.push_back(text.substr(from));
+  return parts;
 }
 
 std::wstring ReplaceAll(const std::wstring& text, const std::wstring& from,
                         const std::wstring& to) {
   std::wstring result;
-  for (const std::wstring& piece : SplitText(text, from)) result += piece + to;
+  for (const std::wstring& cut : SplitText(text, from)) result += cut + to;
   return result;
 }
 

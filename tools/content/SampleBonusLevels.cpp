@@ -68,7 +68,7 @@ void ISpyRoom(CResourceReader@ r) {
   KhPlace(r, '_dark', 'levels', 'dark', 0, 0, 850, 2000);
 }
 
-// The list panel's last piece fades out on "_hide" and in on "_show".
+// The list panel's last drawing fades out on "_hide" and in on "_show".
 void ISpyPanelFade(CResourceReader@ r) {
   r.AddOpaque(255, 1, 300);
   r.AddOpaque(0, 1, 300);
