@@ -311,6 +311,8 @@ TEST_F(CISpyBonusGameFieldTest, TheOrderSearchEndsWonTimedOutOrAtThePlace) {
   EXPECT_TRUE(spy->IsStopped());
   EXPECT_EQ(Profile(ProfileFloat::CurrentPlace), 102.0f);
   EXPECT_EQ(Profile(ProfileFloat::BonusResult), 1.0f) << "the selected order's items";
+  spy->EndLevel();
+  EXPECT_EQ(Profile(ProfileFloat::CurrentPlace), 102.0f) << "ended once";
   spy->Shutdown();
 
   // Without a time limit nothing times out.
