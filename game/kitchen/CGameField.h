@@ -121,6 +121,9 @@ class CGameField : public CGameFieldBase {
   GF::THolder<CCookObject> GetOldDevice() const { return m_oldDevice; }
   GF::THolder<CCookObject> GetNewDevice() const { return m_newDevice; }
   int GetQueueCapacity() const { return m_queueCapacity; }
+  // The last stage's hint window, from the first level of that stage's start on; null in
+  // every other level.
+  AnimationPtr GetLastStageHint() const { return m_lastStageHint; }
 
  protected:
   // Cleared by the hidden-object field, whose objects are never upgraded.
@@ -151,6 +154,9 @@ class CGameField : public CGameFieldBase {
   void IntroduceNewDevice();
   // The sparkle over the new device comes, or goes.
   void ToggleNewDeviceHint();
+  // The last stage's opening window: five pages, each turned by its "OK", the last one left
+  // by "Continue" (greyed until then); then the manual opens and the count-down follows.
+  void ShowLastStageHint();
   // The frame's click, when one arrived.
   void HandleClick(const GF::TPoint<float>& at);
   void CloseRestaurant();
@@ -197,6 +203,7 @@ class CGameField : public CGameFieldBase {
   GF::THolder<CCookObject> m_oldDevice;
   GF::THolder<CCookObject> m_newDevice;
   GF::THolder<GF::HGENS::CFGParticle> m_newDeviceParticle;
+  AnimationPtr m_lastStageHint;  // the level's end waits for its last part
 };
 
 // Shuffles the records from `from` to the end of the list in place: each position i after

@@ -6,6 +6,9 @@
 
 namespace {
 
+// ms of each part of the last stage's window.
+constexpr int kLastStagePageTime = 400;
+
 const std::vector<SampleText> kTexts = {
     {"kh_empty", u" "},
     {"item_item_delivery", u"Serve"},
@@ -28,15 +31,30 @@ const std::vector<SampleText> kTexts = {
     {"tip_two_orders", u"Two orders! Click the first one."},
     {"tip_closing", u"We're closing, finish the last orders."},
     {"tip_deliver", u"Don't forget to serve what is on the plate."},
+    // The last stage's opening window, a page a click.
+    {"kh_last_stage_1", u"Welcome to the last stage!"},
+    {"kh_last_stage_2", u"The customers here are in a hurry:\\nserve them quickly."},
+    {"kh_last_stage_3", u"Use the hint whenever it is ready."},
+    {"kh_last_stage_4", u"Bonuses help most on busy days."},
+    {"kh_last_stage_5", u"Good luck, chef!\\nPress Continue to begin."},
 };
 
 // Text infos, every one centred in the dark ink of font 1: the HUD's boxes and balloons are
 // light.
 const SampleTextInfo kTextInfos[] = {
-    {"kh_caption", 1, 0x41, "kh_empty"},           {"kh_line", 1, 0x41, "kh_empty"},
-    {"kh_complete_1", 1, 0x41, "kh_complete_1"},   {"kh_complete_2", 1, 0x41, "kh_complete_2"},
-    {"kh_complete_3", 1, 0x41, "kh_complete_3"},   {"kh_complete_4", 1, 0x41, "kh_complete_4"},
-    {"kh_bonus_level", 1, 0x41, "kh_bonus_level"}, {"kh_ribbon", 1, 0x41, "kh_empty"},
+    {"kh_caption", 1, 0x41, "kh_empty"},
+    {"kh_line", 1, 0x41, "kh_empty"},
+    {"kh_complete_1", 1, 0x41, "kh_complete_1"},
+    {"kh_complete_2", 1, 0x41, "kh_complete_2"},
+    {"kh_complete_3", 1, 0x41, "kh_complete_3"},
+    {"kh_complete_4", 1, 0x41, "kh_complete_4"},
+    {"kh_bonus_level", 1, 0x41, "kh_bonus_level"},
+    {"kh_ribbon", 1, 0x41, "kh_empty"},
+    {"kh_last_stage_1", 1, 0x41, "kh_last_stage_1"},
+    {"kh_last_stage_2", 1, 0x41, "kh_last_stage_2"},
+    {"kh_last_stage_3", 1, 0x41, "kh_last_stage_3"},
+    {"kh_last_stage_4", 1, 0x41, "kh_last_stage_4"},
+    {"kh_last_stage_5", 1, 0x41, "kh_last_stage_5"},
 };
 
 // Art sprites are named {art:name}, text infos {t:name}; offsets of the scene and the
@@ -319,6 +337,47 @@ void KitchenItems(CResourceReader@ r) {
   KhBanner(r, 170, 170, 170, {t:kh_complete_4});
 }
 
+// The part of page n (1 to 5) of the last stage's window, and the object's fade: in over its
+// own part, out over the next one.
+void KhPageFade(CResourceReader@ r, int n) {
+  if (n > 1) r.AddOpaque(0, 0, (n - 1) * {pageTime});
+  r.AddOpaque(0, 1, {pageTime});
+  r.AddOpaque(255, 1, {pageTime});
+  r.AddOpaque(0, 0, 0);
+}
+
+// The last stage's window: six parts; the first pops the board up with its first page, the
+// next four turn a page each, the sixth lets it go. "OK" turns the first four pages;
+// "Continue" waits greyed until the fifth.
+void LastStageHint(CResourceReader@ r) {
+  int total = 6 * {pageTime};
+  r.CreateAnimationData('hint_last_stage');
+  for (int n = 1; n <= 6; ++n)
+    r.AddNamedPart('_part_' + n, (n - 1) * {pageTime}, n * {pageTime}, 1);
+  r.AddNamedPart('all', 0, total, 1);
+  KhSprite(r, 'board', {art:last_stage_board}, 0, 0, 0, total);
+  r.AddZoom(70, 70, 1, {pageTime});
+  r.AddZoom(100, 100, 0, 4 * {pageTime});
+  r.AddZoom(100, 100, 1, {pageTime});
+  r.AddZoom(70, 70, 0, 0);
+  KhFade(r, {pageTime}, 4 * {pageTime}, {pageTime});
+  KhText(r, 'page_1', {t:kh_last_stage_1}, 0, -6, 1, total);
+  KhPageFade(r, 1);
+  KhText(r, 'page_2', {t:kh_last_stage_2}, 0, -16, 1, total);
+  KhPageFade(r, 2);
+  KhText(r, 'page_3', {t:kh_last_stage_3}, 0, -6, 1, total);
+  KhPageFade(r, 3);
+  KhText(r, 'page_4', {t:kh_last_stage_4}, 0, -6, 1, total);
+  KhPageFade(r, 4);
+  KhText(r, 'page_5', {t:kh_last_stage_5}, 0, -16, 1, total);
+  KhPageFade(r, 5);
+  // "OK" leaves with the fourth page; "Continue" stays to the end.
+  KhPlace(r, '_item_ok', 'interfaces', 'ok', 90, 64, 2, total);
+  KhFade(r, {pageTime}, 3 * {pageTime}, {pageTime});
+  KhPlace(r, '_item_continue', 'interfaces', 'continue', -90, 64, 2, total);
+  KhFade(r, {pageTime}, 4 * {pageTime}, {pageTime});
+}
+
 // The game screen's HUD places, the hint box, the bonus-level banner and cursors.
 void KitchenHud(CResourceReader@ r) {
   r.CreateModule('interfaces');
@@ -366,8 +425,11 @@ void KitchenHud(CResourceReader@ r) {
   r.AddLayer(0, 200);
   KhPlace(r, '_clock', 'interfaces', 'level_clock', 0, -1, 1, 200);
 
-  // The hint box's button, named so that its caption is "item_back".
+  // The hint box's button, named so that its caption is "item_back", and the last stage's
+  // window's "item_ok" and "item_continue".
   FrameworkButton(r, 'back');
+  FrameworkButton(r, 'ok');
+  FrameworkButton(r, 'continue');
 
   r.CreateModule('hints');
   r.CreateAnimationData('hint_text');
@@ -381,6 +443,7 @@ void KitchenHud(CResourceReader@ r) {
   KhFade(r, 300, 1000, 300);
   KhPlace(r, '_item_back', 'interfaces', 'back', 0, 32, 2, 1600);
   KhFade(r, 300, 1000, 300);
+  LastStageHint(r);
 
   r.CreateModule('main_menu');
   r.CreateAnimationData('bonus_text');
@@ -431,6 +494,7 @@ std::string MakeKitchenHudScript(const std::string& before) {
   FillScriptNumber(script, "clockY", static_cast<int>(KitchenPlaces::clockY) - 300);
   FillScriptNumber(script, "plateX", static_cast<int>(KitchenPlaces::plateX) - 400);
   FillScriptNumber(script, "plateY", static_cast<int>(KitchenPlaces::plateY) - 300);
+  FillScriptNumber(script, "pageTime", kLastStagePageTime);
   FillArtSprites(script, before);
   return script;
 }
