@@ -8,6 +8,9 @@ namespace {
 
 // ms of each part of the last stage's window.
 constexpr int kLastStagePageTime = 400;
+// Banners and tip balloons stand on the HUD's layer; this lifts them over the order bubbles
+// (100 above it) and their open cards.
+constexpr int kOverOrders = 200;
 
 const std::vector<SampleText> kTexts = {
     {"kh_empty", u" "},
@@ -223,10 +226,11 @@ void KhFade(CResourceReader@ r, int show, int idle, int hide) {
   r.AddOpaque(0, 0, 0);
 }
 
-// A banner of 1.6 s tinted (red, green, blue): it drops in, holds and fades out.
+// A banner of 1.6 s tinted (red, green, blue): it drops in, holds and fades out, over the
+// order bubbles and their open card.
 void KhBanner(CResourceReader@ r, int red, int green, int blue, int text) {
   r.AddNamedPart('all', 0, 1600, 1);
-  KhSprite(r, 'board', {art:banner}, 0, 0, 0, 1600);
+  KhSprite(r, 'board', {art:banner}, 0, 0, {overOrders}, 1600);
   r.AddColor(255, red, green, blue, 0, 1600);
   r.AddBlendMode(2, 1600);
   r.AddZoom(40, 40, 1, 250);
@@ -235,7 +239,7 @@ void KhBanner(CResourceReader@ r, int red, int green, int blue, int text) {
   r.AddOpaque(255, 0, 1050);
   r.AddOpaque(255, 1, 300);
   r.AddOpaque(0, 0, 0);
-  KhText(r, 'caption', text, 0, 0, 1, 1600);
+  KhText(r, 'caption', text, 0, 0, {overOrders} + 1, 1600);
   r.AddZoom(150, 150, 0, 1600);
 }
 
@@ -312,19 +316,21 @@ void KitchenItems(CResourceReader@ r) {
   r.AddNamedPart('all', 0, 1000, 0);
   KhText(r, '_text', {t:kh_line}, 0, 0, 0, 1000);
 
-  // The cook's tip balloon: a text line and a bubble stretched around it, both fading in
-  // on "_show" and out on "_hide"; "all" shows, holds and hides once.
+  // The cook's tip balloon: a bubble stretched around a text line, fading in on "_show" and
+  // out on "_hide"; "all" shows, holds and hides once. The text keeps no clock of its own:
+  // it fades with its place, so it lasts exactly as long as the bubble at any speed. Both
+  // stand over the order bubbles and their open card.
   r.CreateAnimationData('lili_text');
   KhTipParts(r);
   KhText(r, '_text', {t:kh_line}, 0, 0, 0, 2400);
-  KhFade(r, 200, 2000, 200);
   r.CreateAnimationData('lili_baloon_podkladka');
   KhTipParts(r);
   // The text's place stands in the middle of the bubble, above its tail.
   r.CreateSpriteObjectData('_place');
   r.AddOffset(0, -6, 0, 2400);
-  r.AddLayer(1, 2400);
-  KhSprite(r, 'back', {art:tip_balloon}, 0, 0, 0, 2400);
+  r.AddLayer({overOrders} + 1, 2400);
+  KhFade(r, 200, 2000, 200);
+  KhSprite(r, 'back', {art:tip_balloon}, 0, 0, {overOrders}, 2400);
   KhFade(r, 200, 2000, 200);
 
   r.CreateAnimationData('level_complete_1');
@@ -449,11 +455,12 @@ void KitchenHud(CResourceReader@ r) {
   r.CreateAnimationData('bonus_text');
   KhBanner(r, 126, 200, 227, {t:kh_bonus_level});
 
-  // The game screen's layout: the level clock at the top right, the delivery bar below,
-  // the hint button at the bottom left, the pause menu's and help's at the bottom right.
+  // The game screen's layout: the level clock at the top left, clear of the order column
+  // at the right, the delivery bar at the bottom, the hint button at the bottom left, the
+  // pause menu's and help's at the bottom right.
   r.CreateAnimationData('game_screen');
   ShowIdleHide(r, 300, 1000, 300);
-  KhPlace(r, '_flip', 'interfaces', 'level_clock_panel', 320, -262, 1100, 1600);
+  KhPlace(r, '_flip', 'interfaces', 'level_clock_panel', -332, -272, 1100, 1600);
   KhPlace(r, '_delivery_progres', 'interfaces', 'delivery_progres', 0, 278, 1100, 1600);
   KhPlace(r, '_item_hint', 'interfaces', 'hud_hint', -360, 266, 1100, 1600);
   KhFade(r, 300, 1000, 300);
@@ -495,6 +502,7 @@ std::string MakeKitchenHudScript(const std::string& before) {
   FillScriptNumber(script, "plateX", static_cast<int>(KitchenPlaces::plateX) - 400);
   FillScriptNumber(script, "plateY", static_cast<int>(KitchenPlaces::plateY) - 300);
   FillScriptNumber(script, "pageTime", kLastStagePageTime);
+  FillScriptNumber(script, "overOrders", kOverOrders);
   FillArtSprites(script, before);
   return script;
 }
