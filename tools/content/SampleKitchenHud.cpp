@@ -8,8 +8,8 @@ namespace {
 
 // ms of each part of the last stage's window.
 constexpr int kLastStagePageTime = 400;
-// Banners and tip balloons stand on the HUD's layer; this lifts them over the order bubbles
-// (100 above it) and their open cards.
+// Banners stand on the HUD's layer; this lifts them over the order bubbles (100 above it)
+// and their open cards.
 constexpr int kOverOrders = 200;
 
 const std::vector<SampleText> kTexts = {
@@ -318,8 +318,8 @@ void KitchenItems(CResourceReader@ r) {
 
   // The cook's tip balloon: a bubble stretched around a text line, fading in on "_show" and
   // out on "_hide"; "all" shows, holds and hides once. The text keeps no clock of its own:
-  // it fades with its place, so it lasts exactly as long as the bubble at any speed. Both
-  // stand over the order bubbles and their open card.
+  // it fades with its place, so it lasts exactly as long as the bubble at any speed. The
+  // text stands on layer 10 over the balloon's, so the bubble stays below that.
   r.CreateAnimationData('lili_text');
   KhTipParts(r);
   KhText(r, '_text', {t:kh_line}, 0, 0, 0, 2400);
@@ -328,9 +328,9 @@ void KitchenItems(CResourceReader@ r) {
   // The text's place stands in the middle of the bubble, above its tail.
   r.CreateSpriteObjectData('_place');
   r.AddOffset(0, -6, 0, 2400);
-  r.AddLayer({overOrders} + 1, 2400);
+  r.AddLayer(1, 2400);
   KhFade(r, 200, 2000, 200);
-  KhSprite(r, 'back', {art:tip_balloon}, 0, 0, {overOrders}, 2400);
+  KhSprite(r, 'back', {art:tip_balloon}, 0, 0, 0, 2400);
   KhFade(r, 200, 2000, 200);
 
   r.CreateAnimationData('level_complete_1');
