@@ -36,7 +36,7 @@ const std::vector<SampleText> kTexts = {
     {"tip_deliver", u"Don't forget to serve what is on the plate."},
     // The last stage's opening window, a page a click.
     {"kh_last_stage_1", u"Welcome to the last stage!"},
-    {"kh_last_stage_2", u"The customers here are in a hurry:\\nserve them quickly."},
+    {"kh_last_stage_2", u"Customers here are in a hurry:\\nserve them quickly."},
     {"kh_last_stage_3", u"Use the hint whenever it is ready."},
     {"kh_last_stage_4", u"Bonuses help most on busy days."},
     {"kh_last_stage_5", u"Good luck, chef!\\nPress Continue to begin."},
@@ -58,6 +58,7 @@ const SampleTextInfo kTextInfos[] = {
     {"kh_last_stage_3", 1, 0x41, "kh_last_stage_3"},
     {"kh_last_stage_4", 1, 0x41, "kh_last_stage_4"},
     {"kh_last_stage_5", 1, 0x41, "kh_last_stage_5"},
+    {"kh_continue", 0, 0x41, "item_continue"},
 };
 
 // Art sprites are named {art:name}, text infos {t:name}; offsets of the scene and the
@@ -382,6 +383,10 @@ void LastStageHint(CResourceReader@ r) {
   KhFade(r, {pageTime}, 3 * {pageTime}, {pageTime});
   KhPlace(r, '_item_continue', 'interfaces', 'continue', -90, 64, 2, total);
   KhFade(r, {pageTime}, 4 * {pageTime}, {pageTime});
+  // The greyed button's caption, in the button's own type over its face, until the button
+  // takes its caption for the last page.
+  KhText(r, 'continue_caption', {t:kh_continue}, -90, 64, 112, total);
+  KhFade(r, {pageTime}, 3 * {pageTime}, {pageTime});
 }
 
 // The game screen's HUD places, the hint box, the bonus-level banner and cursors.
