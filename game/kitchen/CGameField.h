@@ -81,8 +81,9 @@ class CGameField : public CGameFieldBase {
   void OnKeyDown(int code) override;
   // A fetched ingredient source hides and comes back once PendingItemDelay has passed.
   void AddDelayedObject(GF::THolder<CCookObject> device) override;
-  // The intro chain: the devices appear, the plate and the clock show, the count-down runs
-  // and the first customer comes.
+  // The intro chain: on the last stage's first level its window first, then a newly
+  // upgraded device's introduction; the devices appear, the plate and the clock show, the
+  // count-down runs and the first customer comes.
   void StartLevel() override;
   // The shown and active device holding the selected order's next item; null without an
   // order, an item left or such a device.
@@ -203,7 +204,7 @@ class CGameField : public CGameFieldBase {
   GF::THolder<CCookObject> m_oldDevice;
   GF::THolder<CCookObject> m_newDevice;
   GF::THolder<GF::HGENS::CFGParticle> m_newDeviceParticle;
-  AnimationPtr m_lastStageHint;  // the level's end waits for its last part
+  AnimationPtr m_lastStageHint;  // the level's end waits while it plays
 };
 
 // Shuffles the records from `from` to the end of the list in place: each position i after
