@@ -4,8 +4,9 @@
 // looping particle system "effects.glow" and the game's curtain, in seven phases (see
 // kPhases): two of cursor moves, one where the curtain closes and opens over the menu, one
 // where a cook-book leaf made from the first two sample pages turns over and over, one on a
-// kitchen screen over the menu (CBenchKitchenScreen: five orders, one open, the cook walking,
-// two ingredients flying, the mixer working), one on the idle progress map (its background
+// kitchen screen over the menu (CBenchKitchenScreen: the kitchen field playing "stage1_1"
+// past its count-down, the cook fetching the eggs and the flour, the mixer working, the order
+// served and the next customer coming), one on the idle progress map (its background
 // grid, the stage carousel and the shelf) that takes the menu's place, and one on the cook
 // book screen over the map, whose pages the Right and Left keys turn one after the other.
 // From the curtain phase on, the curtain's two halves stay drawn beside the screen (450

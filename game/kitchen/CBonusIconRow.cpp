@@ -43,6 +43,9 @@ void CBonusIconRow::Update(const float& dt) {
       offset.x += size.x * stepX * 0.5f;
       offset.y += size.y * stepY * 0.5f;
     }
+    // A row too long to centre on the start would leave the screen: it starts at the edge.
+    offset.x = std::min(offset.x, startX);
+    offset.y = std::min(offset.y, startY);
   }
   GF::TPoint<float> cursor{startX, startY};
   for (const AnimationPtr& icon : icons) {

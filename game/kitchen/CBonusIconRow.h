@@ -9,7 +9,8 @@
 struct CBonusIconRow {
   using AnimationPtr = GF::IAnimation::AnimationPtr;
 
-  bool centred = true;  // the row is centred on the start point
+  // The row is centred on the start point, as far as the screen's top left edges allow.
+  bool centred = true;
   // Each icon advances the next slot by (its width x stepX, its height x stepY).
   float stepX = 1.0f;
   float stepY = 0.0f;

@@ -13,6 +13,7 @@
 #include "framework/engine/particles/CFGParticle.h"
 #include "framework/engine/resources/CResource.h"
 #include "framework/engine/scene/ISprite.h"
+#include "framework/engine/screens/ControlParts.h"
 #include "game/app/CCheatClass.h"
 #include "game/app/GameData.h"
 #include "game/app/LevelProgress.h"
@@ -33,6 +34,7 @@
 #include "game/kitchen/CShowObjectAction.h"
 #include "game/kitchen/CShowZacazAction.h"
 #include "game/kitchen/CWaitAction.h"
+#include "game/kitchen/CWaitButtonAction.h"
 #include "game/kitchen/CWaitPersAction.h"
 #include "game/kitchen/FloorQuad.h"
 #include "game/kitchen/LevelInterfaceLayer.h"
@@ -89,6 +91,10 @@ constexpr float kIntroduceWait = 1000.0f;     // ms before the cook sets off
 constexpr float kIntroduceStepAside = -3.0f;  // cells: she stops left of the device
 constexpr float kCrossFadeTime = 1000.0f;
 constexpr GF::TPoint<float> kNewDeviceTextAt{400.0f, 300.0f};
+// The last stage's opening window, over the order card and under the curtain.
+constexpr const char* kLastStageLevel = "stage7_1";
+constexpr GF::TPoint<float> kLastStageHintAt{400.0f, 300.0f};
+constexpr int kLastStageHintAboveHud = 200;
 
 bool IsSpecial(int type) {
   return type == kPlayerSpecial || type == kRivalSpecial;
@@ -414,6 +420,7 @@ void CGameField::StartLevel() {
     profile.Floats[ProfileFloat::LevelPoints] = m_score;
     if (m_score != 0.0f) m_standings.SetScore(CStandingsPanel::kPlayerId, m_score);
   }
+  if (m_levelKey == kLastStageLevel) ShowLastStageHint();
   if (m_newDevice && m_oldDevice) IntroduceNewDevice();
   Append(MakeShowObjectAction(m_cookObjects, IntroTimings * kShowDevicesTimings));
   Append(MakeAnimationWaitAction(m_plate, "_show", 0, false));
@@ -588,7 +595,7 @@ void CGameField::UpdateLevelTime(const float& dt) {
   if (f >= 1.0f) {
     if (!m_closed) CloseRestaurant();
     if (m_receptPanel.GetOrders().empty() && !m_receptPanel.IsSliding() &&
-        GetFlyObjects().empty()) {
+        GetFlyObjects().empty() && (!m_lastStageHint || m_lastStageHint->IsStopped())) {
       CurrentProfile().Floats[ProfileFloat::CurrentPlace] =
           static_cast<float>(m_standings.GetPlayerPlace());
       EndLevel();
@@ -957,4 +964,21 @@ void CGameField::ToggleNewDeviceHint() {
   if (device) m_newDeviceParticle->SetPosition(device->GetPosition());
   m_newDeviceParticle->SetLayer(IngredientFlyLayer);
   m_newDeviceParticle->SetScene(GetLevelInterfaceLayer());
+}
+
+void CGameField::ShowLastStageHint() {
+  m_lastStageHint = CreateInLevelLayer("hints.hint_last_stage");
+  if (!m_lastStageHint) return;
+  if (const AnimationPtr next = GF::HGENS::FindRequiredPart(m_lastStageHint, "_item_continue"))
+    next->Play("_disabled", 1, false);
+  m_lastStageHint->SetPosition(kLastStageHintAt);
+  m_lastStageHint->SetLayer(HudLayerBase + kLastStageHintAboveHud);
+  for (const char* part : {"_part_1", "_part_2", "_part_3", "_part_4"}) {
+    Append(MakeAnimationWaitAction(m_lastStageHint, part, 1, false));
+    Append(MakeWaitButtonAction("_item_ok", m_lastStageHint));
+  }
+  Append(MakeAnimationWaitAction(m_lastStageHint, "_part_5", 1, false));
+  Append(MakeWaitButtonAction("_item_continue", m_lastStageHint));
+  Append(MakeAnimationWaitAction(m_lastStageHint, "_part_6", 1, false));
+  Append(MakeExecuteAction(GF::MakeDelegate(this, &CGameFieldBase::ShowManual)));
 }

@@ -81,8 +81,9 @@ class CGameField : public CGameFieldBase {
   void OnKeyDown(int code) override;
   // A fetched ingredient source hides and comes back once PendingItemDelay has passed.
   void AddDelayedObject(GF::THolder<CCookObject> device) override;
-  // The intro chain: the devices appear, the plate and the clock show, the count-down runs
-  // and the first customer comes.
+  // The intro chain: on the last stage's first level its window first, then a newly
+  // upgraded device's introduction; the devices appear, the plate and the clock show, the
+  // count-down runs and the first customer comes.
   void StartLevel() override;
   // The shown and active device holding the selected order's next item; null without an
   // order, an item left or such a device.
@@ -121,6 +122,9 @@ class CGameField : public CGameFieldBase {
   GF::THolder<CCookObject> GetOldDevice() const { return m_oldDevice; }
   GF::THolder<CCookObject> GetNewDevice() const { return m_newDevice; }
   int GetQueueCapacity() const { return m_queueCapacity; }
+  // The last stage's hint window, from the first level of that stage's start on; null in
+  // every other level.
+  AnimationPtr GetLastStageHint() const { return m_lastStageHint; }
 
  protected:
   // How many customers queue at once; the hidden-object field takes one or none.
@@ -154,6 +158,9 @@ class CGameField : public CGameFieldBase {
   void IntroduceNewDevice();
   // The sparkle over the new device comes, or goes.
   void ToggleNewDeviceHint();
+  // The last stage's opening window: five pages, each turned by its "OK", the last one left
+  // by "Continue" (greyed until then); then the manual opens and the count-down follows.
+  void ShowLastStageHint();
   // The frame's click, when one arrived.
   void HandleClick(const GF::TPoint<float>& at);
   void CloseRestaurant();
@@ -200,6 +207,7 @@ class CGameField : public CGameFieldBase {
   GF::THolder<CCookObject> m_oldDevice;
   GF::THolder<CCookObject> m_newDevice;
   GF::THolder<GF::HGENS::CFGParticle> m_newDeviceParticle;
+  AnimationPtr m_lastStageHint;  // the level's end waits while it plays
 };
 
 // Shuffles the records from `from` to the end of the list in place: each position i after

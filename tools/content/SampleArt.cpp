@@ -293,6 +293,7 @@ const std::vector<ArtSheet>& SampleArtSheets() {
       {"banner", "banner.svg", 384, 96},
       {"bonus_effects", "bonus_effects.svg", 384, 64, 128, 64, {"ice", "ice_str", "chain"}},
       {"hint_box", "hint_box.svg", 272, 128},
+      {"last_stage_board", "last_stage_board.svg", 400, 220},
       {"hint_close", "hint_close.svg", 160, 40, 40, 40, {"up", "over", "down", "disabled"}},
       {"hud_buttons",
        "hud_buttons.svg",

@@ -6,6 +6,12 @@
 
 namespace {
 
+// ms of each part of the last stage's window.
+constexpr int kLastStagePageTime = 400;
+// Banners stand on the HUD's layer; this lifts them over the order bubbles (100 above it)
+// and their open cards.
+constexpr int kOverOrders = 200;
+
 const std::vector<SampleText> kTexts = {
     {"kh_empty", u" "},
     {"item_item_delivery", u"Serve"},
@@ -28,15 +34,31 @@ const std::vector<SampleText> kTexts = {
     {"tip_two_orders", u"Two orders! Click the first one."},
     {"tip_closing", u"We're closing, finish the last orders."},
     {"tip_deliver", u"Don't forget to serve what is on the plate."},
+    // The last stage's opening window, a page a click.
+    {"kh_last_stage_1", u"Welcome to the last stage!"},
+    {"kh_last_stage_2", u"Customers here are in a hurry:\\nserve them quickly."},
+    {"kh_last_stage_3", u"Use the hint whenever it is ready."},
+    {"kh_last_stage_4", u"Bonuses help most on busy days."},
+    {"kh_last_stage_5", u"Good luck, chef!\\nPress Continue to begin."},
 };
 
 // Text infos, every one centred in the dark ink of font 1: the HUD's boxes and balloons are
 // light.
 const SampleTextInfo kTextInfos[] = {
-    {"kh_caption", 1, 0x41, "kh_empty"},           {"kh_line", 1, 0x41, "kh_empty"},
-    {"kh_complete_1", 1, 0x41, "kh_complete_1"},   {"kh_complete_2", 1, 0x41, "kh_complete_2"},
-    {"kh_complete_3", 1, 0x41, "kh_complete_3"},   {"kh_complete_4", 1, 0x41, "kh_complete_4"},
-    {"kh_bonus_level", 1, 0x41, "kh_bonus_level"}, {"kh_ribbon", 1, 0x41, "kh_empty"},
+    {"kh_caption", 1, 0x41, "kh_empty"},
+    {"kh_line", 1, 0x41, "kh_empty"},
+    {"kh_complete_1", 1, 0x41, "kh_complete_1"},
+    {"kh_complete_2", 1, 0x41, "kh_complete_2"},
+    {"kh_complete_3", 1, 0x41, "kh_complete_3"},
+    {"kh_complete_4", 1, 0x41, "kh_complete_4"},
+    {"kh_bonus_level", 1, 0x41, "kh_bonus_level"},
+    {"kh_ribbon", 1, 0x41, "kh_empty"},
+    {"kh_last_stage_1", 1, 0x41, "kh_last_stage_1"},
+    {"kh_last_stage_2", 1, 0x41, "kh_last_stage_2"},
+    {"kh_last_stage_3", 1, 0x41, "kh_last_stage_3"},
+    {"kh_last_stage_4", 1, 0x41, "kh_last_stage_4"},
+    {"kh_last_stage_5", 1, 0x41, "kh_last_stage_5"},
+    {"kh_continue", 0, 0x41, "item_continue"},
 };
 
 // Art sprites are named {art:name}, text infos {t:name}; offsets of the scene and the
@@ -205,10 +227,11 @@ void KhFade(CResourceReader@ r, int show, int idle, int hide) {
   r.AddOpaque(0, 0, 0);
 }
 
-// A banner of 1.6 s tinted (red, green, blue): it drops in, holds and fades out.
+// A banner of 1.6 s tinted (red, green, blue): it drops in, holds and fades out, over the
+// order bubbles and their open card.
 void KhBanner(CResourceReader@ r, int red, int green, int blue, int text) {
   r.AddNamedPart('all', 0, 1600, 1);
-  KhSprite(r, 'board', {art:banner}, 0, 0, 0, 1600);
+  KhSprite(r, 'board', {art:banner}, 0, 0, {overOrders}, 1600);
   r.AddColor(255, red, green, blue, 0, 1600);
   r.AddBlendMode(2, 1600);
   r.AddZoom(40, 40, 1, 250);
@@ -217,7 +240,7 @@ void KhBanner(CResourceReader@ r, int red, int green, int blue, int text) {
   r.AddOpaque(255, 0, 1050);
   r.AddOpaque(255, 1, 300);
   r.AddOpaque(0, 0, 0);
-  KhText(r, 'caption', text, 0, 0, 1, 1600);
+  KhText(r, 'caption', text, 0, 0, {overOrders} + 1, 1600);
   r.AddZoom(150, 150, 0, 1600);
 }
 
@@ -294,18 +317,20 @@ void KitchenItems(CResourceReader@ r) {
   r.AddNamedPart('all', 0, 1000, 0);
   KhText(r, '_text', {t:kh_line}, 0, 0, 0, 1000);
 
-  // The cook's tip balloon: a text line and a bubble stretched around it, both fading in
-  // on "_show" and out on "_hide"; "all" shows, holds and hides once.
+  // The cook's tip balloon: a bubble stretched around a text line, fading in on "_show" and
+  // out on "_hide"; "all" shows, holds and hides once. The text keeps no clock of its own:
+  // it fades with its place, so it lasts exactly as long as the bubble at any speed. The
+  // text stands on layer 10 over the balloon's, so the bubble stays below that.
   r.CreateAnimationData('lili_text');
   KhTipParts(r);
   KhText(r, '_text', {t:kh_line}, 0, 0, 0, 2400);
-  KhFade(r, 200, 2000, 200);
   r.CreateAnimationData('lili_baloon_podkladka');
   KhTipParts(r);
   // The text's place stands in the middle of the bubble, above its tail.
   r.CreateSpriteObjectData('_place');
   r.AddOffset(0, -6, 0, 2400);
   r.AddLayer(1, 2400);
+  KhFade(r, 200, 2000, 200);
   KhSprite(r, 'back', {art:tip_balloon}, 0, 0, 0, 2400);
   KhFade(r, 200, 2000, 200);
 
@@ -317,6 +342,51 @@ void KitchenItems(CResourceReader@ r) {
   KhBanner(r, 217, 160, 102, {t:kh_complete_3});
   r.CreateAnimationData('level_complete_4');
   KhBanner(r, 170, 170, 170, {t:kh_complete_4});
+}
+
+// The part of page n (1 to 5) of the last stage's window, and the object's fade: in over its
+// own part, out over the next one.
+void KhPageFade(CResourceReader@ r, int n) {
+  if (n > 1) r.AddOpaque(0, 0, (n - 1) * {pageTime});
+  r.AddOpaque(0, 1, {pageTime});
+  r.AddOpaque(255, 1, {pageTime});
+  r.AddOpaque(0, 0, 0);
+}
+
+// The last stage's window: six parts; the first pops the board up with its first page, the
+// next four turn a page each, the sixth lets it go. "OK" turns the first four pages;
+// "Continue" waits greyed until the fifth.
+void LastStageHint(CResourceReader@ r) {
+  int total = 6 * {pageTime};
+  r.CreateAnimationData('hint_last_stage');
+  for (int n = 1; n <= 6; ++n)
+    r.AddNamedPart('_part_' + n, (n - 1) * {pageTime}, n * {pageTime}, 1);
+  r.AddNamedPart('all', 0, total, 1);
+  KhSprite(r, 'board', {art:last_stage_board}, 0, 0, 0, total);
+  r.AddZoom(70, 70, 1, {pageTime});
+  r.AddZoom(100, 100, 0, 4 * {pageTime});
+  r.AddZoom(100, 100, 1, {pageTime});
+  r.AddZoom(70, 70, 0, 0);
+  KhFade(r, {pageTime}, 4 * {pageTime}, {pageTime});
+  KhText(r, 'page_1', {t:kh_last_stage_1}, 0, -6, 1, total);
+  KhPageFade(r, 1);
+  KhText(r, 'page_2', {t:kh_last_stage_2}, 0, -16, 1, total);
+  KhPageFade(r, 2);
+  KhText(r, 'page_3', {t:kh_last_stage_3}, 0, -6, 1, total);
+  KhPageFade(r, 3);
+  KhText(r, 'page_4', {t:kh_last_stage_4}, 0, -6, 1, total);
+  KhPageFade(r, 4);
+  KhText(r, 'page_5', {t:kh_last_stage_5}, 0, -16, 1, total);
+  KhPageFade(r, 5);
+  // "OK" leaves with the fourth page; "Continue" stays to the end.
+  KhPlace(r, '_item_ok', 'interfaces', 'ok', 90, 64, 2, total);
+  KhFade(r, {pageTime}, 3 * {pageTime}, {pageTime});
+  KhPlace(r, '_item_continue', 'interfaces', 'continue', -90, 64, 2, total);
+  KhFade(r, {pageTime}, 4 * {pageTime}, {pageTime});
+  // The greyed button's caption, in the button's own type over its face, until the button
+  // takes its caption for the last page.
+  KhText(r, 'continue_caption', {t:kh_continue}, -90, 64, 112, total);
+  KhFade(r, {pageTime}, 3 * {pageTime}, {pageTime});
 }
 
 // The game screen's HUD places, the hint box, the bonus-level banner and cursors.
@@ -366,8 +436,11 @@ void KitchenHud(CResourceReader@ r) {
   r.AddLayer(0, 200);
   KhPlace(r, '_clock', 'interfaces', 'level_clock', 0, -1, 1, 200);
 
-  // The hint box's button, named so that its caption is "item_back".
+  // The hint box's button, named so that its caption is "item_back", and the last stage's
+  // window's "item_ok" and "item_continue".
   FrameworkButton(r, 'back');
+  FrameworkButton(r, 'ok');
+  FrameworkButton(r, 'continue');
 
   r.CreateModule('hints');
   r.CreateAnimationData('hint_text');
@@ -381,16 +454,18 @@ void KitchenHud(CResourceReader@ r) {
   KhFade(r, 300, 1000, 300);
   KhPlace(r, '_item_back', 'interfaces', 'back', 0, 32, 2, 1600);
   KhFade(r, 300, 1000, 300);
+  LastStageHint(r);
 
   r.CreateModule('main_menu');
   r.CreateAnimationData('bonus_text');
   KhBanner(r, 126, 200, 227, {t:kh_bonus_level});
 
-  // The game screen's layout: the level clock at the top right, the delivery bar below,
-  // the hint button at the bottom left, the pause menu's and help's at the bottom right.
+  // The game screen's layout: the level clock at the top left, clear of the order column
+  // at the right, the delivery bar at the bottom, the hint button at the bottom left, the
+  // pause menu's and help's at the bottom right.
   r.CreateAnimationData('game_screen');
   ShowIdleHide(r, 300, 1000, 300);
-  KhPlace(r, '_flip', 'interfaces', 'level_clock_panel', 320, -262, 1100, 1600);
+  KhPlace(r, '_flip', 'interfaces', 'level_clock_panel', -332, -272, 1100, 1600);
   KhPlace(r, '_delivery_progres', 'interfaces', 'delivery_progres', 0, 278, 1100, 1600);
   KhPlace(r, '_item_hint', 'interfaces', 'hud_hint', -360, 266, 1100, 1600);
   KhFade(r, 300, 1000, 300);
@@ -440,6 +515,8 @@ std::string MakeKitchenHudScript(const std::string& before) {
   FillScriptNumber(script, "clockY", static_cast<int>(KitchenPlaces::clockY) - 300);
   FillScriptNumber(script, "plateX", static_cast<int>(KitchenPlaces::plateX) - 400);
   FillScriptNumber(script, "plateY", static_cast<int>(KitchenPlaces::plateY) - 300);
+  FillScriptNumber(script, "pageTime", kLastStagePageTime);
+  FillScriptNumber(script, "overOrders", kOverOrders);
   FillArtSprites(script, before);
   return script;
 }

@@ -94,7 +94,7 @@ struct Seen {
 using pm::test::Differences;
 
 // Where the effects show on the sample kitchen.
-constexpr GF::TRect<int> kClock{690, 10, 750, 66};        // the level clock
+constexpr GF::TRect<int> kClock{38, 0, 98, 56};           // the level clock
 constexpr GF::TRect<int> kAboveMixer{180, 90, 260, 150};  // over the mixer's bowl
 constexpr GF::TRect<int> kMixer{195, 165, 255, 230};
 constexpr GF::TRect<int> kFirstBar{700, 76, 795, 98};  // the first bubble's patience bar

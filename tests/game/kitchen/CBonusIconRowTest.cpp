@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "game/kitchen/CBonusIconRow.h"
 #include "tests/game/kitchen/FieldFixture.h"
 
@@ -55,6 +57,23 @@ TEST_F(CBonusIconRowTest, IconsGlideIntoARowCentredOnTheStart) {
   row.Update(1.0f);
   EXPECT_FALSE(row.running);
   EXPECT_EQ(row.elapsed, row.duration);
+}
+
+TEST_F(CBonusIconRowTest, ARowTooLongToCentreStartsAtTheScreensEdge) {
+  CBonusIconRow row;
+  std::vector<GF::IAnimation::AnimationPtr> icons;
+  for (int n = 0; n < 4; ++n) {
+    icons.push_back(Icon(400.0f, 300.0f));
+    row.Add(icons.back());
+  }
+  row.Update(1000.0f);
+  const float w = Width(icons[0]);
+  ASSERT_GT(2.0f * w, 60.0f) << "four icons are wider than twice the start's margin";
+  for (int n = 0; n < 4; ++n) EXPECT_NEAR(X(icons[n]), w / 2.0f + n * w, 1.0f) << n;
+  GF::TRect<int> first;
+  icons[0]->GetBoundingRect(first);
+  EXPECT_GE(first.left, 0);
+  EXPECT_FLOAT_EQ(Y(icons[0]), 100.0f);
 }
 
 TEST_F(CBonusIconRowTest, ARowChangeRestartsAFullGlideFromWhereTheIconsStand) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "framework/core/TRect.h"
 #include "framework/engine/particles/CFGParticle.h"
@@ -81,6 +82,28 @@ TEST_F(CBonusTest, WithoutAVisualTheBonusAppliesAtOnceAndEndsExactlyWithItsTime)
   Step(1.0f);
   EXPECT_TRUE(bonus->IsDone());
   EXPECT_EQ(QualityFactor, 1.0f);
+}
+
+TEST_F(CBonusTest, ItsBannerStandsOverTheOpenOrderCard) {
+  const AnimationPtr card = AddTwoOrders()->GetItemsPanel();
+  ASSERT_TRUE(card);
+  RunQuality();
+  AnimationPtr banner;
+  for (const AnimationPtr& node : scene->GetAnimations())
+    if (node->GetName() && std::string(node->GetName()) == "bonus_name_5") banner = node;
+  ASSERT_TRUE(banner);
+  scene->Update(20.0f);
+  auto layers = [](const AnimationPtr& node) {
+    std::vector<int> found;
+    for (int i = 0; i < node->GetObjectCount(); ++i)
+      if (const auto drawable = node->GetDrawable(i)) found.push_back(drawable->GetLayer());
+    return found;
+  };
+  const std::vector<int> cardLayers = layers(card);
+  const std::vector<int> bannerLayers = layers(banner);
+  ASSERT_FALSE(cardLayers.empty() || bannerLayers.empty());
+  EXPECT_GT(*std::min_element(bannerLayers.begin(), bannerLayers.end()),
+            *std::max_element(cardLayers.begin(), cardLayers.end()));
 }
 
 TEST_F(CBonusTest, OverlappingQualityBonusesRestoreAtOnceAndKeepOthersChanges) {

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/core/CDrawableAbstract.h"
+#include "framework/engine/screens/ControlParts.h"
 #include "game/app/GameData.h"
 #include "game/kitchen/CInGameHintStrategy.h"
 #include "game/kitchen/CInGameTips.h"
@@ -45,6 +47,15 @@ class CInGameHintStrategyTest : public pm::test::FieldFixture {
   }
   void Frames(float ms) {
     for (; ms > 0.0f; ms -= 20.0f) scene->Update(20.0f);
+  }
+  // The balloon of the lasting welcome tip, or of a tip that plays once.
+  AnimationPtr Shown(std::size_t tip) {
+    return tip == kWelcome ? Strategy().GetLastingBalloon() : Strategy().GetSelfClosingBalloon();
+  }
+  // The drawn opacity of the animation's named drawable.
+  static float Opacity(const AnimationPtr& animation, const std::string& name) {
+    auto* drawable = dynamic_cast<GF::CDrawableAbstract*>(animation->FindDrawable(name).Get());
+    return drawable ? drawable->GetProperties().opacity : -1.0f;
   }
   static GF::TRect<int> Bounds(const AnimationPtr& animation) {
     GF::TRect<int> rect;
@@ -90,6 +101,30 @@ TEST_F(CInGameHintStrategyTest, SelfClosingBalloonReportsItsEnd) {
   Frames(400);
   EXPECT_FALSE(InGameTips.m_showing);
   EXPECT_FALSE(Strategy().GetSelfClosingBalloon());
+}
+
+// The text stands over its bubble and fades with it at either speed: no bubble is left
+// empty, none runs out under its text.
+TEST_F(CInGameHintStrategyTest, TheTextFadesWithItsBubble) {
+  for (const std::size_t tip : {kWelcome, kServe}) {
+    SCOPED_TRACE(tip);
+    InGameTips.SetCurrentTip(TipRecords[tip]);
+    const AnimationPtr balloon = Shown(tip);
+    ASSERT_TRUE(balloon);
+    const AnimationPtr text = GF::HGENS::FindSubstitutedPart(*balloon, "_place");
+    ASSERT_TRUE(text);
+    ASSERT_GE(Opacity(text, "_text"), 0.0f);
+    EXPECT_GT(text->FindDrawable("_text")->GetLayer(), balloon->FindDrawable("back")->GetLayer())
+        << "drawn over its bubble";
+    for (int ms = 400; ms < 9000; ms += 400) {
+      Frames(400.0f);
+      if (Shown(tip) != balloon) break;  // the self-closing one has gone
+      EXPECT_FLOAT_EQ(Opacity(text, "_text"), Opacity(balloon, "back")) << ms;
+    }
+    if (tip == kWelcome) {
+      EXPECT_GT(Opacity(balloon, "back"), 0.99f) << "it stays";
+    }
+  }
 }
 
 TEST_F(CInGameHintStrategyTest, EarlyHiddenBalloonRunsOnFastAndReportsForTheCurrentTip) {

@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "framework/engine/app/Services.h"
+#include "framework/engine/particles/CFGParticle.h"
 #include "framework/engine/scene/ISprite.h"
+#include "framework/engine/screens/ControlParts.h"
 #include "game/app/CCheatClass.h"
 #include "game/app/GameData.h"
 #include "game/app/LevelProgress.h"
@@ -18,6 +20,9 @@
 #include "game/app/ProfileString.h"
 #include "game/kitchen/CGameField.h"
 #include "game/kitchen/CInGameTips.h"
+#include "game/kitchen/CWaitAction.h"
+#include "game/kitchen/CWaitButtonAction.h"
+#include "platform/Engine.h"
 #include "tests/game/kitchen/KitchenFieldFixture.h"
 
 namespace {
@@ -178,18 +183,26 @@ TEST_F(KitchenPlayTest, ASpecialRecordBringsASecondOrderAndHalvesTheQueue) {
   Frames(3.0f * CustomerArrivalInterval);
   EXPECT_EQ(Panel().GetOrders().size(), 2u);
 
-  // Rings of special records only: one pass, then nothing more.
-  for (const auto& orders :
-       {std::vector<LevelOrderRecord>{Record(101, "Dishes.batter")},
-        std::vector<LevelOrderRecord>{Record(101, "Dishes.batter"), Record(102, "Dishes.batter"),
-                                      Record(101, "Dishes.batter")}}) {
+  // Rings of special records only: one pass, then nothing more, also at the later arrivals
+  // that an empty queue brings every frame; only a record not yet taken still comes.
+  const LevelOrderRecord player = Record(101, "Dishes.batter");
+  const LevelOrderRecord rival = Record(102, "Dishes.batter");
+  const struct {
+    std::vector<LevelOrderRecord> ring;
+    std::vector<int> later;  // the orders once the first ones have gone
+  } rings[] = {{{player}, {}}, {{player, player}, {}}, {{player, rival, player}, {101}}};
+  for (const auto& c : rings) {
+    SCOPED_TRACE(c.ring.size());
     NewField();
-    Level("stage1_2").Orders = orders;
+    Level("stage1_2").Orders = c.ring;
     StartPlaying("stage1_2");
     const std::vector<int> first = OrderTypes();
     Frames(3.0f * CustomerArrivalInterval);
     EXPECT_EQ(OrderTypes(), first);
     EXPECT_LE(first.size(), 2u);
+    RemoveAllOrders();
+    Frames(3.0f * CustomerArrivalInterval);
+    EXPECT_EQ(OrderTypes(), c.later);
   }
 }
 
@@ -364,6 +377,93 @@ TEST_F(KitchenPlayTest, AnUpgradedDeviceIsIntroducedBeforeTheCountDown) {
   Frames(10000.0f);
   EXPECT_TRUE(kitchenField->IsIntroRunning()) << "the hint box waits for its button";
   EXPECT_EQ(CountPlayerCalls(kGo), 0);
+}
+
+TEST_F(KitchenPlayTest, AWaitingCompleteOrderPuffsFogBesideThePlateOnlyOnThreeAndFour) {
+  Engine* engine = hgeCreate(ENGINE_VERSION);
+  for (int side = 1; side <= 4; ++side) {
+    SCOPED_TRACE(side);
+    int seed = 1;  // 0 seeds from the clock
+    for (;; ++seed) {
+      engine->RandomSeed(seed);
+      if (engine->RandomInt(1, 4) == side) break;
+    }
+    NewField();
+    scene->Clear();
+    StartPlaying("stage1_1");
+    const GF::THolder<CZacaz> order = Panel().GetSelectedOrder();
+    ASSERT_TRUE(order);
+    for (int k = 0; k < order->GetItemCount(); ++k) {
+      order->SetItemDelivered(k);
+      order->CompleteItem(k);
+    }
+    const GF::CObjectProperties& plate = kitchenField->GetPlate()->GetProperties();
+    const int fogLayer = kitchenField->GetPlate()->GetLayer() + 2;
+    // Each period draws first in its frame: the seed chooses the side of every period.
+    std::vector<GF::HGENS::CScene::DrawablePtr> fogs;
+    for (float ms = 0.0f; ms < 2.5f * ServedOrderBonusTime; ms += 20.0f) {
+      engine->RandomSeed(seed);
+      Frames(20.0f);
+      for (const auto& drawable : scene->GetDrawables()) {
+        const auto* fog = dynamic_cast<const GF::HGENS::CFGParticle*>(drawable.Get());
+        if (fog && fog->GetLayer() == fogLayer &&
+            std::find(fogs.begin(), fogs.end(), drawable) == fogs.end()) {
+          fogs.push_back(drawable);
+          EXPECT_EQ(fog->GetPosition().x, plate.x + (side == 3 ? 50.0f : -50.0f));
+          EXPECT_EQ(fog->GetPosition().y, plate.y);
+        }
+      }
+    }
+    EXPECT_EQ(fogs.size(), side <= 2 ? 0u : 2u) << "one puff a period on three and four";
+  }
+  engine->Release();
+}
+
+TEST_F(KitchenPlayTest, TheLastStagesWindowTurnsItsPagesOnItsButtonsBeforeTheCountDown) {
+  LevelDescription last = Level("stage1_1");
+  last.LevelKey = "stage7_1";
+  LevelTable["stage7_1"] = last;
+  Profile().Strings[ProfileString::CurrentLevelKey] = "stage7_1";
+  kitchen = MakeKitchen();
+  ASSERT_TRUE(LoadKitchen("stage7_1"));
+  // The field's chain hangs behind this one, so the test can walk it.
+  const CActionBase::Holder head = kitchenField->Append(MakeWaitAction(0.0f));
+  kitchenField->SetupPlates(kitchen);
+  const GF::IAnimation::AnimationPtr window = kitchenField->GetLastStageHint();
+  ASSERT_TRUE(window);
+  EXPECT_EQ(window->GetPosition(), (GF::TPoint<float>{400.0f, 300.0f}));
+  EXPECT_GT(window->GetLayer(), HudLayerBase + 100) << "over the open order card";
+  const GF::IAnimation::AnimationPtr next =
+      GF::HGENS::FindSubstitutedPart(*window, "_item_continue");
+  ASSERT_TRUE(next);
+  EXPECT_EQ(next->GetStartTime(), 300.0f) << "greyed";
+  std::vector<CWaitButtonAction*> waits;
+  for (CActionBase* a = head.Get(); !a->GetFollowUps().empty(); a = a->GetFollowUps()[0].Get())
+    if (auto* wait = dynamic_cast<CWaitButtonAction*>(a->GetFollowUps()[0].Get()))
+      waits.push_back(wait);
+  ASSERT_EQ(waits.size(), 5u);
+  const std::wstring captions[] = {L"OK", L"OK", L"OK", L"OK", L"Continue"};
+  for (std::size_t page = 0; page < waits.size(); ++page) {
+    SCOPED_TRACE(page);
+    Frames(3000.0f);
+    EXPECT_EQ(window->GetStartTime(), 400.0f * static_cast<float>(page)) << "page shown";
+    EXPECT_EQ(CountPlayerCalls("sound:Play 3 1 0.000000"), 0) << "the count-down waits";
+    const GF::THolder<CDeliveryButton> button = waits[page]->GetButton();
+    ASSERT_TRUE(button);
+    ASSERT_NE(button->GetText(), nullptr);
+    EXPECT_EQ(*button->GetText(), captions[page]);
+    button->clickEvent.Fire(button, {400, 364}, 1);
+  }
+  // The sixth part lets the window go and the manual's call ends the intro's wait; then the
+  // count-down runs as in every level.
+  while (CountPlayerCalls("sound:Play 3 1 0.000000") == 0 && window->GetStartTime() < 4000.0f)
+    Frames(20.0f);
+  EXPECT_EQ(window->GetStartTime(), 2000.0f);
+  EXPECT_TRUE(window->IsStopped());
+  EXPECT_TRUE(kitchenField->IsIntroDone()) << "the manual was called";
+  for (int frame = 0; frame < 1000 && !kitchenField->IsPlaying(); ++frame) Frames(20.0f);
+  EXPECT_TRUE(kitchenField->IsPlaying());
+  EXPECT_EQ(Panel().GetOrders().size(), 1u);
 }
 
 TEST_F(KitchenPlayTest, TheDeveloperKeysWorkOnlyInCheatMode) {
