@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "framework/engine/particles/ParticleFile.h"
-#include "game/app/ProfileString.h"
 #include "tools/content/SampleArt.h"
 #include "tools/content/SampleContent.h"
 
@@ -273,13 +272,6 @@ std::string MakeMapScreensScript(const std::string& before) {
   FillScriptNumber(script, "t:map_hint_text", CountScriptCalls(before, "r.AddTextInfo("));
   FillScriptNumber(script, "text:replay_level", SampleTextIndex("replay_level"));
   return script;
-}
-
-void AddMapScreenRules(GameData& data) {
-  FlowRule map = MakeFlowRule("SplashScreen", "play", "ProgressMapScreen", kMapScreenLayout);
-  map.actions = {StringAssignment(ProfileString::ShadesHideRequest, "curtain_close"),
-                 StringAssignment(ProfileString::ShadesShowRequest, "curtain_open")};
-  data.FlowRules.push_back(map);
 }
 
 bool WriteMapScreenFiles(const std::filesystem::path& outDir) {
