@@ -175,7 +175,7 @@ void AddStartRules(Rules& rules) {
                                 FloatAssignment(ProfileFloat::SoundVolume, 100.0f),
                                 FloatAssignment(ProfileFloat::FullScreen, 0.0f),
                                 FloatAssignment(ProfileFloat::CustomCursor, 1.0f)});
-  FlowRule publisher = To(kAnyScreen, "show_publisher", "PublisherScreen", "");
+  FlowRule publisher = To(kAnyScreen, "show_publisher", "PublisherScreen", "main_menu.publisher");
   publisher.parameter = "1000,1000";  // each of the two logos held a second
   FlowRule title = To("PublisherScreen", "starting", kTitle, kTitleLayout, {CurtainOpens()});
   title.smooth = true;
