@@ -149,10 +149,12 @@ const Case kWalk[] = {
      "GameScreen",
      {},
      {{kClose, "curtain_close"}, {kOpen, ""}}},
+    {"a tip's window closed", "HintScreen", "back", {}, {}, ""},
     {"the pause menu", "GameScreen", "menu", {}, {}, "InGameMenuScreen over"},
     {"the manual from a level", "GameScreen", "help", {}, {}, "HelpScreen over", {{kPage, 1.0f}}},
     {"the window closed", "ProgressMapScreen", "quit", {}, {}, "confirm_exit_screen over closing"},
     {"the title's quit", "SplashScreen", "back", {}, {}, "confirm_exit_screen over"},
+    {"the exit agreed", "confirm_exit_screen", "yes", {}, {}, ""},
     {"the extras", "ProgressMapScreen", "main_menu", {}, {}, "MainMenuScreen over"},
     {"the trophy room", "MainMenuScreen", "gingerroom", {}, {}, "GingerRoomScreen", {}, kCurtain},
 };
