@@ -32,8 +32,7 @@
 
 namespace {
 
-// One row per screen class, in the order a game meets them; a name without a class stays
-// unregistered.
+// One row per game screen, in the order a game meets them.
 constexpr ScreenTableRow kGameScreens[] = {
     {"PublisherScreen", CCookPublisherScreen::Create},
     {"HelpScreen", CHelpScreen::Create},
@@ -44,8 +43,6 @@ constexpr ScreenTableRow kGameScreens[] = {
     {"ChangePlayerScreen", CreateChangePlayerScreen},
     {"OptionsScreen", CreateOptionsScreen},
     {"InGameMenuScreen", CreateInGameMenuScreen},
-    // The framework's classes, until the game's own take these names.
-    {"PublisherScreen", GF::HGENS::CreatePublisherScreen},
     {"SplashScreen", CSplashScreen::Create},
     {"confirm_exit_screen", CCookConfirmMenuScreen::Create},
     {"confirm_screen", CCookConfirmMenuScreen::Create},

@@ -3,8 +3,6 @@
 #include <cstdlib>
 #include <iterator>
 
-#include "game/app/ProfileFloat.h"
-#include "game/app/ProfileString.h"
 #include "tools/content/SampleContent.h"
 #include "tools/content/SampleParticles.h"
 #include "tools/content/SampleResources.h"
@@ -321,21 +319,6 @@ bool WriteSampleCookBook(const std::filesystem::path& outDir) {
   return WriteContentFile(outDir, "Particle/print.fgp", MakeSampleSparkBurst().Write()) && ok;
 }
 
-void AddCookBookRules(GameData& data) {
+void AddCookBookSounds(GameData& data) {
   data.SoundNameTable[kPageTurnSound] = {"page_turn", kPageTurnSound};
-  // Leaving the book: to the map, unless it was opened from the trophy room or along the
-  // unlock screens, which it goes back to (the last matching rule's target wins).
-  const RuleItem fromRoom = StringAssignment(ProfileString::Value30, "");
-  const RuleItem newRecipe = StringAssignment(ProfileString::Value30, "new_recept");
-  FlowRule toRoom =
-      MakeFlowRule("CookingBookScreen", "exit", "GingerRoomScreen", "Ginger_room.room");
-  toRoom.conditions = {fromRoom};
-  FlowRule toDress =
-      MakeFlowRule("CookingBookScreen", "exit", "new_dress_screen", "main_menu.new_dress");
-  toDress.conditions = {newRecipe, FloatCondition(ProfileFloat::Value17, 0, 1.0f)};
-  FlowRule toStage = toDress;
-  toStage.conditions = {newRecipe, FloatCondition(ProfileFloat::LevelInStage, 0, 1.0f)};
-  const FlowRule rules[] = {MakeFlowRule("CookingBookScreen", "exit", "ProgressMapScreen"), toRoom,
-                            toDress, toStage};
-  data.FlowRules.insert(data.FlowRules.end(), std::begin(rules), std::end(rules));
 }

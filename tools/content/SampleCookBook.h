@@ -45,5 +45,5 @@ constexpr int kSamplePageHeight = 480;
 // gives them, the page-turn sound and the print button's sparkle "Particle/print.fgp".
 bool WriteSampleCookBook(const std::filesystem::path& outDir);
 
-// Sound 24, the page turn, and the flow rules that lead out of the book.
-void AddCookBookRules(GameData& data);
+// Sound 24, the page turn.
+void AddCookBookSounds(GameData& data);

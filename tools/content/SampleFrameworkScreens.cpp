@@ -244,6 +244,9 @@ void FrameworkPhrase(CResourceReader@ r, int n) {
 }
 
 void FrameworkLayouts(CResourceReader@ r) {
+  // The logo screen's: the logos draw themselves.
+  r.CreateAnimationData('publisher');
+
   r.CreateAnimationData('confirm_screen');
   FrameworkPanel(r);
   for (int n = 1; n <= 3; ++n) FrameworkPhrase(r, n);

@@ -9,8 +9,8 @@
 // The sample content of the framework's own screens: the confirmation layout
 // "main_menu.confirm_screen", the new-player layout "main_menu.new_player_screen", a layout
 // of the other controls "main_menu.controls" (slider with step buttons, list box with its
-// scroll slider, radio group), their textures, texts and the splash images "splash_1.png"
-// and "splash_2.png".
+// scroll slider, radio group), their textures, texts, the splash images "splash_1.png"
+// and "splash_2.png" and the logo screen's empty layout "main_menu.publisher".
 //
 // The part of the resource script goes last: its textures, sprite infos and text infos are
 // numbered after those that `before` (the script so far) declares.

@@ -1,15 +1,12 @@
 #include <cmath>
-#include <iterator>
 #include <numbers>
-#include <string>
 
 #include "framework/core/CMemoryOutputStream.h"
-#include "game/app/ProfileString.h"
 #include "tools/content/SampleContent.h"
 #include "tools/content/SampleCookBook.h"
 #include "tools/content/SampleCurtain.h"
+#include "tools/content/SampleFlowRules.h"
 #include "tools/content/SampleMapScreens.h"
-#include "tools/content/SampleMenusScreens.h"
 #include "tools/content/SampleResultsScreens.h"
 #include "tools/content/SampleStageEnd.h"
 #include "tools/content/SampleStoryScreens.h"
@@ -123,65 +120,6 @@ void SetDefaultProgress(ProgressBlock& block) {
   player.StageKey = "stage1";
 }
 
-// The start of the game: the first player's settings, the logo screen with its two images
-// held 1000 ms each, then the title, faded over, the curtain opening on it; a test level
-// starts at once.
-void AddStartRules(GameData& d) {
-  FlowRule settings = MakeFlowRule("None", "def_settings", "None");
-  settings.actions = {FloatAssignment(7, 60.0f), FloatAssignment(8, 100.0f),
-                      FloatAssignment(9, 0.0f), FloatAssignment(10, 1.0f)};
-  FlowRule publisher = MakeFlowRule("None", "show_publisher", "PublisherScreen");
-  publisher.parameter = "1000,1000";
-  FlowRule title = MakeFlowRule("PublisherScreen", "starting", "SplashScreen", "main_menu.title");
-  title.smooth = true;
-  title.actions = {StringAssignment(ProfileString::ShadesShowRequest, "curtain_open")};
-  const FlowRule testLevel =
-      MakeFlowRule("None", "test_starting", "GameScreen", "main_menu.game_screen");
-  d.FlowRules = {settings, publisher, testLevel, title};
-}
-
-// A modal rule: the target opens over the screen, which comes back when it closes.
-FlowRule ModalRule(const std::string& screen, const std::string& event, const std::string& target,
-                   const std::string& layout, const std::string& parameter = "") {
-  FlowRule rule = MakeFlowRule(screen, event, target, layout);
-  rule.modal = true;
-  rule.parameter = parameter;
-  return rule;
-}
-
-// The menus: options and players from the title, the pause menu from a level. A removal
-// is asked first; the answer reaches the player list through string 28, and string 30 marks
-// the question as the removal's until it is answered.
-void AddMenuRules(GameData& d) {
-  const RuleItem removing = StringAssignment(ProfileString::Value30, "remove");
-  FlowRule remove = ModalRule("ChangePlayerScreen", "remove", "confirm_screen",
-                              "main_menu.confirm_screen", "confirm_remove");
-  remove.actions = {removing};
-  FlowRule yes = MakeFlowRule("confirm_screen", "yes", "None");
-  yes.conditions = {removing};  // string 30 = "remove"
-  yes.actions = {StringAssignment(ProfileString::Value28, "yes")};
-  FlowRule answered = MakeFlowRule("confirm_screen", "none", "None");
-  answered.conditions = {removing};
-  answered.actions = {StringAssignment(ProfileString::Value30, "")};
-  const FlowRule rules[] = {
-      ModalRule("SplashScreen", "options", "OptionsScreen", "main_menu.options"),
-      ModalRule("SplashScreen", "select_player", "ChangePlayerScreen", "main_menu.change_player"),
-      ModalRule("SplashScreen", "new_player", "new_player_screen", "main_menu.new_player_screen"),
-      ModalRule("ChangePlayerScreen", "new_player", "new_player_screen",
-                "main_menu.new_player_screen"),
-      remove,
-      yes,
-      answered,
-      ModalRule("new_player_screen", "error", "message_screen", "main_menu.confirm_screen",
-                "name_taken"),
-      ModalRule("GameScreen", "menu", "InGameMenuScreen", "main_menu.options"),
-      MakeFlowRule("InGameMenuScreen", "map", "ProgressMapScreen", kMapScreenLayout),
-      MakeFlowRule("InGameMenuScreen", "main_menu", "SplashScreen", "main_menu.title"),
-      MakeFlowRule("InGameMenuScreen", "replay", "GameScreen", "main_menu.game_screen"),
-  };
-  d.FlowRules.insert(d.FlowRules.end(), std::begin(rules), std::end(rules));
-}
-
 }  // namespace
 
 GameData MakeSampleGameData() {
@@ -193,16 +131,13 @@ GameData MakeSampleGameData() {
   AddMotionPaths(d);
   AddCurtainPaths(d);
   SetDefaultProgress(d.DefaultProgressBlock);
-  AddStartRules(d);
-  AddMenusScreenRules(d);
   AddResultsScreenData(d);
-  AddMenuRules(d);
-  AddUnlockScreenRules(d);
-  AddStageEndRules(d);
-  AddMapScreenRules(d);
+  AddUnlockScreenSounds(d);
+  AddStageEndSounds(d);
   AddStoryScreenData(d);
-  AddCookBookRules(d);
-  AddTrophyRoomRules(d);
+  AddCookBookSounds(d);
+  AddTrophyRoomSounds(d);
+  AddFlowRules(d);
   return d;
 }
 

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "framework/engine/particles/ParticleFile.h"
-#include "game/app/ProfileString.h"
 #include "tools/content/SampleArt.h"
 #include "tools/content/SampleContent.h"
 
@@ -120,8 +119,8 @@ void MapStage(CResourceReader@ r, int n, int plate, int shade) {
   r.AddLayer(20, 1300);
 }
 
-// The panel and a button on it slide up from below the screen while showing and back down
-// while hiding; y is measured from the screen's middle.
+// A button slides up from below the shelf while showing and back down while hiding; y is
+// measured from the screen's middle.
 void MapSlide(CResourceReader@ r, int x, int y) {
   r.AddOffset(x, y + 136, 1, 400);
   r.AddOffset(x, y, 0, 1000);
@@ -137,14 +136,15 @@ void MapButton(CResourceReader@ r, const string &in name, int x) {
 }
 
 // The map's layout: only the shelf with its three buttons under y = 467, so the
-// background grid shows above it.
+// background grid shows above it. The shelf stays put: the frame is never cleared, and
+// nothing else covers the screen below the grid.
 void MapLayout(CResourceReader@ r) {
   r.CreateAnimationData('layout');
   ShowIdleHide(r, 400, 1000, 400);
   r.CreateSpriteObjectData('panel');
   r.AddSpriteIDResource({s:map_panel}, 1800);
   r.AddHotspot(5000, 0, 0, 1800);
-  MapSlide(r, 0, 163);
+  r.AddOffset(0, 163, 0, 1800);
   r.AddLayer(0, 1800);
   MapButton(r, 'ginger_room', -230);
   MapButton(r, 'play', 0);
@@ -273,13 +273,6 @@ std::string MakeMapScreensScript(const std::string& before) {
   FillScriptNumber(script, "t:map_hint_text", CountScriptCalls(before, "r.AddTextInfo("));
   FillScriptNumber(script, "text:replay_level", SampleTextIndex("replay_level"));
   return script;
-}
-
-void AddMapScreenRules(GameData& data) {
-  FlowRule map = MakeFlowRule("SplashScreen", "play", "ProgressMapScreen", kMapScreenLayout);
-  map.actions = {StringAssignment(ProfileString::ShadesHideRequest, "curtain_close"),
-                 StringAssignment(ProfileString::ShadesShowRequest, "curtain_open")};
-  data.FlowRules.push_back(map);
 }
 
 bool WriteMapScreenFiles(const std::filesystem::path& outDir) {

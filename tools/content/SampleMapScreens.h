@@ -34,10 +34,6 @@ GridAnimation MakeMapGridAnimation();
 // The map's layout, for the rules that open the map.
 inline constexpr const char* kMapScreenLayout = "ProgressMap.layout";
 
-// Its flow rules: the title's "play" opens the map, the curtain closing over the title and
-// opening over the map.
-void AddMapScreenRules(GameData& data);
-
 // Its textures ("Texture/<n>.png" under the numbers the whole script gives them) and the
 // particle file.
 bool WriteMapScreenFiles(const std::filesystem::path& outDir);

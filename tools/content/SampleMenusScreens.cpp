@@ -5,8 +5,6 @@
 #include <string>
 #include <utility>
 
-#include "game/app/ProfileFloat.h"
-#include "game/app/ProfileString.h"
 #include "tools/codecs/OggEncoder.h"
 #include "tools/content/SampleArt.h"
 #include "tools/content/SampleContent.h"
@@ -544,15 +542,6 @@ void ExtrasScreens(CResourceReader@ r) {
 }
 )";
 
-// A question over any screen: modal over the asking one, whose overlay closes first.
-FlowRule ExitQuestion(const std::string& screen, const std::string& command) {
-  FlowRule rule = MakeFlowRule(screen, command, "confirm_exit_screen", "main_menu.confirm_screen");
-  rule.modal = true;
-  rule.closeFirst = true;
-  rule.parameter = "confirm_exit";
-  return rule;
-}
-
 constexpr int kRate = 22050;
 
 // A cheerful loop in C major: a bass note and an arpeggio over it, each note plucked and
@@ -581,29 +570,6 @@ std::vector<float> MainMenuTune() {
   return samples;
 }
 
-constexpr std::int32_t kAddOp = 6;  // a rule's action "property += number"
-
-FlowRule Modal(const std::string& screen, const std::string& event, const std::string& target,
-               const std::string& layout, std::vector<RuleItem> actions = {}) {
-  FlowRule rule = MakeFlowRule(screen, event, target, layout);
-  rule.modal = true;
-  rule.actions = std::move(actions);
-  return rule;
-}
-
-RuleItem TurnPage(float by) {
-  RuleItem step = FloatAssignment(ProfileFloat::HelpState, by);
-  step.op = kAddOp;
-  return step;
-}
-
-// A page turned: the old page closes before the next one opens over the same screen.
-FlowRule PageRule(const std::string& event, float by) {
-  FlowRule rule = Modal("HelpScreen", event, "HelpScreen", kHelpLayout, {TurnPage(by)});
-  rule.closeFirst = true;
-  return rule;
-}
-
 // A short tune of rising and falling thirds, looped as the manual's music.
 std::vector<std::uint8_t> GameMenuTune() {
   return EncodeSampleTune({523.3, 659.3, 784.0, 659.3, 587.3, 698.5, 880.0, 698.5, 523.3, 659.3,
@@ -619,27 +585,6 @@ const std::vector<SampleText>& MenusScreenTexts() {
 
 const std::vector<TitleButtonPlace>& TitleButtonPlaces() {
   return kButtons;
-}
-
-void AddMenusScreenRules(GameData& data) {
-  data.FlowRules.push_back(ExitQuestion("SplashScreen", "back"));
-  data.FlowRules.push_back(ExitQuestion("None", "quit"));
-  const RuleItem firstPage = FloatAssignment(ProfileFloat::HelpState, 1.0f);
-  const FlowRule rules[] = {
-      Modal("SplashScreen", "help", "HelpScreen", kHelpLayout, {firstPage}),
-      Modal("GameScreen", "help", "HelpScreen", kHelpLayout, {firstPage}),
-      Modal("MainMenuScreen", "help", "HelpScreen", kHelpLayout, {firstPage}),
-      PageRule("next", 1.0f),
-      PageRule("prev", -1.0f),
-      // Leaving the manual closes it onto the screen it was opened over.
-      Modal("HelpScreen", "exit", "None", "",
-            {StringAssignment(ProfileString::RuleScreenCommand, "back")}),
-      Modal("SplashScreen", "score", "HighScoreScreen", kHighScoreLayout),
-      Modal("ProgressMapScreen", "main_menu", "MainMenuScreen", kExtrasLayout),
-      Modal("MainMenuScreen", "options", "OptionsScreen", "main_menu.options"),
-      Modal("MainMenuScreen", "credits", "CreditsScreen", kCreditsLayout),
-  };
-  data.FlowRules.insert(data.FlowRules.end(), std::begin(rules), std::end(rules));
 }
 
 std::string MakeMenusScreensScript(const std::string& before) {

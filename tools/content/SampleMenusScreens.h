@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "game/app/GameData.h"
 #include "tools/content/SampleResources.h"
 
 // The sample content of the menu screens:
@@ -28,10 +27,7 @@
 //   "interfaces.round_next" (arrows), the highlight "interfaces.menu_select", and the
 //   competitors' portraits "interfaces.pers_0" to "_7" with their names "pers_name_1" to "_8";
 // - the music "music_main_menu" and "music_game_menu", the dialog buttons' sound
-//   "click_menu" and the portraits' sounds "face_fadein" and "face_fadeout";
-// - the flow rules that ask the exit question (the title's "back" and any screen's "quit"),
-//   open the manual, the high scores, the extras menu and the screens it leads to, and turn
-//   the manual's pages.
+//   "click_menu" and the portraits' sounds "face_fadein" and "face_fadeout".
 //
 // Its pictures are sheets of the sample art (tools/content/art). The part of the resource
 // script goes after the art's, which it names; its text infos are numbered after those that
@@ -40,9 +36,6 @@ std::string MakeMenusScreensScript(const std::string& before);
 
 // Its texts, to be appended to the text table.
 const std::vector<SampleText>& MenusScreenTexts();
-
-// The rules, into the game data's rule table.
-void AddMenusScreenRules(GameData& data);
 
 // The sounds and the music, as "Sound/<name>.ogg".
 bool WriteMenusScreenSounds(const std::filesystem::path& outDir);

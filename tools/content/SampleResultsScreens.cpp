@@ -1,14 +1,10 @@
 #include "tools/content/SampleResultsScreens.h"
 
-#include <iterator>
 #include <string>
-#include <utility>
 
 #include "framework/engine/particles/ParticleFile.h"
-#include "game/app/ProfileFloat.h"
 #include "tools/content/SampleArt.h"
 #include "tools/content/SampleContent.h"
-#include "tools/content/SampleMapScreens.h"
 
 namespace {
 
@@ -233,44 +229,6 @@ const SoundRow kSounds[] = {
     {"music_game_menu", 392.0, 523.0, 4.0},
 };
 
-RuleItem PlaceAtLeast(float value) {
-  RuleItem item;
-  item.propertyId = ProfileFloat::CurrentPlace;
-  item.op = 5;  // >=
-  item.valueType = 1;
-  item.number = value;
-  return item;
-}
-
-RuleItem PlaceAtMost(float value) {
-  RuleItem item = PlaceAtLeast(value);
-  item.op = 4;  // <=
-  return item;
-}
-
-// A duel ends with the place 201 (won) or 202 (lost), which the level rules above take for
-// a bonus result: these come after them, and the last rule that holds is taken. Onward as
-// after a kitchen level.
-void AddDuelScreenRules(GameData& data) {
-  const struct {
-    const char* screen;
-    const char* layout;
-    float place;
-  } duels[] = {{"DuelStatisticsScreen", "main_menu.duel_statistics", 201.0f},
-               {"DuelLoseScreen", "main_menu.duel_lose", 202.0f}};
-  for (const auto& duel : duels) {
-    FlowRule exit = MakeFlowRule("GameScreen", "exit", duel.screen, duel.layout);
-    exit.conditions = {FloatCondition(ProfileFloat::CurrentPlace, 0, duel.place)};
-    data.FlowRules.push_back(exit);
-    data.FlowRules.push_back(
-        MakeFlowRule(duel.screen, "next", "ProgressMapScreen", kMapScreenLayout));
-  }
-  data.FlowRules.push_back(
-      MakeFlowRule("DuelLoseScreen", "replay", "GameScreen", "main_menu.game_screen"));
-  data.FlowRules.push_back(
-      MakeFlowRule("DuelLoseScreen", "map", "ProgressMapScreen", kMapScreenLayout));
-}
-
 }  // namespace
 
 const std::vector<SampleText>& ResultsScreenTexts() {
@@ -296,29 +254,6 @@ std::string MakeResultsScreensScript(const std::string& before) {
 void AddResultsScreenData(GameData& data) {
   data.SoundNameTable[17] = {"result_open", 17};
   data.SoundNameTable[18] = {"level_failed", 18};
-  // A level ends: a place of 1 to 3 won it, a bonus level's result is 100 or more, anything
-  // else failed it. The last rule that holds is taken, so the failed level's comes first.
-  const std::pair<const char*, const char*> screens[] = {
-      {"LoseScreen", "main_menu.lose_screen"},
-      {"StatisticsScreen", "main_menu.statistics_screen"},
-      {"BonusStatisticsScreen", "main_menu.bonus_statistics_screen"},
-  };
-  const std::vector<RuleItem> conditions[] = {
-      {}, {PlaceAtLeast(1.0f), PlaceAtMost(3.0f)}, {PlaceAtLeast(100.0f)}};
-  for (std::size_t i = 0; i < std::size(screens); ++i) {
-    FlowRule exit = MakeFlowRule("GameScreen", "exit", screens[i].first, screens[i].second);
-    exit.conditions = conditions[i];
-    data.FlowRules.push_back(exit);
-  }
-  const auto toMap = [](const std::string& screen, const std::string& event) {
-    return MakeFlowRule(screen, event, "ProgressMapScreen", kMapScreenLayout);
-  };
-  for (const auto& [screen, layout] : screens) {
-    data.FlowRules.push_back(MakeFlowRule(screen, "replay", "GameScreen", "main_menu.game_screen"));
-    data.FlowRules.push_back(toMap(screen, "next"));
-  }
-  data.FlowRules.push_back(toMap("LoseScreen", "map"));
-  AddDuelScreenRules(data);
 }
 
 bool WriteResultsScreenFiles(const std::filesystem::path& outDir) {

@@ -20,8 +20,7 @@
 //   to "_8";
 // - the burst "Particle\win_place.fgp" (drawn with "particles_2"), the sounds behind the sound
 //   numbers 17 (a result opens) and 18 (a level failed), the applause "Applause1" to
-//   "Applause4" and the music "music_game_menu";
-// - the rules that open them when a level ends and leave them again.
+//   "Applause4" and the music "music_game_menu".
 //
 // The part of the resource script goes after the art's, whose sprites it names; its text
 // infos are numbered after those that `before` (the script so far) declares.
@@ -30,7 +29,7 @@ std::string MakeResultsScreensScript(const std::string& before);
 // Its texts, to be appended to the text table.
 const std::vector<SampleText>& ResultsScreenTexts();
 
-// The sound table's numbers 17 and 18, and the flow rules around the five screens.
+// The sound table's numbers 17 and 18.
 void AddResultsScreenData(GameData& data);
 
 // The particle file and the sounds.

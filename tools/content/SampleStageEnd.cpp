@@ -1,12 +1,8 @@
 #include "tools/content/SampleStageEnd.h"
 
-#include <iterator>
-
 #include "framework/engine/particles/ParticleFile.h"
-#include "game/app/ProfileFloat.h"
 #include "tools/content/SampleArt.h"
 #include "tools/content/SampleContent.h"
-#include "tools/content/SampleMapScreens.h"
 
 namespace {
 
@@ -309,28 +305,9 @@ std::string MakeStageEndScript(const std::string& before) {
   return script;
 }
 
-void AddStageEndRules(GameData& data) {
+void AddStageEndSounds(GameData& data) {
   data.SoundNameTable[28] = {"Stage_complete", 28};
   data.SoundNameTable[30] = {"dropped_out", 30};
-  // A sample stage's second level is its last: once it is won the standings show the stage
-  // just completed, while float 1 moves on to the next stage and float 0 to its first level.
-  FlowRule standings = MakeFlowRule("StatisticsScreen", "next", "StageStatisticsScreen",
-                                    "main_menu.stage_statistics_screen");
-  standings.conditions = {FloatCondition(ProfileFloat::LevelInStage, 0, 2.0f)};
-  RuleItem nextStage = FloatAssignment(ProfileFloat::StageNumber, 1.0f);
-  nextStage.op = 6;  // adds
-  standings.actions = {nextStage, FloatAssignment(ProfileFloat::LevelInStage, 1.0f)};
-  FlowRule out =
-      MakeFlowRule("StageStatisticsScreen", "next", "LoserScreen", "main_menu.loser_screen");
-  out.parameter = "pierre";  // the competitor the standings dropped
-  const FlowRule rules[] = {
-      standings,
-      out,
-      MakeFlowRule("LoserScreen", "dialog", "DialogScreen", "dialog.dialog_screen"),
-      MakeFlowRule("LoserScreen", "comics", "ComicsScreen", "comics.comics_1"),
-      MakeFlowRule("LoserScreen", "ok", "ProgressMapScreen", kMapScreenLayout),
-  };
-  data.FlowRules.insert(data.FlowRules.end(), std::begin(rules), std::end(rules));
 }
 
 std::vector<LevelRival> SampleStageRivals() {

@@ -22,8 +22,8 @@
 // - the drop-out layouts "main_menu.loser_screen" (object "loser_screen": "_pers_place",
 //   "_name_place") and "main_menu.dropout_screen", each with "_item_ok";
 // - the sparkles "Particle\show_cup_1.fgp", the sounds 28 ("Stage_complete") and 30 and the
-//   chime "level_place", the texts, the rules from a stage's last level on, and the rivals
-//   whose points rank all eight competitors at the first stage's end.
+//   chime "level_place", the texts, and the rivals whose points rank all eight competitors at the
+//   first stage's end.
 
 // The resource script's part; `before` (the script so far) holds the art's sprites and the
 // result screens' script functions.
@@ -32,10 +32,8 @@ std::string MakeStageEndScript(const std::string& before);
 // Its texts, to be appended to the text table.
 const std::vector<SampleText>& StageEndTexts();
 
-// The sound table's numbers 28 and 30, and the flow rules around the two screens; after the
-// result screens' rules, whose target a stage's last level won would otherwise take (the
-// last matching rule's target wins).
-void AddStageEndRules(GameData& data);
+// The sound table's numbers 28 and 30.
+void AddStageEndSounds(GameData& data);
 
 // Every rival with its target points in the sample stage's last level, so that the stage's
 // end ranks all eight competitors.

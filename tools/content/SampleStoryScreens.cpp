@@ -343,22 +343,6 @@ void AddStoryScreenData(GameData& data) {
   const DialogRecord second{
       "dialog.final_second", {{{Says("ginger", "pose_1"), Stands("customer", "pose_1")}}}, 6, 2};
   data.DialogRecords = {start, contest, won, second};
-  // The opening comic before the first level; a dialogue in place of the map's "play", the
-  // level after it; the won final's dialogue ends in the closing comic.
-  const FlowRule rules[] = {
-      MakeFlowRule("SplashScreen", "comics", "ComicsScreen", "comics.comics_1"),
-      MakeFlowRule("ComicsScreen", "ok", "ProgressMapScreen", ""),
-      MakeFlowRule("ProgressMapScreen", "dialog", "DialogScreen", "dialog.dialog_screen"),
-      MakeFlowRule("DialogScreen", "next", "DialogScreen", "dialog.dialog_screen"),
-      MakeFlowRule("DialogScreen", "exit", "new_ingridient_screen",
-                   "main_menu.ingredients_screen_1"),
-      MakeFlowRule("DialogScreen", "yes", "new_ingridient_screen",
-                   "main_menu.ingredients_screen_1"),
-      MakeFlowRule("DialogScreen", "no", "ProgressMapScreen", ""),
-      MakeFlowRule("DialogScreen", "remove", "ProgressMapScreen", ""),
-      MakeFlowRule("DialogScreen", "comics", "ComicsScreen", "comics.comics_3"),
-  };
-  data.FlowRules.insert(data.FlowRules.end(), std::begin(rules), std::end(rules));
 }
 
 bool WriteStoryScreenSounds(const std::filesystem::path& outDir) {

@@ -19,8 +19,8 @@
 // - the comics "comics.comics_1" to "_3": "_show", "_idle", "_hide" and the panels
 //   "_part_1" to "_part_3";
 // - the dialogue records (the story of the first stage, its question, the closing pair), the
-//   speakers' balloon colours, their texts, the music "musik_1" and "musik_2", the sound
-//   "Game_won" and the flow rules around the two screens.
+//   speakers' balloon colours, their texts, the music "musik_1" and "musik_2", and the sound
+//   "Game_won".
 
 // The resource script's part; `before` (the script so far) holds the art's sprites.
 std::string MakeStoryScreensScript(const std::string& before);
@@ -28,7 +28,7 @@ std::string MakeStoryScreensScript(const std::string& before);
 // Its texts, to be appended to the text table.
 const std::vector<SampleText>& StoryScreenTexts();
 
-// The dialogue records, the balloon colours and the flow rules.
+// The dialogue records and the balloon colours.
 void AddStoryScreenData(GameData& data);
 
 // "Sound/<name>.ogg" of the stages' music and the closing comic's cheer.

@@ -3,14 +3,10 @@
 #include <iterator>
 
 #include "framework/engine/particles/ParticleFile.h"
-#include "game/app/ProfileString.h"
 #include "tools/content/SampleArt.h"
 #include "tools/content/SampleContent.h"
-#include "tools/content/SampleMapScreens.h"
 
 namespace {
-
-constexpr const char* kRoomLayout = "Ginger_room.room";
 
 const std::vector<SampleText> kTexts = {
     {"item_exit", u"Back"},
@@ -179,13 +175,6 @@ GF::HGENS::ParticleFile DressSparkles() {
   return file;
 }
 
-// The curtain closes over the screen left and opens on the next.
-FlowRule WithCurtain(FlowRule rule) {
-  rule.actions.push_back(StringAssignment(ProfileString::ShadesHideRequest, "curtain_close"));
-  rule.actions.push_back(StringAssignment(ProfileString::ShadesShowRequest, "curtain_open"));
-  return rule;
-}
-
 }  // namespace
 
 const std::vector<SampleText>& TrophyRoomTexts() {
@@ -204,19 +193,9 @@ std::string MakeTrophyRoomScript(const std::string& before) {
   return script;
 }
 
-void AddTrophyRoomRules(GameData& data) {
+void AddTrophyRoomSounds(GameData& data) {
   for (const RoomSound& sound : kSounds)
     data.SoundNameTable[sound.number] = {sound.name, sound.number};
-  FlowRule book = MakeFlowRule("GingerRoomScreen", "cookbook", "CookingBookScreen",
-                               "cookingbook.cookbook_screen");
-  book.actions = {StringAssignment(ProfileString::Value30, "")};
-  const FlowRule rules[] = {
-      WithCurtain(MakeFlowRule("ProgressMapScreen", "gingerroom", "GingerRoomScreen", kRoomLayout)),
-      WithCurtain(MakeFlowRule("MainMenuScreen", "gingerroom", "GingerRoomScreen", kRoomLayout)),
-      WithCurtain(MakeFlowRule("GingerRoomScreen", "exit", "ProgressMapScreen", kMapScreenLayout)),
-      book,
-  };
-  data.FlowRules.insert(data.FlowRules.end(), std::begin(rules), std::end(rules));
 }
 
 void AddTrophyRoomObjects(LibraryData& library) {

@@ -21,7 +21,7 @@
 //   not yet), in the catalogue with the cups "main_menu.cup_<place>_<stage>";
 // - the level "other_1", whose floor the cook stands on, and the souvenirs' upgrades;
 // - the texts, the sounds 22 and 23, the new outfit's sparkles
-//   "Particle\new_dress_room.fgp" and the flow rules into and out of the room.
+//   "Particle\new_dress_room.fgp".
 
 // The resource script's part; `before` (the script so far) holds the art's sprites.
 std::string MakeTrophyRoomScript(const std::string& before);
@@ -29,9 +29,11 @@ std::string MakeTrophyRoomScript(const std::string& before);
 // Its texts, to be appended to the text table.
 const std::vector<SampleText>& TrophyRoomTexts();
 
-// The sounds' names in the game data's sound table, and the flow rules: the map and the
-// extras menu open the room, "exit" leads to the map and "cookbook" to the cook book.
-void AddTrophyRoomRules(GameData& data);
+// The sounds' names in the game data's sound table.
+void AddTrophyRoomSounds(GameData& data);
+
+// The room's layout, as the flow rules open it.
+inline constexpr const char* kRoomLayout = "Ginger_room.room";
 // The souvenirs and the cups in the catalogue.
 void AddTrophyRoomObjects(LibraryData& library);
 // The level "other_1" and the souvenirs' upgrades 24 (first stage) and 25 (second).

@@ -1,12 +1,7 @@
 #include "tools/content/SampleUnlockScreens.h"
 
-#include <iterator>
-
-#include "game/app/ProfileFloat.h"
-#include "game/app/ProfileString.h"
 #include "tools/content/SampleArt.h"
 #include "tools/content/SampleContent.h"
-#include "tools/content/SampleMapScreens.h"
 
 namespace {
 
@@ -247,14 +242,6 @@ void UnlockScreens(CResourceReader@ r) {
 }
 )";
 
-RuleItem Or() {
-  RuleItem item;
-  item.op = 7;
-  return item;
-}
-
-constexpr std::int32_t kEqual = 0, kAbove = 3;
-
 }  // namespace
 
 const std::vector<SampleText>& UnlockScreenTexts() {
@@ -269,34 +256,9 @@ std::string MakeUnlockScreensScript(const std::string& before) {
   return script;
 }
 
-void AddUnlockScreenRules(GameData& data) {
+void AddUnlockScreenSounds(GameData& data) {
   for (const UnlockSound& sound : kSounds)
     data.SoundNameTable[sound.number] = {sound.name, sound.number};
-  // Before a level its new ingredients; after a won one its new recipes, then the outfit
-  // screen when an upgrade was granted or a new stage begins (its print variant).
-  FlowRule recipes =
-      MakeFlowRule("StatisticsScreen", "ok", "new_recept_screen", "main_menu.new_recept");
-  recipes.conditions = {FloatCondition(ProfileFloat::NewRecipeCount, kAbove, 0.0f)};
-  FlowRule dress =
-      MakeFlowRule("new_recept_screen", "ok", "new_dress_screen", "main_menu.new_dress");
-  dress.conditions = {FloatCondition(ProfileFloat::Value17, kEqual, 1.0f), Or(),
-                      FloatCondition(ProfileFloat::LevelInStage, kEqual, 1.0f)};
-  FlowRule recipeBook = MakeFlowRule("new_recept_screen", "cookbook", "CookingBookScreen", "");
-  recipeBook.actions = {StringAssignment(ProfileString::Value30, "new_recept")};
-  FlowRule printBook = MakeFlowRule("new_dress_screen", "cookbook", "CookingBookScreen", "");
-  printBook.actions = {StringAssignment(ProfileString::Value30, "new_print")};
-  const FlowRule rules[] = {
-      MakeFlowRule("ProgressMapScreen", "play", "new_ingridient_screen",
-                   "main_menu.ingredients_screen_1"),
-      MakeFlowRule("new_ingridient_screen", "play", "GameScreen", "main_menu.game_screen"),
-      recipes,
-      dress,
-      MakeFlowRule("new_recept_screen", "ok", "ProgressMapScreen", kMapScreenLayout),
-      recipeBook,
-      printBook,
-      MakeFlowRule("new_dress_screen", "ok", "ProgressMapScreen", kMapScreenLayout),
-  };
-  data.FlowRules.insert(data.FlowRules.end(), std::begin(rules), std::end(rules));
 }
 
 void AddUnlockScreenObjects(LibraryData& library) {

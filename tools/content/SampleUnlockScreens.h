@@ -22,7 +22,7 @@
 //   "_item_cookbook") and its plates "main_menu.recept_place_0" to "_4" (a dish's place and
 //   its name per recipe, in turn);
 // - the ingredient "Ingredients.maple_syrup", new on "stage1_1";
-// - their texts, the sounds 11, 20 and 21, and the flow rules around them.
+// - their texts, and the sounds 11, 20 and 21.
 
 // The resource script's part; `before` (the script so far) holds the art's sprites.
 std::string MakeUnlockScreensScript(const std::string& before);
@@ -30,8 +30,8 @@ std::string MakeUnlockScreensScript(const std::string& before);
 // Its texts, to be appended to the text table.
 const std::vector<SampleText>& UnlockScreenTexts();
 
-// The sounds' names in the game data's sound table, and their flow rules.
-void AddUnlockScreenRules(GameData& data);
+// The sounds' names in the game data's sound table.
+void AddUnlockScreenSounds(GameData& data);
 // The maple syrup in the catalogue, and on the first level's new ingredients.
 void AddUnlockScreenObjects(LibraryData& library);
 void AddUnlockScreenLevels(LevelsData& levels);

@@ -89,7 +89,8 @@ TEST_F(CMapScreenE2ETest, AClickedStageTurnsToTheFrontAndItsRibbonReplaysItsLeve
     if (screen.GetName() == "ProgressMapScreen") MakePlayer(CurrentProfile());
     if (screen.GetName() == "GameScreen") levelAtGame = GetCurrentLevelKey();
   };
-  std::string script = "frames 520\n" + Shot(30, "before.png");
+  // The ingredients' "OK" closes the curtain before the level opens.
+  std::string script = "frames 600\n" + Shot(30, "before.png");
   // The click waits for the plate's "_enter" to have played.
   script += At(32, "move " + std::to_string(kStage1X) + " " + std::to_string(kStage1Y));
   script += At(45, "buttondown 1") + At(46, "buttonup 1");

@@ -22,6 +22,8 @@ using pm::test::TopText;
 
 constexpr const char* kDuel = "stage1_duel";
 constexpr const char* kElsewhere = "stage1_2";  // a level override set before the screen
+// What the flow rules leave of it once the player leaves the level's screens for the map.
+constexpr const char* kForgotten = "";
 constexpr int kButtonY = 520;
 // The lost screen's buttons, left to right.
 const std::vector<const char*> kLostControls = {"replay", "map", "replay_2", "continue"};
@@ -93,9 +95,9 @@ TEST_F(DuelScreensTest, TheLostScreenOffersThePairThatFitsABestPlaceOfExactlyOne
     const char* override;  // profile string 31 afterwards
   } cases[] = {
       {1, {false, false, true, true}, 2, "replay", kDuel},
-      {1, {false, false, true, true}, 3, "next", kElsewhere},
+      {1, {false, false, true, true}, 3, "next", kForgotten},
       {0, {true, true, false, false}, 0, "replay", kElsewhere},
-      {2, {true, true, false, false}, 1, "map", kElsewhere},
+      {2, {true, true, false, false}, 1, "map", kForgotten},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.best) + " " + kLostControls[c.click]);
@@ -133,7 +135,7 @@ TEST_F(DuelScreensTest, TheResultScreenShowsTheStagesCountryAndThePointsThenGoes
   EXPECT_EQ(seen, (std::vector<std::string>{"country_1", "Round 3", "123.5"}));
   EXPECT_EQ(musicBeforeShown, "") << "the music waits for the end of the show";
   EXPECT_EQ(commands, Lines{"DuelStatisticsScreen:next"});
-  EXPECT_EQ(CurrentProfile().Strings[ProfileString::LevelKeyOverride], kElsewhere);
+  EXPECT_EQ(CurrentProfile().Strings[ProfileString::LevelKeyOverride], kForgotten);
 }
 
 // A level the data lack ends at once, with the duel's result given: the rules after the

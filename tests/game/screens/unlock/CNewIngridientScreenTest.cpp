@@ -110,9 +110,10 @@ TEST_F(CNewIngridientScreenRunTest, AnEarlyOkCompletesTheGridAndASecondOneLeaves
   std::vector<int> activeAfterFirst;
   bool stayed = false;
   std::wstring name;
-  // "ok" at (400, 450): the first click comes at 640 ms, before any element has appeared.
+  // "ok" at (400, 450): the first click comes at 640 ms, before any element has appeared. The
+  // second leaves with "play", the curtain closing.
   Run(kScreen, "",
-      "frames 80\n@30 move 400 450\n@31 buttondown 1\n@32 buttonup 1\n"
+      "frames 140\n@30 move 400 450\n@31 buttondown 1\n@32 buttonup 1\n"
       "@45 buttondown 1\n@46 buttonup 1\n",
       [&](int frame) {
         CProbe* probe = Top();
