@@ -216,8 +216,10 @@ TEST_F(StageEndRunTest, TheFinalStageHasItsOwnLayoutAndTwoCupPlaces) {
   EXPECT_EQ(CurrentProfile().Floats[ProfileFloat::DroppedOutCompetitor], 1.0f);
 }
 
-TEST_F(StageEndRunTest, AStagesLastLevelWonLeadsToItsStandings) {
-  // The first stage's second level won: "continue" (at 500, 520) on its result.
+TEST_F(StageEndRunTest, AStagesLastLevelWonOffersItsRecipeToPrintOnTheWayToItsStandings) {
+  // The first stage's second level won: "continue" (at 500, 520) on its result offers the new
+  // stage's recipe to print first; its "OK" (at 400, 450) opens the book, whose exit goes on to
+  // the standings.
   float stage = 0.0f, level = 0.0f;
   std::vector<std::string> created;
   onCreated = [&](GF::IScreen& screen) {
@@ -227,16 +229,17 @@ TEST_F(StageEndRunTest, AStagesLastLevelWonLeadsToItsStandings) {
       pm::test::SetLevelResult({100.0f, 1.0f, 3.0f, 0.0f, "stage1_2", 0});
       profile.Floats[ProfileFloat::LevelInStage] = 2.0f;
       profile.Floats[ProfileFloat::StageNumber] = 1.0f;
-    } else {
+    } else if (screen.GetName() == "new_dress_screen") {
       stage = profile.Floats[ProfileFloat::StageNumber];
       level = profile.Floats[ProfileFloat::LevelInStage];
     }
   };
   Run("StatisticsScreen", "main_menu.statistics_screen",
-      "frames 80\n@40 move 500 520\n@41 buttondown 1\n@42 buttonup 1\n");
-  EXPECT_EQ(closed, Lines{"StatisticsScreen:next"});
-  ASSERT_EQ(created.size(), 2u);
-  EXPECT_EQ(created[1], "StageStatisticsScreen");
+      "frames 200\n@40 move 500 520\n@41 buttondown 1\n@42 buttonup 1\n"
+      "@150 move 400 450\n@151 buttondown 1\n@152 buttonup 1\n");
+  EXPECT_EQ(closed, (Lines{"StatisticsScreen:next", "new_dress_screen:cookbook"}));
+  EXPECT_EQ(created, (std::vector<std::string>{"StatisticsScreen", "new_dress_screen",
+                                               "CookingBookScreen"}));
   EXPECT_EQ(stage, 2.0f);
   EXPECT_EQ(level, 1.0f);
 }
