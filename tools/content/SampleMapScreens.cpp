@@ -136,15 +136,15 @@ void MapButton(CResourceReader@ r, const string &in name, int x) {
 }
 
 // The map's layout: only the shelf with its three buttons under y = 467, so the
-// background grid shows above it. The shelf stays put: the frame is never cleared, and
-// nothing else covers the screen below the grid.
+// background grid shows above it. The shelf stays put and reaches the screen's last row:
+// the frame is never cleared, and nothing else covers the screen below the grid.
 void MapLayout(CResourceReader@ r) {
   r.CreateAnimationData('layout');
   ShowIdleHide(r, 400, 1000, 400);
   r.CreateSpriteObjectData('panel');
   r.AddSpriteIDResource({s:map_panel}, 1800);
   r.AddHotspot(5000, 0, 0, 1800);
-  r.AddOffset(0, 163, 0, 1800);
+  r.AddOffset(0, 164, 0, 1800);
   r.AddLayer(0, 1800);
   MapButton(r, 'ginger_room', -230);
   MapButton(r, 'play', 0);
