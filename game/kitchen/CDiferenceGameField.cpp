@@ -14,6 +14,7 @@
 #include "game/kitchen/CShowObjectAction.h"
 #include "game/kitchen/CWaitAction.h"
 #include "game/kitchen/LevelInterfaceLayer.h"
+#include "game/kitchen/ScreenSize.h"
 #include "platform/Engine.h"
 
 namespace {
@@ -22,7 +23,6 @@ using AnimationPtr = CGameFieldBase::AnimationPtr;
 
 constexpr int kLeftButton = 0x12;
 constexpr float kPictureWidth = 400.0f;
-constexpr float kScreenWidth = 800.0f;
 constexpr float kTwinDistance = 20.0f;  // px on each axis, exclusive
 constexpr std::int32_t kMissSound = 5;
 constexpr std::int32_t kTimeOutSound = 8;

@@ -28,6 +28,7 @@
 #include "game/kitchen/CWaitButtonAction.h"
 #include "game/kitchen/CZacaz.h"
 #include "game/kitchen/LevelInterfaceLayer.h"
+#include "game/kitchen/ScreenSize.h"
 #include "platform/Engine.h"
 
 namespace {
@@ -160,10 +161,8 @@ void CGameFieldBase::UpdateHover(const float& dt) {
 void CGameFieldBase::UpdateHider() {
   if (!m_hider) return;
   const GF::THolder<GF::CMouse> mouse = GF::HGENS::GetMouse();
-  auto clamp = [](int value, int top) {
-    return value >= top ? static_cast<float>(top) : value < 0 ? 0.0f : static_cast<float>(value);
-  };
-  m_hider->SetPosition(clamp(mouse->x, 800), clamp(mouse->y, 600));
+  m_hider->SetPosition(std::clamp(static_cast<float>(mouse->x), 0.0f, kScreenWidth),
+                       std::clamp(static_cast<float>(mouse->y), 0.0f, kScreenHeight));
 }
 
 void CGameFieldBase::BuildHUD(AnimationPtr hudRoot, GF::THolder<GF::IScreen> screen) {

@@ -178,7 +178,7 @@ class CGameFieldBase : public GF::CRefCount, public CActionWorker, public CFlyOb
   void ShowBonusParticles(float x, float y);
   // The bonus levels' log line: the level's result and count as the profile holds them.
   void LogBonusResult() const;
-  // The bonus-level cursor follows the mouse, kept on the 800 x 600 screen.
+  // The bonus-level cursor follows the mouse, kept on the screen.
   void UpdateHider();
 
   AnimationPtr m_balloon;       // the speech balloon open now (ShowSpeechBalloon)

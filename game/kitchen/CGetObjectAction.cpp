@@ -15,6 +15,7 @@
 #include "game/kitchen/CGameFieldBase.h"
 #include "game/kitchen/CWorkObjectAction.h"
 #include "game/kitchen/MotionSetters.h"
+#include "game/kitchen/ScreenSize.h"
 #include "platform/Engine.h"
 
 namespace {
@@ -24,8 +25,6 @@ using AnimationPtr = GF::IAnimation::AnimationPtr;
 constexpr int kSeriesSound = 31;
 constexpr int kSignAbove = 5;
 constexpr int kBonusAboveHud = 5000;
-constexpr float kScreenWidth = 800.0f;
-constexpr float kScreenHeight = 600.0f;
 
 float EngineTime() {
   Engine* engine = hgeCreate(ENGINE_VERSION);

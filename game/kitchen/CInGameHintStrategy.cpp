@@ -15,6 +15,7 @@
 #include "game/kitchen/CReceptPanel.h"
 #include "game/kitchen/HintWindow.h"
 #include "game/kitchen/LevelInterfaceLayer.h"
+#include "game/kitchen/ScreenSize.h"
 
 namespace {
 
@@ -148,8 +149,11 @@ void CInGameHintStrategy::PlaceOverCook(const AnimationPtr& balloon) const {
   if (const AnimationPtr figure = m_cook ? m_cook->GetAnimation() : nullptr) {
     figure->GetBoundingRect(cook);
   }
-  balloon->SetPosition(static_cast<float>((cook.left + cook.right) / 2),
-                       static_cast<float>(cook.top - own.bottom - kGapOverCook));
+  // A wide tip over a cook near a side of the floor would run off the screen: it stays whole.
+  const float lowest = static_cast<float>(-own.left);
+  const float x = std::clamp(static_cast<float>((cook.left + cook.right) / 2), lowest,
+                             std::max(lowest, kScreenWidth - static_cast<float>(own.right)));
+  balloon->SetPosition(x, static_cast<float>(cook.top - own.bottom - kGapOverCook));
 }
 
 void CInGameHintStrategy::HideLastingBalloon() {

@@ -82,6 +82,26 @@ TEST_F(CInGameHintStrategyTest, LastingBalloonStandsCentredFiveAboveTheCook) {
   EXPECT_EQ(balloon->GetPosition().x, static_cast<float>((figure.left + figure.right) / 2));
 }
 
+TEST_F(CInGameHintStrategyTest, ABalloonOverACookAtASideOfTheFloorStaysWholeOnTheScreen) {
+  // The serving tip is wider than the room beside a cook in a front corner of the floor.
+  for (const float column : {0.0f, 15.0f}) {
+    SCOPED_TRACE(column);
+    cook->PlaceSprite(column, 15.0f);
+    scene->Update(0.0f);
+    InGameTips.m_showing = false;
+    InGameTips.SetCurrentTip(TipRecords[kServe]);
+    const AnimationPtr balloon = Strategy().GetSelfClosingBalloon();
+    ASSERT_TRUE(balloon);
+    Frames(1000);
+    const GF::TRect<int> own = Bounds(balloon);
+    const GF::TRect<int> figure = Bounds(cook->GetAnimation());
+    EXPECT_GT((own.right - own.left) / 2, std::min(figure.left, 800 - figure.right));
+    EXPECT_GE(own.left, 0);
+    EXPECT_LE(own.right, 800);
+    EXPECT_EQ(own.bottom, figure.top - 5);
+  }
+}
+
 TEST_F(CInGameHintStrategyTest, NextTipHidesTheLastingBalloon) {
   InGameTips.SetCurrentTip(TipRecords[kWelcome]);
   const AnimationPtr first = Strategy().GetLastingBalloon();

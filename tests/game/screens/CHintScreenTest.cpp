@@ -136,7 +136,9 @@ TEST_F(CHintScreenTest, AClickOnTheTargetsEdgeClosesTheWindowAndIsReported) {
     EXPECT_EQ(HintTargetClicked, c.closes ? 1 : 0);
     EXPECT_EQ(closed, c.closes ? Lines{"HintScreen:back"} : Lines{});
     EXPECT_EQ(seen[69].top, c.closes ? "GameScreen" : "HintScreen");
-    if (c.closes) EXPECT_EQ(references, fieldReferences) << "the window let the field go";
+    if (c.closes) {
+      EXPECT_EQ(references, fieldReferences) << "the window let the field go";
+    }
   }
 }
 
