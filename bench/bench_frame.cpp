@@ -181,12 +181,9 @@ void RestCursor(int, int* x, int* y) {
   *y = 300;
 }
 
-const Phase kPhases[] = {{"hover", HoverCursor},
-                         {"sweep", SweepCursor},
-                         {"curtain", HoverCursor},
-                         {"page curl", HoverCursor},
-                         {"kitchen", HoverCursor},
-                         {"idle map", HoverCursor},
+const Phase kPhases[] = {{"hover", HoverCursor},   {"sweep", SweepCursor},
+                         {"curtain", HoverCursor}, {"page curl", HoverCursor},
+                         {"kitchen", HoverCursor}, {"idle map", HoverCursor},
                          {"cook book", RestCursor}};
 constexpr int kCurtainPhase = 2;
 constexpr int kCurlPhase = 3;
