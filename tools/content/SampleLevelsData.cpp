@@ -57,13 +57,16 @@ void AddRecipes(LevelsData& d) {
   d.RecipeTable[tea.RecipeKey] = tea;
 }
 
+constexpr std::int32_t kLastStage = 7;
+constexpr std::int32_t kLevelsPerStage = 2;
+
 void AddStages(LevelsData& d) {
-  d.StageTable["stage1"] = {1, 2, 1, "stage1"};
-  d.StageTable["stage2"] = {2, 2, 2, "stage2"};
+  d.StageTable["stage1"] = {1, kLevelsPerStage, 1, "stage1"};
+  d.StageTable["stage2"] = {2, kLevelsPerStage, 2, "stage2"};
   // The map's later stages, two levels each; the last ends with a comic (no competitor).
-  for (std::int32_t n = 3; n <= 7; ++n) {
+  for (std::int32_t n = 3; n <= kLastStage; ++n) {
     const std::string key = "stage" + std::to_string(n);
-    d.StageTable[key] = {n < 6 ? n : (n == 6 ? 7 : 0), 2, n, key};
+    d.StageTable[key] = {n < 6 ? n : (n == 6 ? 7 : 0), kLevelsPerStage, n, key};
   }
   for (const char* type : {"bonus_diference", "bonus_ispy", "bonus_ispy_dark", "bonus_place_in"})
     d.StageTable[type] = {0, 1, 0, type};
@@ -216,9 +219,6 @@ void AddGriddleAndMilk(LevelDescription& l) {
   l.DeviceSlots.push_back(OnCounter("Ingredients.milk", 120.0f));
 }
 
-constexpr std::int32_t kLastStage = 7;
-constexpr std::int32_t kLevelsPerStage = 2;
-
 // The dishes a stage's customers order: the stove's omelette from stage 3, the berry
 // pancakes from stage 4.
 std::vector<std::string> StageMenu(std::int32_t stage) {
@@ -246,6 +246,7 @@ std::vector<LevelOrderRecord> StageOrders(std::int32_t stage, std::int32_t numbe
 // and the others' falling behind it, so that a fair cook takes the places the stage asks for.
 std::vector<LevelRival> StageRivals(const LevelsData& d, std::int32_t stage,
                                     const std::vector<LevelOrderRecord>& orders) {
+  // A customer served at once adds up to 10 points to the recipe's payment.
   float best = 0.0f;
   for (const LevelOrderRecord& order : orders)
     best += static_cast<float>(d.RecipeTable.at(order.RecipeKey).Payment + 10);
@@ -261,18 +262,19 @@ std::vector<LevelRival> StageRivals(const LevelsData& d, std::int32_t stage,
   return rivals;
 }
 
-// A device standing on the floor at cells a and a + 1 of the rows 7 and 8, which it blocks.
+// A device standing on the floor at cells a and a + 1 of the rows 7 and 8, which it blocks;
+// at that depth the floor starts at x 76 and a cell is 34 wide.
 void AddOnFloor(LevelDescription& l, const std::string& name, int a, float scale) {
-  l.DeviceSlots.push_back(
-      Slot(name, 76.0f + 34.0f * static_cast<float>(a + 1), 425.0f, 300, scale));
+  const float middle = 76.0f + 34.0f * static_cast<float>(a + 1);
+  l.DeviceSlots.push_back(Slot(name, middle, 425.0f, 300, scale));
   for (int cell : {a, a + 1})
     for (int b : {7, 8}) l.Obstacles[static_cast<std::size_t>(cell * 16 + b)] = true;
 }
 
 // A level of stages 2 to 7 on stage 1's second kitchen; the stove from stage 3 and the
 // berries from stage 4 stand on the floor, as the counter's right end lies under the open
-// order's card. The levels are numbered on from stage 1's duel (level
-// 3): stage 2's grant the last outfits.
+// order's card. The levels are numbered on from stage 1's duel (3), so that stage 2's two
+// grant the last outfit and the bonuses; the later ones grant nothing.
 LevelDescription StageLevel(const LevelsData& d, std::int32_t stage, std::int32_t number) {
   const std::string stageKey = "stage" + std::to_string(stage);
   LevelDescription l =
