@@ -26,6 +26,12 @@ bool IsPassed(int place, int stage) {
   return stage == 7 && place == 1;
 }
 
+// A level without an upgrade reports whether the player has come to the stage's last level.
+bool ReachedStagesLastLevel(PlayerProfile& profile) {
+  return IntegerPart(profile.Floats[ProfileFloat::LevelInStage]) ==
+         LevelCountOfStage(profile.StageKey);
+}
+
 template <typename T>
 bool Contains(const std::vector<T>& list, const T& value) {
   return std::find(list.begin(), list.end(), value) != list.end();
@@ -111,6 +117,9 @@ bool GrantStageUpgrade(const std::string& levelKey) {
   const LevelDescription& level = FindLevel(levelKey);
   const std::int32_t index = level.LevelIndex;
   const UpgradeRecord& upgrade = FindUpgrade(index);
+  // A level whose upgrade the table lacks grants nothing: an empty record would show the
+  // player an outfit screen without an outfit.
+  if (!UpgradeTable.contains(index)) return ReachedStagesLastLevel(profile);
 
   if (index >= FirstUpgradeIdIndex && index <= LastUpgradeIdIndex) {
     std::vector<std::int32_t>& ids = profile.StageRecords[level.StageKey].UpgradeIds;
@@ -132,9 +141,7 @@ bool GrantStageUpgrade(const std::string& levelKey) {
     profile.LastGrantedItem = upgrade.Text();
     return true;
   }
-  // The indices without an upgrade report whether the stage's last level was reached.
-  return IntegerPart(profile.Floats[ProfileFloat::LevelInStage]) ==
-         LevelCountOfStage(profile.StageKey);
+  return ReachedStagesLastLevel(profile);
 }
 
 void SyncStageUpgrade(bool store) {

@@ -57,13 +57,16 @@ void AddRecipes(LevelsData& d) {
   d.RecipeTable[tea.RecipeKey] = tea;
 }
 
+constexpr std::int32_t kLastStage = 7;
+constexpr std::int32_t kLevelsPerStage = 2;
+
 void AddStages(LevelsData& d) {
-  d.StageTable["stage1"] = {1, 2, 1, "stage1"};
-  d.StageTable["stage2"] = {2, 2, 2, "stage2"};
+  d.StageTable["stage1"] = {1, kLevelsPerStage, 1, "stage1"};
+  d.StageTable["stage2"] = {2, kLevelsPerStage, 2, "stage2"};
   // The map's later stages, two levels each; the last ends with a comic (no competitor).
-  for (std::int32_t n = 3; n <= 7; ++n) {
+  for (std::int32_t n = 3; n <= kLastStage; ++n) {
     const std::string key = "stage" + std::to_string(n);
-    d.StageTable[key] = {n < 6 ? n : (n == 6 ? 7 : 0), 2, n, key};
+    d.StageTable[key] = {n < 6 ? n : (n == 6 ? 7 : 0), kLevelsPerStage, n, key};
   }
   for (const char* type : {"bonus_diference", "bonus_ispy", "bonus_ispy_dark", "bonus_place_in"})
     d.StageTable[type] = {0, 1, 0, type};
@@ -208,6 +211,85 @@ LevelDescription ISpyOrderLevel() {
   return l;
 }
 
+// The griddle, smaller, and the milk share the counter's left end with the bell.
+void AddGriddleAndMilk(LevelDescription& l) {
+  DeviceSlot griddle = OnCounter("Devices.griddle", 164.0f);
+  griddle.Scale = {0.6f, 0.6f};
+  l.DeviceSlots.push_back(griddle);
+  l.DeviceSlots.push_back(OnCounter("Ingredients.milk", 120.0f));
+}
+
+// The dishes a stage's customers order: the stove's omelette from stage 3, the berry
+// pancakes from stage 4.
+std::vector<std::string> StageMenu(std::int32_t stage) {
+  std::vector<std::string> menu = {"Dishes.batter", "Dishes.pancakes"};
+  if (stage >= 3) menu.push_back("Dishes.omelette");
+  if (stage >= 4) menu.push_back("Dishes.berry_pancakes");
+  return menu;
+}
+
+// The customers of a level from stage 2 on: one more every stage and on its second level, a
+// little less patient every stage.
+std::vector<LevelOrderRecord> StageOrders(std::int32_t stage, std::int32_t number) {
+  const std::vector<std::string> menu = StageMenu(stage);
+  const std::int32_t count = stage + number + 2;
+  std::vector<LevelOrderRecord> orders;
+  for (std::int32_t i = 0; i < count; ++i)
+    orders.push_back({0.0f, i % 4 + 1, 42 - 2 * stage, 0,
+                      menu[static_cast<std::size_t>(i) % menu.size()], 31 - stage});
+  return orders;
+}
+
+// The rivals still in the tournament: each stage's end drops its stage's competitor (1 to 5,
+// then 7), so the last stage is a final against competitor 0. Their targets are shares of
+// what every order served at once would pay, the leader's share rising gently with the stage
+// and the others' falling behind it, so that a fair cook takes the places the stage asks for.
+std::vector<LevelRival> StageRivals(const LevelsData& d, std::int32_t stage,
+                                    const std::vector<LevelOrderRecord>& orders) {
+  // A customer served at once adds up to 10 points to the recipe's payment.
+  float best = 0.0f;
+  for (const LevelOrderRecord& order : orders)
+    best += static_cast<float>(d.RecipeTable.at(order.RecipeKey).Payment + 10);
+  std::vector<std::int32_t> ids = {0};
+  for (std::int32_t id = stage; id <= 5; ++id) ids.push_back(id);
+  if (stage < 7) ids.push_back(7);
+  std::vector<LevelRival> rivals;
+  float share = 0.4f + 0.03f * static_cast<float>(stage);
+  for (std::int32_t id : ids) {
+    rivals.push_back({static_cast<std::int32_t>(best * share), id});
+    share -= 0.07f;
+  }
+  return rivals;
+}
+
+// A device standing on the floor at cells a and a + 1 of the rows 7 and 8, which it blocks;
+// at that depth the floor starts at x 76 and a cell is 34 wide.
+void AddOnFloor(LevelDescription& l, const std::string& name, int a, float scale) {
+  const float middle = 76.0f + 34.0f * static_cast<float>(a + 1);
+  l.DeviceSlots.push_back(Slot(name, middle, 425.0f, 300, scale));
+  for (int cell : {a, a + 1})
+    for (int b : {7, 8}) l.Obstacles[static_cast<std::size_t>(cell * 16 + b)] = true;
+}
+
+// A level of stages 2 to 7 on stage 1's second kitchen; the stove from stage 3 and the
+// berries from stage 4 stand on the floor, as the counter's right end lies under the open
+// order's card. The levels are numbered on from stage 1's duel (3), so that stage 2's two
+// grant the last outfit and the bonuses; the later ones grant nothing.
+LevelDescription StageLevel(const LevelsData& d, std::int32_t stage, std::int32_t number) {
+  const std::string stageKey = "stage" + std::to_string(stage);
+  LevelDescription l =
+      Kitchen(stageKey + "_" + std::to_string(number), 2 * stage + number - 1, number);
+  l.StageKey = stageKey;
+  AddGriddleAndMilk(l);
+  // Left of the cook's place in the middle, with a floor cell in front of each.
+  if (stage >= 3) AddOnFloor(l, "Devices.stove", 2, 0.7f);
+  if (stage >= 4) AddOnFloor(l, "Ingredients.berries", 4, 0.8f);
+  if (stage == 4 && number == 1) l.NewIngredients = {"Ingredients.berries"};
+  l.Orders = StageOrders(stage, number);
+  l.Rivals = StageRivals(d, stage, l.Orders);
+  return l;
+}
+
 void AddLevels(LevelsData& d) {
   LevelDescription first = Kitchen("stage1_1", 1, 1);
   first.NewIngredients = {"Ingredients.eggs", "Ingredients.flour"};
@@ -220,11 +302,7 @@ void AddLevels(LevelsData& d) {
 
   LevelDescription second = Kitchen("stage1_2", 2, 2);
   second.NewIngredients = {"Ingredients.milk"};
-  // The griddle, smaller, and the milk share the counter's left end with the bell.
-  DeviceSlot griddle = OnCounter("Devices.griddle", 164.0f);
-  griddle.Scale = {0.6f, 0.6f};
-  second.DeviceSlots.push_back(griddle);
-  second.DeviceSlots.push_back(OnCounter("Ingredients.milk", 120.0f));
+  AddGriddleAndMilk(second);
   // Type 1 marks a position, type 2 shuffles the orders after it; type 100 is a bonus order.
   second.Orders = {Order("Dishes.batter", 1),
                    {0.0f, 0, 0, 1, "", 0},
@@ -246,6 +324,11 @@ void AddLevels(LevelsData& d) {
   for (LevelDescription l : {first, second, duel, DiferenceLevel(), ISpyListLevel(),
                              ISpyDarkLevel(), PlaceInLevel(), ISpyOrderLevel()})
     d.LevelTable[l.LevelKey] = l;
+  for (std::int32_t stage = 2; stage <= kLastStage; ++stage)
+    for (std::int32_t number = 1; number <= kLevelsPerStage; ++number) {
+      const LevelDescription l = StageLevel(d, stage, number);
+      d.LevelTable[l.LevelKey] = l;
+    }
 }
 
 // Page elements of the sample cook book, on pages of 320 x 480.

@@ -142,9 +142,10 @@ TEST_F(LevelProgressTest, GrantStageUpgradeByIndexBand) {
   }
 }
 
+// Between the bands, and inside them where the table has no upgrade for the level.
 TEST_F(LevelProgressTest, IndicesWithoutAnUpgradeReportTheStagesLastLevel) {
   profile().StageKey = "stage_3";
-  for (std::int32_t index : {0, 1, 23, 44, -5}) {
+  for (std::int32_t index : {0, 1, 23, 44, -5, 6, 30, 50}) {
     SCOPED_TRACE(index);
     AddLevel("K", "stage_2", index);
     profile().Floats[ProfileFloat::LevelInStage] = 4.0f;
@@ -153,6 +154,7 @@ TEST_F(LevelProgressTest, IndicesWithoutAnUpgradeReportTheStagesLastLevel) {
     EXPECT_TRUE(GrantStageUpgrade("K"));
     EXPECT_TRUE(profile().StageRecords.empty());
     EXPECT_TRUE(profile().UpgradeNames.empty());
+    EXPECT_FALSE(profile().Floats.contains(ProfileFloat::Value17)) << "no outfit to show";
   }
 }
 

@@ -4,6 +4,8 @@
 #include <set>
 #include <string>
 
+#include "game/app/LevelProgress.h"
+#include "game/app/PlayerProfiles.h"
 #include "game/app/ScreenTable.h"
 #include "tests/game/app/CTestDataFileSource.h"
 #include "tests/support/TestSupport.h"
@@ -111,6 +113,29 @@ TEST_F(SampleContentTest, LevelsNameExistingRecipesStagesAndObjects) {
     if (key.starts_with("Dishes.")) {
       EXPECT_TRUE(levels.RecipeTable.contains(key)) << key;
     }
+}
+
+// Wherever the progress sends a player (a stage of the map and its first or second level), the
+// generated file holds that stage's kitchen level.
+TEST_F(SampleContentTest, EveryStageLevelTheProgressNamesExists) {
+  ASSERT_TRUE(LoadLevelsDataFile());
+  GameProgress = {};
+  PlayerProfile& profile = CurrentProfile();
+  for (int stage = 1; stage <= 7; ++stage)
+    for (int number = 1; number <= 2; ++number) {
+      profile.Floats[ProfileFloat::StageNumber] = static_cast<float>(stage);
+      profile.Floats[ProfileFloat::LevelInStage] = static_cast<float>(number);
+      const std::string key = GetCurrentLevelKey();
+      SCOPED_TRACE(key);
+      ASSERT_TRUE(LevelTable.contains(key));
+      const LevelDescription& level = LevelTable.at(key);
+      EXPECT_EQ(level.StageKey, GetStageKey(stage));
+      EXPECT_EQ(GetStageNumber(level.StageKey), stage);
+      EXPECT_EQ(level.LevelNumber(), number);
+      EXPECT_TRUE(level.IsKitchenLevel());
+      EXPECT_FALSE(level.Rivals.empty());
+    }
+  GameProgress = {};
 }
 
 // Every catalogue key that an object's items name is itself in the catalogue.
