@@ -38,16 +38,7 @@ class CDiferenceGameFieldTest : public pm::test::FieldFixture {
     AddBonusLevel("bonus_diference_1", "diff", std::move(slots), levelTime);
   }
   // The level set up as the game screen does it.
-  void Start(const std::string& key = "diff") {
-    hud = MakeHud();
-    kitchen = scene->CreateAnimation("levels.bonus_diference");
-    ASSERT_TRUE(kitchen);
-    kitchen->SetPosition(400.0f, 300.0f);
-    kitchen->Play("all", 0, false);
-    diff->BuildHUD(hud, nullptr);
-    ASSERT_TRUE(diff->LoadLevel(key));
-    diff->SetupPlates(kitchen);
-  }
+  void Start(const std::string& key = "diff") { SetUpLevel(*diff, key, "levels.bonus_diference"); }
   // The intro cut short, every object shown: the level plays.
   void Play() {
     diff->StopAll();

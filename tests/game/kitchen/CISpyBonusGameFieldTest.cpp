@@ -55,14 +55,8 @@ class CISpyBonusGameFieldTest : public pm::test::FieldFixture {
   }
   // The level set up as the game screen does it, the opening cut short: the level plays.
   void Start(const std::string& key = "spy") {
-    hud = MakeHud();
-    room = scene->CreateAnimation("levels.bonus_ispy");
-    ASSERT_TRUE(room);
-    room->SetPosition(400.0f, 300.0f);
-    room->Play("all", 0, false);
-    spy->BuildHUD(hud, nullptr);
-    ASSERT_TRUE(spy->LoadLevel(key));
-    spy->SetupPlates(room);
+    SetUpLevel(*spy, key, "levels.bonus_ispy");
+    if (HasFatalFailure()) return;
     spy->StopAll();
     for (const Object& object : spy->GetCookObjects())
       if (object->IsActive()) object->SetShown(true);
@@ -92,7 +86,6 @@ class CISpyBonusGameFieldTest : public pm::test::FieldFixture {
   }
 
   GF::THolder<CTestISpyField> spy;
-  GF::IAnimation::AnimationPtr room;
 };
 
 }  // namespace

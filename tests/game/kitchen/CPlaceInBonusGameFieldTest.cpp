@@ -46,14 +46,8 @@ class CPlaceInBonusGameFieldTest : public pm::test::FieldFixture {
   // The level set up as the game screen does it, the intro cut short: the level plays.
   void Start(const std::string& key = "bonus_place_in_1",
              const char* scene = "levels.bonus_place_in") {
-    hud = MakeHud();
-    room = this->scene->CreateAnimation(scene);
-    ASSERT_TRUE(room);
-    room->SetPosition(400.0f, 300.0f);
-    room->Play("all", 0, false);
-    place->BuildHUD(hud, nullptr);
-    ASSERT_TRUE(place->LoadLevel(key));
-    place->SetupPlates(room);
+    SetUpLevel(*place, key, scene);
+    if (HasFatalFailure()) return;
     place->StopAll();
     Step(0.0f);
     PlayerCalls().clear();
@@ -92,7 +86,6 @@ class CPlaceInBonusGameFieldTest : public pm::test::FieldFixture {
   static float Profile(std::int32_t n) { return CurrentProfile().Floats[n]; }
 
   GF::THolder<CPlaceInBonusGameField> place;
-  GF::IAnimation::AnimationPtr room;
 };
 
 }  // namespace

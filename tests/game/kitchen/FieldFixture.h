@@ -128,8 +128,8 @@ class FieldFixture : public SampleContentFixture {
   }
 
   // The scene animation of a level, centred and playing "all", as the game screen makes it.
-  GF::IAnimation::AnimationPtr MakeKitchen() {
-    GF::IAnimation::AnimationPtr kitchen = scene->CreateAnimation("levels.kitchen_1");
+  GF::IAnimation::AnimationPtr MakeKitchen(const char* sceneName = "levels.kitchen_1") {
+    GF::IAnimation::AnimationPtr kitchen = scene->CreateAnimation(sceneName);
     if (!kitchen) return kitchen;
     kitchen->SetPosition(400.0f, 300.0f);
     kitchen->Play("all", 0, false);
@@ -144,14 +144,18 @@ class FieldFixture : public SampleContentFixture {
     hud->Update(0.0f);
     return hud;
   }
-  // A level set up as the game screen does it: HUD, level, plates.
-  void StartLevel(const std::string& key) {
+  // A level set up on `level` as the game screen does it: the HUD, the level's scene (kept in
+  // `kitchen`), the level loaded and its plates placed.
+  void SetUpLevel(CGameFieldBase& level, const std::string& key,
+                  const char* sceneName = "levels.kitchen_1") {
     hud = MakeHud();
-    kitchen = MakeKitchen();
-    field->BuildHUD(hud, nullptr);
-    ASSERT_TRUE(field->LoadLevel(key));
-    field->SetupPlates(kitchen);
+    kitchen = MakeKitchen(sceneName);
+    ASSERT_TRUE(kitchen);
+    level.BuildHUD(hud, nullptr);
+    ASSERT_TRUE(level.LoadLevel(key));
+    level.SetupPlates(kitchen);
   }
+  void StartLevel(const std::string& key) { SetUpLevel(*field, key); }
   void Run(float ms, float step = 20.0f) {
     for (; ms > 0.0f; ms -= step) {
       const float dt = ms < step ? ms : step;
