@@ -234,7 +234,7 @@ void CDiferenceGameField::StartLevel() {
   Append(MakeAnimationWaitAction(m_counterPanel, "_show", 0, false));
   // Both pictures appear behind a sweeping glow before the count-down.
   Append(MakeShowObjectAction(m_objects, IntroTimings * kShowObjectsTimings));
-  AppendBonusCountDown();
+  AppendCountDown({kScreenWidth / 2, kScreenHeight / 2});
 }
 
 void CDiferenceGameField::ShowStartParticles() {

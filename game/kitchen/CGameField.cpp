@@ -29,7 +29,6 @@
 #include "game/kitchen/CInGameTips.h"
 #include "game/kitchen/CLightObjectAction.h"
 #include "game/kitchen/CPersMoveAction.h"
-#include "game/kitchen/CPlaySoundAction.h"
 #include "game/kitchen/CReceptAIAction.h"
 #include "game/kitchen/CShowObjectAction.h"
 #include "game/kitchen/CShowZacazAction.h"
@@ -60,7 +59,6 @@ constexpr float kShrugTime = 1000.0f;     // ms of the cook's refusal
 constexpr std::int32_t kRefusedSound = 5;
 constexpr std::int32_t kSelectSound = 6;
 constexpr std::int32_t kClosingSound = 8;
-constexpr std::int32_t kGoSound = 12;
 constexpr std::int32_t kHintReadySound = 14;
 constexpr std::int32_t kHintSound = 31;
 // The tips' events.
@@ -426,18 +424,7 @@ void CGameField::StartLevel() {
   Append(MakeAnimationWaitAction(m_plate, "_show", 0, false));
   if (m_levelDesc->LevelTime != 0.0f)
     Append(MakeAnimationWaitAction(m_clockPanel, "_work", 0, false));
-  const AnimationPtr countDown = CreateInLevelLayer("main_menu.level_start");
-  if (countDown) {
-    countDown->SetPosition(kCountDownAt);
-    countDown->SetLayer(HudLayerBase);
-  }
-  const char* parts[][2] = {
-      {"3", "_part_1"}, {"2", "_part_2"}, {"1", "_part_3"}, {"go", "_part_4"}};
-  for (const auto& [sound, part] : parts) {
-    Append(MakePlaySoundAction(sound, true));
-    Append(MakeAnimationWaitAction(countDown, part, 1, false));
-  }
-  Append(MakePlaySoundActionById(kGoSound));
+  AppendCountDown(kCountDownAt);
   Append(MakeExecuteAction(GF::MakeDelegate(this, &CGameField::AddNextCustomer)));
   Append(MakeWaitAction(kFirstCustomerWait));
   m_routine = &CGameField::UpdateIntro;

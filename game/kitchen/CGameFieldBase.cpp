@@ -391,11 +391,11 @@ void CGameFieldBase::UpdateBonusClosing() {
   m_finished = true;
 }
 
-void CGameFieldBase::AppendBonusCountDown() {
+void CGameFieldBase::AppendCountDown(GF::TPoint<float> at) {
   const GF::THolder<GF::IScene> layer = GetLevelInterfaceLayer();
   const AnimationPtr countDown = layer ? layer->CreateAnimation("main_menu.level_start") : nullptr;
   if (countDown) {
-    countDown->SetPosition(400.0f, 300.0f);
+    countDown->SetPosition(at);
     countDown->SetLayer(HudLayerBase);
   }
   const char* parts[][2] = {

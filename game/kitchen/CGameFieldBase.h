@@ -171,9 +171,9 @@ class CGameFieldBase : public GF::CRefCount, public CActionWorker, public CFlyOb
   // The bonus levels' closing frame: once the chain has run out the field pauses and is
   // finished.
   void UpdateBonusClosing();
-  // The bonus levels' count-down on the chain: "3", "2", "1", "Go!" over the middle of the
-  // screen, each with its voice, then the start sound.
-  void AppendBonusCountDown();
+  // Every level's count-down on the chain: "3", "2", "1", "Go!" at the point, each with its
+  // voice, then the start sound.
+  void AppendCountDown(GF::TPoint<float> at);
   // The bonus levels' opening sparkles at the point, just over the delivery bar.
   void ShowBonusParticles(float x, float y);
   // The bonus levels' log line: the level's result and count as the profile holds them.

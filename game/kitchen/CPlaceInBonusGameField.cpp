@@ -17,6 +17,7 @@
 #include "game/kitchen/CWaitAction.h"
 #include "game/kitchen/LevelInterfaceLayer.h"
 #include "game/kitchen/MotionSetters.h"
+#include "game/kitchen/ScreenSize.h"
 
 namespace {
 
@@ -238,7 +239,7 @@ void CPlaceInBonusGameField::StartLevel() {
   }
   // The places appear in the left picture behind a sweeping glow before the count-down.
   Append(MakeShowObjectAction(m_places, IntroTimings * kShowObjectsTimings));
-  AppendBonusCountDown();
+  AppendCountDown({kScreenWidth / 2, kScreenHeight / 2});
 }
 
 void CPlaceInBonusGameField::ShowStartParticles() {

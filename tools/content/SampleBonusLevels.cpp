@@ -54,6 +54,23 @@ void CountDownText(CResourceReader@ r, const string &in name, int text, int from
   r.AddOpaque(0, 0, 2500 - from - 600);
 }
 
+// A room drawn twice, side by side, for the levels that compare two pictures; the clock,
+// the bell, the sun and the counter stand on the seam, where they belong to neither
+// picture. Nothing is served there: the plate (and the delivery item on it) stays below the
+// screen. By night a blue dusk lies over it all.
+void TwinRoom(CResourceReader@ r, const string &in name, int room) {
+  r.CreateAnimationData(name);
+  r.AddNamedPart('_idle', 0, 1000, 0);
+  r.AddNamedPart('_night', 1000, 2000, 0);
+  r.AddNamedPart('all', 0, 2000, 1);
+  KhSprite(r, 'left', room, -200, 0, 0, 2000);
+  KhSprite(r, 'right', room, 200, 0, 0, 2000);
+  KhPlace(r, '_sun', 'levels', 'sun', 0, -250, 1, 2000);
+  KhPlace(r, '_clock', 'levels', 'wall_clock', 0, -200, 20, 2000);
+  KhPlace(r, '_ring', 'levels', 'ring', 0, 160, 30, 2000);
+  KhPlace(r, '_plate', 'levels', 'plate', 0, 400, 30, 2000);
+}
+
 // The hidden-object room with the kitchen's places: the sun in the window, the clock on
 // the wall, the bell and the plate on the sideboard, and the dusk.
 void ISpyRoom(CResourceReader@ r) {
@@ -93,19 +110,7 @@ void BonusLevelsContent(CResourceReader@ r) {
   r.AddOpaque(0, 1, 300);
   r.AddOpaque(255, 0, 1000);
 
-  // The room twice; the clock, the bell, the sun and the counter stand on the
-  // seam, where they belong to neither picture. By night a blue dusk lies over it all.
-  r.CreateAnimationData('bonus_diference');
-  r.AddNamedPart('_idle', 0, 1000, 0);
-  r.AddNamedPart('_night', 1000, 2000, 0);
-  r.AddNamedPart('all', 0, 2000, 1);
-  KhSprite(r, 'left', {art:bonus_room}, -200, 0, 0, 2000);
-  KhSprite(r, 'right', {art:bonus_room}, 200, 0, 0, 2000);
-  KhPlace(r, '_sun', 'levels', 'sun', 0, -250, 1, 2000);
-  KhPlace(r, '_clock', 'levels', 'wall_clock', 0, -200, 20, 2000);
-  KhPlace(r, '_ring', 'levels', 'ring', 0, 160, 30, 2000);
-  // Nothing is served here: the plate (and the delivery item on it) stays below the screen.
-  KhPlace(r, '_plate', 'levels', 'plate', 0, 400, 30, 2000);
+  TwinRoom(r, 'bonus_diference', {art:bonus_room});
   KhPlace(r, '_panel', 'levels', 'diference_panel', 0, 262, 900, 2000);
   KhPlace(r, '_dark', 'levels', 'dark', 0, 0, 850, 2000);
 
@@ -124,18 +129,9 @@ void BonusLevelsContent(CResourceReader@ r) {
   r.AddOffset(-138, 0, 0, 1600);
   r.AddLayer(1, 1600);
 
-  // The place-in room twice: the places stand in the left picture, their items go to the
-  // same spots in the right one; the tray lies along the bottom, over the dusk.
-  r.CreateAnimationData('bonus_place_in');
-  r.AddNamedPart('_idle', 0, 1000, 0);
-  r.AddNamedPart('_night', 1000, 2000, 0);
-  r.AddNamedPart('all', 0, 2000, 1);
-  KhSprite(r, 'left', {art:placein_room}, -200, 0, 0, 2000);
-  KhSprite(r, 'right', {art:placein_room}, 200, 0, 0, 2000);
-  KhPlace(r, '_sun', 'levels', 'sun', 0, -250, 1, 2000);
-  KhPlace(r, '_clock', 'levels', 'wall_clock', 0, -200, 20, 2000);
-  KhPlace(r, '_ring', 'levels', 'ring', 0, 160, 30, 2000);
-  KhPlace(r, '_plate', 'levels', 'plate', 0, 400, 30, 2000);
+  // The place-in room: the places stand in the left picture, their items go to the same
+  // spots in the right one; the tray lies along the bottom, over the dusk.
+  TwinRoom(r, 'bonus_place_in', {art:placein_room});
   KhPlace(r, '_list', 'levels', 'place_in_list', 0, 250, 900, 2000);
   KhPlace(r, '_dark', 'levels', 'dark', 0, 0, 850, 2000);
 

@@ -59,13 +59,7 @@ class CookActionsTest : public pm::test::FieldFixture {
     return orders.back();
   }
   GF::THolder<CCookObject> Place(const std::string& key, float x, float y) {
-    DeviceSlot slot;
-    slot.Name = key;
-    slot.Position = {x, y};
-    slot.Scale = {1.0f, 1.0f};
-    slot.Opacity = 1.0f;
-    slot.Layer = 300;
-    GF::THolder<CCookObject> object = CCookObject::Create(slot, scene);
+    GF::THolder<CCookObject> object = CCookObject::Create(DrawnSlot(key, x, y, 300), scene);
     object->HolderGetCast()->Play("_idle", 0, false);
     object->HolderGetCast()->Update(0.0f);
     kitchen->devices[key] = object;

@@ -94,13 +94,7 @@ class FieldActionsTest : public pm::test::FieldFixture {
     return count;
   }
   GF::THolder<CCookObject> Place(const std::string& key, float x, bool shown = true) {
-    DeviceSlot slot;
-    slot.Name = key;
-    slot.Position = {x, 230.0f};
-    slot.Scale = {1.0f, 1.0f};
-    slot.Opacity = 1.0f;
-    slot.Layer = 300;
-    GF::THolder<CCookObject> object = CCookObject::Create(slot, scene);
+    GF::THolder<CCookObject> object = CCookObject::Create(DrawnSlot(key, x, 230.0f, 300), scene);
     object->HolderGetCast()->Play("_idle", 0, false);
     object->HolderGetCast()->Update(0.0f);
     object->SetShown(shown);

@@ -109,13 +109,13 @@ class FieldFixture : public SampleContentFixture {
     LevelTable[key] = level;
   }
   // An object drawn at its own size (a slot of scale 0 draws nothing and measures 0 px).
-  static DeviceSlot DrawnSlot(const std::string& name, float x, float y) {
+  static DeviceSlot DrawnSlot(const std::string& name, float x, float y, int layer = 400) {
     DeviceSlot slot;
     slot.Name = name;
     slot.Position = {x, y};
     slot.Scale = {1.0f, 1.0f};
     slot.Opacity = 1.0f;
-    slot.Layer = 400;
+    slot.Layer = layer;
     return slot;
   }
 
